@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Sets up a fresh machine, then builds and runs the whole test suite: the release build (which also
+# builds the benchmarks, so that they cannot rot), the AddressSanitizer + UndefinedBehaviorSanitizer
+# build, and a short run of every fuzz target over its seed corpus.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/setup.sh
+
+jobs=$(nproc)
+for preset in release asan; do
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" -j "$jobs"
+  ctest --preset "$preset" -j "$jobs"
+done
+
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j "$jobs"
+for target in build/fuzz/bin/fuzz_*; do
+  name=$(basename "$target")
+  corpus=fuzz/corpus/${name#fuzz_}
+  echo "smoke run of $name"
+  "$target" -runs=20000 -max_len=512 "$corpus" >/dev/null 2>&1 || {
+    echo "$name failed"; "$target" -runs=20000 -max_len=512 "$corpus"; exit 1; }
+done
+echo "all tests passed"

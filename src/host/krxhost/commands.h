@@ -1,0 +1,21 @@
+#pragma once
+// The host program's commands. Each returns the process exit code: 0 success, 1 a failed
+// translation (or a warning under --strict), 2 a usage error or a file that cannot be read.
+#include <string>
+
+#include "host/krxhost/plugin_library.h"
+#include "host/mckernel/setup.h"
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 2;
+
+struct TranslateOptions {
+    std::string text;       // the parameter text, or "-" for standard input
+    std::string itemsFile;  // one text per line, instead of text
+    bool strict = false;
+};
+
+int RunInfo(PluginLibrary& plugin, const CMC_Setup& setup);
+int RunDefault(PluginLibrary& plugin, const CMC_Setup& setup);
+int RunTranslate(PluginLibrary& plugin, const CMC_Setup& setup, const TranslateOptions& options);

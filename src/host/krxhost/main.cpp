@@ -1,0 +1,80 @@
+// krxhost: the stand-in for the motion-programming host. It loads the "Interrupt Settings"
+// plug-in the way the host does and offers its services on the command line.
+#include <cstdio>
+#include <string>
+
+#include <CLI/CLI.hpp>
+
+#include "host/krxhost/commands.h"
+
+namespace {
+
+struct CommonOptions {
+    std::string setupFile;
+    std::string pluginPath;
+};
+
+void AddCommon(CLI::App* command, CommonOptions& common) {
+    command->add_option("--setup", common.setupFile, "drive setup file (JSON); the built-in default drive if none")
+        ->type_name("FILE");
+    command->add_option("--plugin", common.pluginPath, "the plug-in to load instead of the one next to krxhost")
+        ->type_name("PATH");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{"krxhost: loads the Interrupt Settings plug-in and offers its services."};
+    app.require_subcommand(1);
+    CommonOptions common;
+    TranslateOptions translate;
+
+    CLI::App* info = app.add_subcommand("info", "print the plug-in's name, class name, order number and availability");
+    AddCommon(info, common);
+    CLI::App* defaults = app.add_subcommand("default", "print the parameter text of a new item");
+    AddCommon(defaults, common);
+    CLI::App* trans = app.add_subcommand("translate", "translate items into KRX lines");
+    AddCommon(trans, common);
+    auto* text = trans->add_option("TEXT", translate.text, "the item's parameter text, - for standard input");
+    auto* items = trans->add_option("--items", translate.itemsFile,
+                                    "a file with one parameter text per line (- for standard input); empty lines "
+                                    "and lines starting with # are skipped")
+                      ->type_name("FILE");
+    text->excludes(items);
+    trans->add_flag("--strict", translate.strict, "treat every warning about an ignored entry as an error");
+    trans->callback([&] {
+        if (translate.text.empty() && translate.itemsFile.empty() && text->count() == 0)
+            throw CLI::RequiredError("TEXT or --items");
+    });
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForAllHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        std::fprintf(stderr, "krxhost: %s\nRun with --help for more information.\n", e.what());
+        return kExitUsage;
+    }
+
+    CMC_Setup setup = CMC_Setup::Default();
+    if (!common.setupFile.empty()) {
+        CString error;
+        if (!setup.LoadFile(common.setupFile.c_str(), error)) {
+            std::fprintf(stderr, "krxhost: %s\n", error.GetString());
+            return kExitUsage;
+        }
+    }
+
+    PluginLibrary plugin;
+    std::string error;
+    if (!plugin.Load(common.pluginPath.empty() ? PluginLibrary::DefaultPath() : common.pluginPath, error)) {
+        std::fprintf(stderr, "krxhost: %s\n", error.c_str());
+        return kExitUsage;
+    }
+
+    if (info->parsed()) return RunInfo(plugin, setup);
+    if (defaults->parsed()) return RunDefault(plugin, setup);
+    return RunTranslate(plugin, setup, translate);
+}
