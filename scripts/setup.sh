@@ -7,6 +7,8 @@ packages=(
   build-essential cmake ninja-build clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
+  libcairo2-dev libfreetype-dev libfontconfig-dev fonts-liberation2 libpng-dev
+  libsdl2-dev xvfb xauth
 )
 
 missing=()
