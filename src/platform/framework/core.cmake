@@ -1,0 +1,1 @@
+# Sources of run-time classes, archives, collections, exceptions, profiles and resources.

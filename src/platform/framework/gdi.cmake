@@ -1,0 +1,1 @@
+# Sources of the device context and GDI object classes.

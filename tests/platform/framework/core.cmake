@@ -1,0 +1,1 @@
+# Tests of run-time classes, archives, collections, profiles and resources.

@@ -1,0 +1,1 @@
+# Tests of the device context and GDI object classes.
