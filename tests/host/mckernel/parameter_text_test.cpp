@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "host/mckernel/internal_data.h"
+#include "host/mckernel/parameter_text.h"
+#include "host/mckernel/read_log.h"
+
+using Data = CMC_EditMotionInternalData;
+
+namespace {
+
+std::vector<std::string> Keys(std::string_view text) {
+    std::vector<std::string> keys;
+    for (const CMC_TextEntry& e : CMC_ParseParameterText(text)) keys.emplace_back(e.wellFormed ? e.key : "<bad>");
+    return keys;
+}
+
+CMC_Setup QuarterMillisecondDrive() {
+    CMC_Setup setup;
+    setup.SetPeriodDefinition({250000, 4, CMC_UnitMilliseconds});  // tick 0.25 ms, default 1 ms
+    return setup;
+}
+
+}  // namespace
+
+TEST(ParameterTextSyntax, EntriesWithWhiteSpaceEmptyEntriesAndAMissingLastSemicolon) {
+    EXPECT_EQ(Keys(" A = 1 ;;\tB=2;  ; C=3"), (std::vector<std::string>{"A", "B", "C"}));
+    EXPECT_EQ(Keys("noequals; =5; K=;"), (std::vector<std::string>{"<bad>", "<bad>", "K"}));
+    EXPECT_TRUE(Keys("  ;; \r\n").empty());
+    auto entries = CMC_ParseParameterText("Key = two words ;");
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].value, "two words");
+    EXPECT_EQ(entries[0].whole, "Key = two words");
+}
+
+TEST(ParameterTextSyntax, KeysAreCaseSensitiveAndTheFirstEntryCounts) {
+    std::string_view value;
+    ASSERT_TRUE(CMC_FindEntry("mask=1;Mask=2;Mask=3;", "Mask", value));
+    EXPECT_EQ(value, "2");
+    EXPECT_FALSE(CMC_FindEntry("mask=1;", "Mask", value));
+    // A key is never found inside another key or a value.
+    EXPECT_FALSE(CMC_FindEntry("XMask=1;A=Mask=2;", "Mask", value));
+}
+
+TEST(ParameterTextValues, RadioValuesAreStrictDecimalIntegers) {
+    int n = 0;
+    EXPECT_TRUE(CMC_ParseRadioValue("-12", n));
+    EXPECT_EQ(n, -12);
+    EXPECT_TRUE(CMC_ParseRadioValue("+7", n));
+    EXPECT_EQ(n, 7);
+    for (const char* bad : {"", "1.5", "0x1", "1a", "+-1", "++1", "-", "99999999999"}) {
+        n = 42;
+        EXPECT_FALSE(CMC_ParseRadioValue(bad, n)) << bad;
+        EXPECT_EQ(n, 42) << bad;
+    }
+}
+
+TEST(ParameterTextValues, HexadecimalValuesTakeOneToEightDigitsInEitherCase) {
+    DWORD n = 0;
+    EXPECT_TRUE(CMC_ParseHexaValue("0x1f", n));
+    EXPECT_EQ(n, 0x1Fu);
+    EXPECT_TRUE(CMC_ParseHexaValue("0XFFFFFFFF", n));
+    EXPECT_EQ(n, 0xFFFFFFFFu);
+    for (const char* bad : {"", "0x", "1F", "0x123456789", "0x-1", "0x1G", "0x 1", "x1"}) {
+        n = 5;
+        EXPECT_FALSE(CMC_ParseHexaValue(bad, n)) << bad;
+        EXPECT_EQ(n, 5u) << bad;
+    }
+}
+
+TEST(ParameterTextRead, AbsentBadAndOutOfBoundsValuesLeaveTheValueUnchanged) {
+    int radio = 1;
+    Data::ReadOptionalRadioParam("", "R", radio, 0, 2);
+    EXPECT_EQ(radio, 1);
+    Data::ReadOptionalRadioParam("R=abc;", "R", radio, 0, 2);
+    EXPECT_EQ(radio, 1);
+    Data::ReadOptionalRadioParam("R=3;", "R", radio, 0, 2);
+    EXPECT_EQ(radio, 1);
+    Data::ReadOptionalRadioParam("R=-1;", "R", radio, 0, 2);
+    EXPECT_EQ(radio, 1);
+    Data::ReadOptionalRadioParam("R= 2 ;", "R", radio, 0, 2);
+    EXPECT_EQ(radio, 2);
+    Data::ReadOptionalRadioParam("R=0;", nullptr, radio, 0, 2);
+    EXPECT_EQ(radio, 2);
+
+    DWORD hexa = 7;
+    Data::ReadOptionalHexaParam("H=0x10;", "H", hexa, 0, 0xF);
+    EXPECT_EQ(hexa, 7u);
+    Data::ReadOptionalHexaParam("H=16;", "H", hexa, 0, 0xFFFFFFFF);
+    EXPECT_EQ(hexa, 7u);
+    Data::ReadOptionalHexaParam("H=0xffffffff;", "H", hexa, 0, 0xFFFFFFFF);
+    EXPECT_EQ(hexa, 0xFFFFFFFFu);
+}
+
+TEST(ParameterTextRead, PeriodsInEachUnitAndTheirErrors) {
+    CMC_Setup setup = QuarterMillisecondDrive();
+    CMC_Parameter period(setup);
+    EXPECT_EQ(Data::ReadOptionalDataParam("", "P", nullptr, nullptr, period, 0), "");
+    EXPECT_EQ(period.GetTicks(), 4);
+    EXPECT_EQ(period.GetKey(), "P");
+
+    EXPECT_EQ(Data::ReadOptionalDataParam("P=2 ms;", "P", nullptr, nullptr, period, 0), "");
+    EXPECT_EQ(period.GetTicks(), 8);
+    EXPECT_EQ(Data::ReadOptionalDataParam("P=0.5;", "P", nullptr, nullptr, period, 0), "");  // selected unit: ms
+    EXPECT_EQ(period.GetTicks(), 2);
+    EXPECT_EQ(Data::ReadOptionalDataParam("P=0.003s;", "P", nullptr, nullptr, period, 0), "");
+    EXPECT_EQ(period.GetTicks(), 12);
+    EXPECT_EQ(period.GetSelectedUnit(), "s");
+    EXPECT_EQ(Data::ReadOptionalDataParam("P=5 ticks;", "P", nullptr, nullptr, period, 0), "");
+    EXPECT_EQ(period.GetTicks(), 5);
+    EXPECT_EQ(Data::ReadOptionalDataParam("P=0.3 ms;", "P", nullptr, nullptr, period, 0), "");  // 1.2 ticks
+    EXPECT_EQ(period.GetTicks(), 1);
+
+    const CMC_Parameter before = period;
+    struct Case {
+        const char* text;
+        const char* error;
+    };
+    for (const Case& c : {
+             Case{"P=abc;", "P: \"abc\" is not a number"},
+             Case{"P=1e3 ms;", "P: \"1e3 ms\" is not a number"},
+             Case{"P=2 h;", "P: \"2 h\" has an unknown unit (the units are s, ms and ticks)"},
+             Case{"P=0.1 ms;", "P: \"0.1 ms\" is shorter than one tick (0.25 ms)"},
+             Case{"P=-1;", "P: \"-1\" is shorter than one tick (0.25 ms)"},
+             Case{"P=65536 ticks;", "P: \"65536 ticks\" is longer than 65535 ticks (16383.75 ms)"},
+             Case{"P=100000000000000000000000000000 s;",
+                  "P: \"100000000000000000000000000000 s\" is longer than 65535 ticks (16383.75 ms)"},
+         }) {
+        EXPECT_EQ(std::string(Data::ReadOptionalDataParam(c.text, "P", nullptr, nullptr, period, 0)), c.error)
+            << c.text;
+        EXPECT_TRUE(period == before) << c.text;
+    }
+    // Beyond any double, and too small to tell from zero.
+    CString huge = CString("P=1") + CString(std::string(400, '0')) + " ticks;";
+    EXPECT_NE(Data::ReadOptionalDataParam(huge, "P", nullptr, nullptr, period, 0).Find("longer than"), -1);
+    CString tiny = CString("P=0.") + CString(std::string(400, '0')) + "1;";
+    EXPECT_NE(Data::ReadOptionalDataParam(tiny, "P", nullptr, nullptr, period, 0).Find("shorter than"), -1);
+    EXPECT_TRUE(period == before);
+    // Optional bounds narrow the range.
+    CString error = Data::ReadOptionalDataParam("P=10 ms;", "P", "1 ms", "5 ms", period, 0);
+    EXPECT_EQ(error, "P: \"10 ms\" is outside 1 to 5 ms");
+    EXPECT_TRUE(period == before);
+}
+
+TEST(ParameterTextWrite, WrittenFormsReadBack) {
+    CMC_Setup setup = QuarterMillisecondDrive();
+    CMC_Parameter period(setup);
+    period.SetKey("P");
+    ASSERT_TRUE(period.SetTicks(9));
+    CString text;
+    Data::WriteRadioParam(text, "R", -3);
+    Data::WriteHexaParam(text, "H", 0xabcU);
+    Data::WriteDataParam(text, period);
+    EXPECT_EQ(text, "R=-3;H=0x00000ABC;P=2.25 ms;");
+
+    int radio = 0;
+    DWORD hexa = 0;
+    CMC_Parameter read(setup);
+    Data::ReadOptionalRadioParam(text, "R", radio, -5, 5);
+    Data::ReadOptionalHexaParam(text, "H", hexa, 0, 0xFFFFFFFF);
+    EXPECT_EQ(Data::ReadOptionalDataParam(text, "P", nullptr, nullptr, read, 0), "");
+    EXPECT_EQ(radio, -3);
+    EXPECT_EQ(hexa, 0xABCu);
+    EXPECT_TRUE(read == period);
+
+    // A parameter that was never read has no key to be written under.
+    CString none;
+    Data::WriteDataParam(none, CMC_Parameter(setup));
+    EXPECT_TRUE(none.IsEmpty());
+}
+
+TEST(ParameterTextReadLog, ReportsEveryEntryThatWasNotTaken) {
+    CMC_ReadLog log;
+    const CString text = "A=1; B=x; C=9; A=2; junk; D=1; E=0x1;";
+    int a = 0, b = 0, c = 0;
+    DWORD e = 0;
+    Data::ReadOptionalRadioParam(text, "A", a, 0, 5);
+    Data::ReadOptionalRadioParam(text, "B", b, 0, 5);
+    Data::ReadOptionalRadioParam(text, "C", c, 0, 5);
+    Data::ReadOptionalHexaParam(text, "E", e, 0, 0xFFFFFFFF);
+    std::vector<CString> warnings = log.Warnings(text.view());
+    std::vector<std::string> got;
+    for (const CString& w : warnings) got.push_back(w.str());
+    EXPECT_EQ(got, (std::vector<std::string>{
+                       "\"B=x\": not a number, ignored",
+                       "\"C=9\": out of bounds, ignored",
+                       "\"A=2\": repeated key (the first one counts), ignored",
+                       "\"junk\": not an entry Key=Value, ignored",
+                       "\"D=1\": unknown key, ignored",
+                   }));
+    log.Clear();
+    EXPECT_EQ(log.Warnings("A=1;").size(), 1u);  // after Clear nothing was asked for
+}

@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "interrupts/internal_data.h"
+#include "drives.h"
+
+namespace {
+
+CMC_Motion g_motion;
+
+struct Parsed {
+    bool ok;
+    CString error;
+};
+
+Parsed Read(CInternalData& block, const char* text) {
+    CString error("stale");
+    bool ok = block.ReadParameters(text, error);
+    return {ok, error};
+}
+
+CString Written(CInternalData& block) {
+    CString text;
+    block.WriteParameters(text);
+    return text;
+}
+
+}  // namespace
+
+TEST(ParameterBlockRead, EmptyTextGivesEveryDefault) {
+    const CMC_Setup& drive = CMC_Setup::Default();
+    CInternalData block(drive, g_motion);
+    Parsed p = Read(block, "");
+    EXPECT_TRUE(p.ok);
+    EXPECT_TRUE(p.error.IsEmpty());
+    EXPECT_TRUE(block == CInternalData(drive, g_motion));
+    EXPECT_EQ(block.SetupInterrupt, 0);
+    EXPECT_EQ(block.Mask | block.Unmask | block.Reset | block.SwProtMask | block.SwProtUnmask, 0u);
+    EXPECT_EQ(block.CaptureType, 1);
+    EXPECT_EQ(block.Period.PrintValue(), "1");
+}
+
+TEST(ParameterBlockRead, ProtectionBitsTheDriveLacksAreDropped) {
+    CMC_Setup drive = MakeDrive({"Software protection"}, 0, 0, 0, 0, 5, false);
+    drive.SetSwProtectionsMask(0x15);  // protections 0, 2 and 4 exist
+    CInternalData block(drive, g_motion);
+    ASSERT_TRUE(Read(block, "SwProtMask=0xFFFFFFFF;SwProtUnmask=0x0000000E;").ok);
+    EXPECT_EQ(block.SwProtMask, 0x15u);
+    EXPECT_EQ(block.SwProtUnmask, 0x04u);
+    // Interrupt masks are kept as they stand, even beyond the drive's interrupts.
+    ASSERT_TRUE(Read(block, "Mask=0xFFFF0000;").ok);
+    EXPECT_EQ(block.Mask, 0xFFFF0000u);
+}
+
+TEST(ParameterBlockRead, CaptureInputFallsBackToTheOneTheDriveHas) {
+    struct Case {
+        int isIndex, isIndex2;
+        const char* text;
+        int expected;
+    };
+    const Case cases[] = {
+        {0, 1, "CaptureType=1;", 2}, {0, -1, "", 2},  // the default 1 is corrected as well
+        {1, 0, "CaptureType=2;", 1}, {1, 1, "CaptureType=2;", 2}, {1, 1, "CaptureType=1;", 1},
+        {0, 0, "CaptureType=2;", 2}, {0, 0, "CaptureType=1;", 1},  // neither input: stays as read
+        {1, 0, "CaptureType=3;", 1},                                // out of bounds: unchanged
+    };
+    for (const Case& c : cases) {
+        CMC_Setup drive = MakeDrive({"Capture"}, 0, 0, c.isIndex, c.isIndex2, 0, false);
+        CInternalData block(drive, g_motion);
+        ASSERT_TRUE(Read(block, c.text).ok);
+        EXPECT_EQ(block.CaptureType, c.expected) << c.isIndex << c.isIndex2 << c.text;
+    }
+}
+
+TEST(ParameterBlockRead, BadValuesAreIgnoredAndOnlyThePeriodFails) {
+    const CMC_Setup& drive = CMC_Setup::Default();
+    CInternalData block(drive, g_motion);
+    ASSERT_TRUE(Read(block, "SetupInterrupt=3;LSP=2;LSN=-1;Capture=x;Mask=0x1;Mask=0x2;Unknown=5;").ok);
+    EXPECT_EQ(block.SetupInterrupt, 0);
+    EXPECT_EQ(block.LSP, 0);
+    EXPECT_EQ(block.LSN, 0);
+    EXPECT_EQ(block.Capture, 0);
+    EXPECT_EQ(block.Mask, 0x1u);
+
+    Parsed p = Read(block, "SetupInterrupt=1;KRXINTPER=fast;");
+    EXPECT_FALSE(p.ok);
+    EXPECT_EQ(p.error, "KRXINTPER: \"fast\" is not a number");
+    EXPECT_EQ(block.SetupInterrupt, 1);  // everything before the period was read
+    EXPECT_EQ(block.Period.PrintValue(), "1");
+}
+
+TEST(ParameterBlockWrite, KeysInOrderAndOnlyWhatTheDriveHas) {
+    CMC_Setup bare = MakeDrive({"Software protection"}, 0, 0, 0, 0, 0, false);
+    CInternalData plain(bare, g_motion);
+    EXPECT_EQ(Written(plain), "SetupInterrupt=0;");
+
+    CInternalData block(CMC_Setup::Default(), g_motion);
+    ASSERT_TRUE(Read(block, "KRXINTPER=2 ms; CaptureType=1; Capture=1; LSN=1; LSP=0; SwProtUnmask=0x4; "
+                            "SwProtMask=0x3; Reset=0x2; Unmask=0x1f; Mask=0x20; SetupInterrupt=1;")
+                    .ok);
+    EXPECT_EQ(Written(block),
+              "SetupInterrupt=1;Mask=0x00000020;Unmask=0x0000001F;Reset=0x00000002;SwProtMask=0x00000003;"
+              "SwProtUnmask=0x00000004;LSP=0;LSN=1;Capture=1;CaptureType=1;KRXINTPER=2 ms;");
+    // Writing appends.
+    CString text = "X=1;";
+    block.WriteParameters(text);
+    EXPECT_EQ(text.Left(21), "X=1;SetupInterrupt=1;");
+}
+
+TEST(ParameterBlockWrite, WhatIsWrittenReadsBackToTheSameBlock) {
+    // A drive with every feature that offers every protection bit that is set.
+    CMC_Setup drive = MakeWideDrive(32, 32);
+    std::mt19937 random(20261206);
+    for (int round = 0; round < 500; ++round) {
+        CInternalData block(drive, g_motion);
+        block.SetupInterrupt = static_cast<int>(random() % 3);
+        block.Mask = random();
+        block.Unmask = random();
+        block.Reset = random() % 4 == 0 ? 0 : random();
+        block.SwProtMask = random();
+        block.SwProtUnmask = random() % 4 == 0 ? 0 : random();
+        block.LSP = static_cast<int>(random() % 2);
+        block.LSN = static_cast<int>(random() % 2);
+        block.Capture = static_cast<int>(random() % 2);
+        block.CaptureType = 1 + static_cast<int>(random() % 2);
+        ASSERT_TRUE(block.Period.SetTicks(1 + static_cast<int>(random() % 65535)));
+        ASSERT_TRUE(block.Period.SelectUnit(static_cast<int>(random() % 3)));
+        CString text = Written(block);
+        CInternalData read(drive, g_motion);
+        Parsed p = Read(read, text);
+        ASSERT_TRUE(p.ok) << text.GetString() << ": " << p.error.GetString();
+        ASSERT_TRUE(read == block) << text.GetString();
+        EXPECT_EQ(Written(read), text);
+    }
+}
