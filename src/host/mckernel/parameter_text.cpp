@@ -36,13 +36,25 @@ std::vector<CMC_TextEntry> CMC_ParseParameterText(std::string_view text) {
 }
 
 bool CMC_FindEntry(std::string_view text, std::string_view key, std::string_view& value) noexcept {
-    CMC_EntryScanner scanner(text);
-    CMC_TextEntry entry;
-    while (scanner.Next(entry)) {
-        if (entry.wellFormed && entry.key == key) {
-            value = entry.value;
-            return true;
+    // Every read of a block looks up one key in the whole text, so this is the hot loop of
+    // parsing: entries are compared in place, and only the one that matches is trimmed.
+    if (key.empty()) return false;
+    const size_t n = text.size();
+    size_t pos = 0;
+    while (pos < n) {
+        size_t end = text.find(';', pos);
+        if (end == std::string_view::npos) end = n;
+        size_t k = pos;
+        while (k < end && CMC_IsSpace(text[k])) ++k;
+        if (end - k > key.size() && text.compare(k, key.size(), key) == 0) {
+            size_t eq = k + key.size();
+            while (eq < end && CMC_IsSpace(text[eq])) ++eq;
+            if (eq < end && text[eq] == '=') {
+                value = CMC_TrimSpace(text.substr(eq + 1, end - eq - 1));
+                return true;
+            }
         }
+        pos = end + 1;
     }
     return false;
 }

@@ -5,14 +5,13 @@
 #include <limits>
 
 namespace {
-bool IsSpace(char ch) { return std::isspace(static_cast<unsigned char>(ch)) != 0; }
 bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
 bool IsAlpha(char ch) { return std::isalpha(static_cast<unsigned char>(ch)) != 0; }
 }  // namespace
 
 std::string_view CMC_TrimSpace(std::string_view text) noexcept {
-    while (!text.empty() && IsSpace(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsSpace(text.back())) text.remove_suffix(1);
+    while (!text.empty() && CMC_IsSpace(text.front())) text.remove_prefix(1);
+    while (!text.empty() && CMC_IsSpace(text.back())) text.remove_suffix(1);
     return text;
 }
 

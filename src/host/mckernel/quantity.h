@@ -15,4 +15,6 @@ bool CMC_ParseQuantity(std::string_view text, CMC_Quantity& quantity);
 // Nanoseconds of one time unit among "s", "ms", "us" and "ns"; 0 for any other name.
 long long CMC_TimeUnitNanoseconds(std::string_view unit) noexcept;
 
+// White space as the C locale has it, without a library call per character.
+constexpr bool CMC_IsSpace(char ch) noexcept { return ch == ' ' || (ch >= '\t' && ch <= '\r'); }
 std::string_view CMC_TrimSpace(std::string_view text) noexcept;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -42,6 +44,32 @@ TEST(ParameterTextSyntax, KeysAreCaseSensitiveAndTheFirstEntryCounts) {
     EXPECT_FALSE(CMC_FindEntry("mask=1;", "Mask", value));
     // A key is never found inside another key or a value.
     EXPECT_FALSE(CMC_FindEntry("XMask=1;A=Mask=2;", "Mask", value));
+}
+
+TEST(ParameterTextSyntax, LookupAgreesWithTheEntryScannerOnRandomTexts) {
+    // The lookup compares entries in place for speed; it must find exactly what a walk over the
+    // parsed entries finds.
+    std::mt19937 random(7);
+    const char alphabet[] = {'A', 'B', '=', ';', ' ', '\t', '1', 'x', '\n'};
+    for (int round = 0; round < 20000; ++round) {
+        std::string text;
+        for (int i = static_cast<int>(random() % 24); i > 0; --i) text += alphabet[random() % sizeof alphabet];
+        for (std::string_view key : {"A", "AB", "B", "A A"}) {
+            std::optional<std::string_view> expected;
+            for (const CMC_TextEntry& e : CMC_ParseParameterText(text)) {
+                if (e.wellFormed && e.key == key) {
+                    expected = e.value;
+                    break;
+                }
+            }
+            std::string_view value;
+            bool found = CMC_FindEntry(text, key, value);
+            ASSERT_EQ(found, expected.has_value()) << "text \"" << text << "\" key " << key;
+            if (found) {
+                ASSERT_EQ(value, *expected) << "text \"" << text << "\" key " << key;
+            }
+        }
+    }
 }
 
 TEST(ParameterTextValues, RadioValuesAreStrictDecimalIntegers) {
