@@ -105,12 +105,13 @@ void CString::Reserve(int nLength) {
     // Grow geometrically so that appending one character at a time stays linear.
     int nAlloc = std::max(nLength, pOld->nAllocLength + pOld->nAllocLength / 2);
     nAlloc = std::max(nAlloc, 15);
-    void* pBlock = pOld->nAllocLength != 0
-                       ? std::realloc(pOld, sizeof(StringData) + static_cast<size_t>(nAlloc) + 1)
-                       : std::malloc(sizeof(StringData) + static_cast<size_t>(nAlloc) + 1);
+    // Decided before the call: after realloc the old header may be gone.
+    const bool bShared = pOld->nAllocLength == 0;
+    void* pBlock = bShared ? std::malloc(sizeof(StringData) + static_cast<size_t>(nAlloc) + 1)
+                           : std::realloc(pOld, sizeof(StringData) + static_cast<size_t>(nAlloc) + 1);
     if (pBlock == nullptr) throw std::bad_alloc();
     auto* pData = static_cast<StringData*>(pBlock);
-    if (pOld->nAllocLength == 0) {
+    if (bShared) {
         pData->nDataLength = 0;
         reinterpret_cast<char*>(pData + 1)[0] = '\0';
     }

@@ -63,6 +63,23 @@ TEST(CStringBasics, EmbeddedNulsSurviveCopyAndCompare) {
     EXPECT_NE(a, CString("a"));
 }
 
+TEST(CStringBasics, GrowingKeepsTheContent) {
+    // Appending moves the buffer many times over; every character must survive each move.
+    CString s;
+    std::string expected;
+    for (int i = 0; i < 5000; ++i) {
+        char ch = static_cast<char>('a' + i % 26);
+        s += ch;
+        expected += ch;
+        if (i % 7 == 0) {
+            s.AppendFormat("%d", i);
+            expected += std::to_string(i);
+        }
+    }
+    EXPECT_EQ(s.view(), expected);
+    EXPECT_EQ(s.GetLength(), static_cast<int>(expected.size()));
+}
+
 TEST(CStringEdit, OutOfRangePositionsAreClamped) {
     CString s("abcdef");
     EXPECT_EQ(s.Mid(4), "ef");
