@@ -11,12 +11,11 @@
 
 #include "host/mckernel/plugin_abi.h"
 #include "interrupts/internal_data.h"
+#include "support/worked_example.h"
 
 namespace {
 
-const char* const kWorkedExample =
-    "SetupInterrupt=1;Mask=0x00000020;Unmask=0x0000001F;Reset=0x00000002;SwProtMask=0x00000003;"
-    "SwProtUnmask=0x00000004;LSP=0;LSN=1;Capture=1;CaptureType=1;KRXINTPER=2 ms;";
+const char* const kWorkedExample = kWorkedExampleText;
 
 void BM_ParseAndTranslate(benchmark::State& state) {
     const CMC_Setup& setup = CMC_Setup::Default();

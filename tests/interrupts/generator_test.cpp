@@ -2,6 +2,7 @@
 
 #include "drives.h"
 #include "interrupts/internal_data.h"
+#include "support/worked_example.h"
 
 namespace {
 
@@ -14,22 +15,10 @@ CString TranslateText(const CMC_Setup& drive, const char* text) {
     return block.Translate();
 }
 
-const char* const kWorkedExample =
-    "SetupInterrupt=1;Mask=0x20;Unmask=0x1F;Reset=0x02;SwProtMask=0x03;SwProtUnmask=0x04;LSP=0;LSN=1;"
-    "Capture=1;CaptureType=1;KRXINTPER=2 ms;";
-
 }  // namespace
 
 TEST(KrxGenerator, WorkedExampleLineByLine) {
-    EXPECT_EQ(TranslateText(CMC_Setup::Default(), kWorkedExample),
-              "  SRB ISR, 0x80FD, 0; //Reset Bits of Interrupt Status Register\r\n"
-              "  SRB PCR, 0x001C, 0x0004; //Set/Reset Bits of Protection Control Register\r\n"
-              "  ENLSP1; //Positive Limit Switch triggers rising edge\r\n"
-              "  ENLSN1; //Negative Limit Switch triggers falling edge\r\n"
-              "  ENCAPI0; ////Activate CAPI input to trigger a falling transitions\r\n"
-              "  KRXINTPER = 8;//Set a time interrupt at every 2[ms]\r\n"
-              "  SRB ICR, 0x80DF, 0x001F; //Set/Reset Bits of Interrupt Control Register\r\n"
-              "  EINT; //Enable KRX INTerrupts\r\n");
+    EXPECT_EQ(TranslateText(CMC_Setup::Default(), kWorkedExampleText), kWorkedExampleLines);
 }
 
 TEST(KrxGenerator, GlobalSwitchesAlone) {

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "support/worked_example.h"
+
 namespace {
 
 struct HostRun {
@@ -56,19 +58,8 @@ std::filesystem::path WriteTemp(const std::string& name, const std::string& cont
     return path;
 }
 
-const std::string kWorkedExample =
-    "SetupInterrupt=1;Mask=0x00000020;Unmask=0x0000001F;Reset=0x00000002;SwProtMask=0x00000003;"
-    "SwProtUnmask=0x00000004;LSP=0;LSN=1;Capture=1;CaptureType=1;KRXINTPER=2 ms;";
-
-const std::string kWorkedLines =
-    "  SRB ISR, 0x80FD, 0; //Reset Bits of Interrupt Status Register\r\n"
-    "  SRB PCR, 0x001C, 0x0004; //Set/Reset Bits of Protection Control Register\r\n"
-    "  ENLSP1; //Positive Limit Switch triggers rising edge\r\n"
-    "  ENLSN1; //Negative Limit Switch triggers falling edge\r\n"
-    "  ENCAPI0; ////Activate CAPI input to trigger a falling transitions\r\n"
-    "  KRXINTPER = 8;//Set a time interrupt at every 2[ms]\r\n"
-    "  SRB ICR, 0x80DF, 0x001F; //Set/Reset Bits of Interrupt Control Register\r\n"
-    "  EINT; //Enable KRX INTerrupts\r\n";
+const std::string kWorkedExample = kWorkedExampleText;
+const std::string kWorkedLines = kWorkedExampleLines;
 
 }  // namespace
 
