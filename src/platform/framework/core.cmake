@@ -1,1 +1,13 @@
 # Sources of run-time classes, archives, collections, exceptions, profiles and resources.
+target_sources(platform PRIVATE
+  object.cpp
+  exceptions.cpp
+  file.cpp
+  archive.cpp
+  archive_objects.cpp
+  resources.cpp
+  safe_file.cpp
+  profile_ini.cpp
+  profile_registry.cpp
+  profile.cpp
+)

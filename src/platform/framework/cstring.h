@@ -84,6 +84,10 @@ public:
     int Insert(int nIndex, const char* psz);
     int Delete(int nIndex, int nCount = 1) noexcept;
 
+    // Loads the string resource nID along the application's resource chain; false (and the
+    // string unchanged) when no module has it.
+    bool LoadString(UINT nID);
+
     void Format(const char* pszFormat, ...) __attribute__((format(printf, 2, 3)));
     void AppendFormat(const char* pszFormat, ...) __attribute__((format(printf, 2, 3)));
     void FormatV(const char* pszFormat, va_list args) __attribute__((format(printf, 2, 0)));

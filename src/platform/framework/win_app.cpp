@@ -1,5 +1,7 @@
 #include "platform/framework/win_app.h"
 
+#include "platform/framework/profile_state.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -18,6 +20,7 @@ CWinApp::CWinApp(const char* pszAppName) : m_pszAppName(nullptr), m_strAppName(p
 }
 
 CWinApp::~CWinApp() {
+    FlushProfile();
     auto& apps = Apps();
     apps.erase(std::remove(apps.begin(), apps.end(), this), apps.end());
 }
