@@ -3,6 +3,7 @@
 
 #include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <string>
 
@@ -13,7 +14,7 @@
 
 namespace {
 std::string FreshDir(const char* name) {
-    std::string dir = ::testing::TempDir() + name;
+    std::string dir = ::testing::TempDir() + name + "_" + std::to_string(::getpid());
     std::string cmd = "rm -rf '" + dir + "' && mkdir -p '" + dir + "'";
     EXPECT_EQ(std::system(cmd.c_str()), 0);
     return dir;
