@@ -1,0 +1,308 @@
+// Text: fonts from logical descriptions, metrics, extents, TextOut placement, DrawText layout,
+// and reference images of rendered text.
+#include <cstring>
+#include <string>
+
+#include "canvas.h"
+
+namespace {
+
+HFONT MakeFont(const char* face, LONG height, LONG weight = FW_NORMAL, BYTE italic = 0, BYTE underline = 0) {
+    LOGFONT lf{};
+    lf.lfHeight = height;
+    lf.lfWeight = weight;
+    lf.lfItalic = italic;
+    lf.lfUnderline = underline;
+    std::strncpy(lf.lfFaceName, face, LF_FACESIZE - 1);
+    return CreateFontIndirect(&lf);
+}
+
+struct FontIn {
+    FontIn(HDC dc, HFONT f) : dc_(dc), font_(f), old_(SelectObject(dc, f)) {}
+    ~FontIn() {
+        SelectObject(dc_, old_);
+        DeleteObject(font_);
+    }
+    TEXTMETRIC Metrics() const {
+        TEXTMETRIC tm{};
+        GetTextMetrics(dc_, &tm);
+        return tm;
+    }
+    HDC dc_;
+    HFONT font_;
+    HGDIOBJ old_;
+};
+
+int Width(HDC dc, const char* s) {
+    SIZE sz{};
+    GetTextExtentPoint32(dc, s, static_cast<int>(std::strlen(s)), &sz);
+    return sz.cx;
+}
+
+TEST(Fonts, ArialAndMsSansSerifResolveToLiberationSans) {
+    Canvas c(10, 10);
+    char face[LF_FACESIZE];
+    {
+        FontIn f(c, MakeFont("Arial", -11));
+        GetTextFaceA(c, LF_FACESIZE, face);
+        EXPECT_STREQ(face, "Liberation Sans");
+    }
+    FontIn f(c, MakeFont("MS Sans Serif", -11));
+    GetTextFaceA(c, LF_FACESIZE, face);
+    EXPECT_STREQ(face, "Liberation Sans");
+}
+
+TEST(Fonts, MetricsAreConsistentWithTheFont) {
+    Canvas c(10, 10);
+    FontIn f(c, MakeFont("Arial", -11));
+    const TEXTMETRIC tm = f.Metrics();
+    EXPECT_EQ(tm.tmHeight, tm.tmAscent + tm.tmDescent);
+    EXPECT_EQ(tm.tmInternalLeading, tm.tmHeight - 11);  // a negative height is the character height
+    EXPECT_GE(tm.tmExternalLeading, 0);
+    EXPECT_GT(tm.tmAscent, 3 * tm.tmDescent);
+    EXPECT_EQ(tm.tmWeight, FW_NORMAL);
+    EXPECT_EQ(tm.tmPitchAndFamily & 0xF0, FF_SWISS);
+    EXPECT_TRUE(tm.tmPitchAndFamily & TMPF_FIXED_PITCH);  // set means variable pitch
+    EXPECT_TRUE(tm.tmPitchAndFamily & TMPF_TRUETYPE);
+    int widths[256];
+    ASSERT_TRUE(GetCharWidth32A(c, 0, 255, widths));
+    int widest = 0, sum = 0;
+    for (int ch = 'a'; ch <= 'z'; ++ch) sum += widths[ch];
+    for (int ch = 32; ch < 256; ++ch) widest = std::max(widest, widths[ch]);
+    EXPECT_LE(widest, tm.tmMaxCharWidth);
+    EXPECT_NEAR(tm.tmAveCharWidth, sum / 26.0, 2.0);
+    EXPECT_EQ(widths['i'] < widths['W'], true);
+    SIZE sz;
+    GetTextExtentPoint32(c, "Wi", 2, &sz);
+    EXPECT_EQ(sz.cx, widths['W'] + widths['i']);
+    EXPECT_EQ(sz.cy, tm.tmHeight);
+}
+
+TEST(Fonts, HeightsWeightAndPitchAsThePlatformReadsThem) {
+    Canvas c(10, 10);
+    TEXTMETRIC cell, chars, bold, mono;
+    { FontIn f(c, MakeFont("Arial", 20)); cell = f.Metrics(); }
+    { FontIn f(c, MakeFont("Arial", -20)); chars = f.Metrics(); }
+    { FontIn f(c, MakeFont("Arial", -20, FW_BOLD)); bold = f.Metrics(); }
+    { FontIn f(c, MakeFont("Courier New", -20)); mono = f.Metrics(); }
+    EXPECT_EQ(cell.tmHeight, 20);  // a positive height is the cell height
+    EXPECT_GT(chars.tmHeight, 20);
+    EXPECT_EQ(chars.tmInternalLeading, chars.tmHeight - 20);
+    EXPECT_EQ(bold.tmWeight, FW_BOLD);
+    EXPECT_GE(bold.tmAveCharWidth, chars.tmAveCharWidth);
+    EXPECT_FALSE(mono.tmPitchAndFamily & TMPF_FIXED_PITCH);
+    EXPECT_EQ(mono.tmPitchAndFamily & 0xF0, FF_MODERN);
+    int regular, heavy;
+    { FontIn f(c, MakeFont("Arial", -20)); regular = Width(c, "Bold text"); }
+    { FontIn f(c, MakeFont("Arial", -20, FW_BOLD)); heavy = Width(c, "Bold text"); }
+    EXPECT_GT(heavy, regular);
+    FontIn f(c, MakeFont("Courier New", -20));
+    EXPECT_EQ(Width(c, "iiii"), Width(c, "WWWW"));
+}
+
+TEST(TextOut, InkLiesInTheTextBoxFromTheReferencePoint) {
+    Canvas c(120, 40);
+    FontIn f(c, MakeFont("Arial", -16));
+    const TEXTMETRIC tm = f.Metrics();
+    SetBkMode(c, TRANSPARENT);
+    TextOut(c, 10, 5, "Hgjy", 4);
+    const RECT ink = c.InkBox();
+    const int w = Width(c, "Hgjy");
+    EXPECT_GE(ink.left, 10);
+    EXPECT_LE(ink.right, 10 + w + 1);
+    EXPECT_GE(ink.top, 5);
+    EXPECT_GT(ink.bottom, 5 + tm.tmAscent);  // descenders below the baseline
+    EXPECT_LE(ink.bottom, 5 + tm.tmHeight);
+}
+
+TEST(TextOut, OpaqueModeFillsTheBoxAndAlignmentMovesIt) {
+    Canvas c(120, 60);
+    FontIn f(c, MakeFont("Arial", -12));
+    const TEXTMETRIC tm = f.Metrics();
+    const int w = Width(c, "abc");
+    SetBkColor(c, kRed);
+    TextOut(c, 10, 10, "abc", 3);
+    EXPECT_EQ(c.Count(kRed, 0, 0, 120, 30) + c.Count(kBlack, 0, 0, 120, 30) > 0, true);
+    EXPECT_EQ(c.InkBox().left, 10);
+    EXPECT_EQ(c.InkBox().right, 10 + w);
+    EXPECT_EQ(c.InkBox().bottom, 10 + tm.tmHeight);
+    Canvas d(120, 60);
+    FontIn g(d, MakeFont("Arial", -12));
+    SetBkColor(d, kRed);
+    SetTextAlign(d, TA_RIGHT | TA_BOTTOM);
+    TextOut(d, 100, 50, "abc", 3);
+    EXPECT_EQ(d.InkBox().right, 100);
+    EXPECT_EQ(d.InkBox().left, 100 - w);
+    EXPECT_EQ(d.InkBox().top, 50 - tm.tmHeight);
+    SetTextAlign(d, TA_LEFT | TA_BASELINE | TA_UPDATECP);
+    MoveToEx(d, 5, 20, nullptr);
+    TextOut(d, 0, 0, "abc", 3);
+    POINT p;
+    GetCurrentPositionEx(d, &p);
+    EXPECT_EQ(p.x, 5 + w);
+    EXPECT_EQ(d.At(5, 20 - tm.tmAscent), kRed);
+}
+
+TEST(ExtTextOut, OpaqueRectangleAndClipping) {
+    Canvas c(100, 30);
+    FontIn f(c, MakeFont("Arial", -20));
+    SetBkColor(c, kBlue);
+    RECT r{10, 5, 30, 25};
+    ExtTextOut(c, 10, 5, ETO_OPAQUE | ETO_CLIPPED, &r, "WWWWWW", 6, nullptr);
+    const RECT ink = c.InkBox();
+    EXPECT_EQ(ink.left, 10);
+    EXPECT_EQ(ink.right, 30);  // clipped
+    EXPECT_EQ(ink.bottom, 25);
+    EXPECT_EQ(c.At(10, 5), kBlue);
+    const int dx[3] = {20, 20, 20};
+    Canvas d(100, 30);
+    FontIn g(d, MakeFont("Arial", -12));
+    SetBkMode(d, TRANSPARENT);
+    ExtTextOut(d, 0, 0, 0, nullptr, "iii", 3, dx);
+    EXPECT_GT(d.InkBox().right, 40);
+}
+
+struct DrawTextCase {
+    UINT format;
+    int left, top;  // expected offset of the text box in a 100 × 40 rectangle at (0, 0)
+};
+
+TEST(DrawText, PlacesASingleLineForEachAlignment) {
+    Canvas probe(10, 10);
+    FontIn pf(probe, MakeFont("Arial", -12));
+    const int w = Width(probe, "Text");
+    const int h = pf.Metrics().tmHeight;
+    const DrawTextCase cases[] = {
+        {DT_LEFT | DT_TOP | DT_SINGLELINE, 0, 0},
+        {DT_CENTER | DT_SINGLELINE, (100 - w) / 2, 0},
+        {DT_RIGHT | DT_SINGLELINE, 100 - w, 0},
+        {DT_LEFT | DT_VCENTER | DT_SINGLELINE, 0, (40 - h) / 2},
+        {DT_RIGHT | DT_BOTTOM | DT_SINGLELINE, 100 - w, 40 - h},
+        {DT_CENTER | DT_VCENTER | DT_SINGLELINE, (100 - w) / 2, (40 - h) / 2},
+        {DT_BOTTOM, 0, 0},  // bottom and vertical centre need a single line
+    };
+    for (const DrawTextCase& tc : cases) {
+        Canvas c(100, 40);
+        FontIn f(c, MakeFont("Arial", -12));
+        SetBkColor(c, kRed);
+        RECT r{0, 0, 100, 40};
+        const int result = DrawText(c, "Text", -1, &r, tc.format);
+        const RECT ink = c.InkBox();
+        EXPECT_EQ(ink.left, tc.left) << tc.format;
+        EXPECT_EQ(ink.top, tc.top) << tc.format;
+        EXPECT_NEAR(ink.right - ink.left, w, 1) << tc.format;  // a glyph may reach past its advance
+        EXPECT_EQ(result, tc.top + h) << tc.format;
+    }
+}
+
+TEST(DrawText, WordBreakKeepsLinesInsideAndClips) {
+    Canvas c(60, 100);
+    FontIn f(c, MakeFont("Arial", -12));
+    const int h = f.Metrics().tmHeight;
+    SetBkColor(c, kRed);
+    RECT r{0, 0, 60, 100};
+    const char* text = "one two three four five six";
+    const int height = DrawText(c, text, -1, &r, DT_WORDBREAK | DT_NOPREFIX);
+    EXPECT_EQ(height % h, 0);
+    EXPECT_GE(height / h, 3);
+    EXPECT_LE(c.InkBox().right, 60);
+    EXPECT_EQ(c.InkBox().bottom, height);
+    // Each line is filled from the left: the first pixel column is red on every line.
+    for (int line = 0; line < height / h; ++line) EXPECT_EQ(c.At(0, line * h + 1), kRed) << line;
+    // A word longer than the line stays whole and is clipped at the rectangle.
+    Canvas d(30, 40);
+    FontIn g(d, MakeFont("Arial", -12));
+    SetBkColor(d, kRed);
+    RECT s{0, 0, 30, 40};
+    EXPECT_EQ(DrawText(d, "Unbreakable word", -1, &s, DT_WORDBREAK), 2 * h);
+    EXPECT_EQ(d.InkBox().right, 30);
+}
+
+TEST(DrawText, CalcRectMeasuresWithoutDrawing) {
+    Canvas c(200, 100);
+    FontIn f(c, MakeFont("Arial", -12));
+    const int h = f.Metrics().tmHeight;
+    RECT r{10, 10, 10, 10};
+    EXPECT_EQ(DrawText(c, "Some text", -1, &r, DT_CALCRECT | DT_SINGLELINE), h);
+    EXPECT_EQ(r.right - r.left, Width(c, "Some text"));
+    EXPECT_EQ(r.bottom, 10 + h);
+    RECT m{0, 0, 50, 0};
+    const int height = DrawText(c, "alpha beta gamma delta", -1, &m, DT_CALCRECT | DT_WORDBREAK);
+    EXPECT_EQ(m.bottom, height);
+    EXPECT_GT(height, h);
+    EXPECT_LE(m.right, 50);
+    RECT lines{0, 0, 0, 0};
+    EXPECT_EQ(DrawText(c, "a\r\nlonger line\nb", -1, &lines, DT_CALCRECT), 3 * h);
+    EXPECT_EQ(lines.right, Width(c, "longer line"));
+    EXPECT_EQ(c.Count(kWhite), 200 * 100);
+}
+
+TEST(DrawText, PrefixCharactersAreRemovedAndUnderlined) {
+    Canvas c(100, 20);
+    FontIn f(c, MakeFont("Arial", -12));
+    RECT r{0, 0, 100, 20};
+    RECT m1 = r, m2 = r;
+    DrawText(c, "&File", -1, &m1, DT_CALCRECT | DT_SINGLELINE);
+    DrawText(c, "File", -1, &m2, DT_CALCRECT | DT_SINGLELINE);
+    EXPECT_EQ(m1.right, m2.right);
+    RECT m3 = r;
+    DrawText(c, "&File", -1, &m3, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    EXPECT_GT(m3.right, m2.right);
+    SetBkMode(c, TRANSPARENT);
+    DrawText(c, "&File", -1, &r, DT_SINGLELINE);
+    const TEXTMETRIC tm = f.Metrics();
+    // The underline under "F" lies below the baseline, where plain "F" has no ink.
+    EXPECT_GT(c.Count(kBlack, 0, tm.tmAscent, Width(c, "F"), tm.tmHeight), 0);
+}
+
+// Renders a sample of the texts the dialogs show; compared with a checked-in image.
+void RenderSample(HDC dc, int variant) {
+    RECT all{0, 0, 240, 64};
+    FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
+    SetBkMode(dc, TRANSPARENT);
+    if (variant == 0) {
+        FontIn f(dc, MakeFont("MS Sans Serif", -11));
+        TextOut(dc, 4, 4, "Interrupt Settings: Enable / Disable", 36);
+        RECT r{4, 22, 236, 60};
+        DrawText(dc, "Software Protections, Capture, Limit Switch and Time details", -1, &r,
+                 DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
+    } else {
+        FontIn f(dc, MakeFont("Arial", -13, FW_BOLD, 1, 1));
+        SetTextColor(dc, RGB(0, 0, 128));
+        TextOut(dc, 4, 4, "Bold italic underlined", 22);
+        FontIn g(dc, MakeFont("Courier New", -12));
+        SetTextColor(dc, kBlack);
+        RECT r{4, 30, 236, 60};
+        DrawText(dc, "EINT 0x0003; SRB ICR", -1, &r, DT_RIGHT | DT_BOTTOM | DT_SINGLELINE);
+    }
+}
+
+TEST(TextReference, RenderingMatchesTheCheckedInImages) {
+    for (int variant = 0; variant < 2; ++variant) {
+        Canvas c(240, 64);
+        RenderSample(c, variant);
+        const std::string path = std::string(KRX_SOURCE_DIR) + "/tests/platform/win/reference/text_" +
+                                 std::to_string(variant) + ".png";
+        if (std::getenv("KRX_UPDATE_REFERENCE") != nullptr) {
+            ASSERT_TRUE(WritePng(c, path.c_str()));
+        }
+        PngImage ref;
+        ASSERT_TRUE(ReadPng(path.c_str(), ref)) << path;
+        const PngImage got = CapturePixels(c);
+        ASSERT_EQ(ref.width, got.width);
+        ASSERT_EQ(ref.height, got.height);
+        // Small differences in glyph rendering are tolerated; moved or missing text is not.
+        int off = 0;
+        for (size_t i = 0; i < got.pixels.size(); ++i) {
+            const unsigned a = got.pixels[i], b = ref.pixels[i];
+            int diff = 0;
+            for (int shift = 0; shift < 24; shift += 8)
+                diff = std::max(diff, std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)));
+            off += diff > 48;
+        }
+        EXPECT_LE(off, static_cast<int>(got.pixels.size() / 200)) << "variant " << variant;
+        EXPECT_GT(c.Count(GetSysColor(COLOR_BTNFACE)), 240 * 64 / 2);
+    }
+}
+
+}  // namespace
