@@ -1,0 +1,143 @@
+// Default handling of window messages: creation text, text messages, paint and erase, the
+// non-client hit test, cursor setting, mouse activation, activation focus, cancel mode and close.
+#include <algorithm>
+#include <cstring>
+
+#include "platform/win/window_internal.h"
+
+using namespace win_internal;
+
+namespace {
+
+constexpr UINT SC_CLOSE = 0xF060;
+
+LRESULT HitTest(const Window& w, POINT pt) {
+    RECT wr;
+    if (!GetWindowRect(w.hwnd, &wr)) return HTNOWHERE;
+    if (pt.x < wr.left || pt.x >= wr.right || pt.y < wr.top || pt.y >= wr.bottom) return HTNOWHERE;
+    const POINT co = ClientOrigin(w);
+    const SIZE cs = ClientSize(w);
+    const RECT client{co.x, co.y, co.x + cs.cx, co.y + cs.cy};
+    if (pt.x >= client.left && pt.x < client.right && pt.y >= client.top && pt.y < client.bottom) return HTCLIENT;
+    const int sb = ScrollBarSize();
+    const bool inRows = pt.y >= client.top && pt.y < client.bottom;
+    const bool inCols = pt.x >= client.left && pt.x < client.right;
+    if ((w.style & WS_VSCROLL) && inRows && pt.x >= client.right && pt.x < client.right + sb) return HTVSCROLL;
+    if ((w.style & WS_HSCROLL) && inCols && pt.y >= client.bottom && pt.y < client.bottom + sb) return HTHSCROLL;
+    if ((w.style & WS_VSCROLL) && (w.style & WS_HSCROLL) && pt.x >= client.right && pt.x < client.right + sb &&
+        pt.y >= client.bottom && pt.y < client.bottom + sb)
+        return (w.style & WS_THICKFRAME) ? HTBOTTOMRIGHT : HTSIZE;
+    const RECT ins = NonClientInsets(w);
+    const int frame = ins.left;
+    if ((w.style & WS_CAPTION) == WS_CAPTION && pt.y >= wr.top + frame && pt.y < client.top &&
+        pt.x >= wr.left + frame && pt.x < wr.right - frame)
+        return HTCAPTION;
+    if (w.style & WS_THICKFRAME) {
+        const bool left = pt.x < wr.left + frame, right = pt.x >= wr.right - frame;
+        const bool top = pt.y < wr.top + frame, bottom = pt.y >= wr.bottom - frame;
+        if (top) return left ? HTTOPLEFT : right ? HTTOPRIGHT : HTTOP;
+        if (bottom) return left ? HTBOTTOMLEFT : right ? HTBOTTOMRIGHT : HTBOTTOM;
+        if (left) return HTLEFT;
+        if (right) return HTRIGHT;
+    }
+    return HTBORDER;
+}
+
+// The cursor of the window under the pointer (wParam of WM_SETCURSOR), whichever window of its
+// parent chain answers.
+LRESULT SetCursorFor(HWND under, int hit) {
+    switch (hit) {
+    case HTERROR:
+        return FALSE;
+    case HTCLIENT: {
+        const Window* w = Find(under);
+        if (w && w->cls->hCursor) {
+            SetCursor(w->cls->hCursor);
+            return TRUE;
+        }
+        return FALSE;
+    }
+    case HTLEFT: case HTRIGHT: SetCursor(LoadCursorA(nullptr, IDC_SIZEWE)); return TRUE;
+    case HTTOP: case HTBOTTOM: SetCursor(LoadCursorA(nullptr, IDC_SIZENS)); return TRUE;
+    case HTTOPLEFT: case HTBOTTOMRIGHT: SetCursor(LoadCursorA(nullptr, IDC_SIZENWSE)); return TRUE;
+    case HTTOPRIGHT: case HTBOTTOMLEFT: SetCursor(LoadCursorA(nullptr, IDC_SIZENESW)); return TRUE;
+    default: SetCursor(LoadCursorA(nullptr, IDC_ARROW)); return TRUE;
+    }
+}
+
+}  // namespace
+
+LRESULT DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
+    Window* w = Find(hWnd);
+    if (!w) return 0;
+    switch (Msg) {
+    case WM_NCCREATE: {
+        const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        if (cs && cs->lpszName && !IS_INTRESOURCE(cs->lpszName)) w->text = cs->lpszName;
+        return TRUE;
+    }
+    case WM_SETTEXT: {
+        const char* text = reinterpret_cast<const char*>(lParam);
+        w->text = text ? text : "";
+        return TRUE;
+    }
+    case WM_GETTEXT: {
+        char* buf = reinterpret_cast<char*>(lParam);
+        if (!buf || wParam == 0) return 0;
+        const std::size_t n = std::min<std::size_t>(w->text.size(), static_cast<std::size_t>(wParam) - 1);
+        std::memcpy(buf, w->text.data(), n);
+        buf[n] = '\0';
+        return static_cast<LRESULT>(n);
+    }
+    case WM_GETTEXTLENGTH:
+        return static_cast<LRESULT>(w->text.size());
+    case WM_CLOSE:
+        DestroyWindow(hWnd);
+        return 0;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == SC_CLOSE) SendMessageA(hWnd, WM_CLOSE, 0, 0);
+        return 0;
+    case WM_SYSKEYDOWN:
+        // Alt+F4 closes the top-level window.
+        if (wParam == VK_F4 && (static_cast<ULONG>(lParam) & (1u << 29)))
+            PostMessageA(TopLevelOf(hWnd), WM_SYSCOMMAND, SC_CLOSE, 0);
+        return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        BeginPaint(hWnd, &ps);
+        EndPaint(hWnd, &ps);
+        return 0;
+    }
+    case WM_ERASEBKGND: {
+        const WindowPaintHooks& hooks = S().paintHooks;
+        HDC hdc = reinterpret_cast<HDC>(wParam);
+        if (!hdc || !w->cls->hbrBackground || !hooks.erase_background) return 0;
+        return hooks.erase_background(hWnd, hdc, w->cls->hbrBackground);
+    }
+    case WM_NCHITTEST:
+        return HitTest(*w, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    case WM_SETCURSOR:
+        // A child asks its parent first: a parent that sets the cursor wins.
+        if (w->parent && Find(w->parent) && SendMessageA(w->parent, WM_SETCURSOR, wParam, lParam)) return TRUE;
+        return SetCursorFor(reinterpret_cast<HWND>(wParam), static_cast<SHORT>(LOWORD(static_cast<UINT_PTR>(lParam))));
+    case WM_MOUSEACTIVATE:
+        if (w->parent && Find(w->parent)) {
+            const LRESULT r = SendMessageA(w->parent, WM_MOUSEACTIVATE, wParam, lParam);
+            if (r) return r;
+        }
+        return MA_ACTIVATE;
+    case WM_MOUSEWHEEL:
+        if (w->parent && Find(w->parent)) return SendMessageA(w->parent, Msg, wParam, lParam);
+        return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE && !(w->style & WS_MINIMIZE)) SetFocus(hWnd);
+        return 0;
+    case WM_NCACTIVATE:
+        return TRUE;
+    case WM_CANCELMODE:
+        if (GetCapture() == hWnd) ReleaseCapture();
+        return 0;
+    default:
+        return 0;
+    }
+}

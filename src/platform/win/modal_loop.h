@@ -1,0 +1,28 @@
+#pragma once
+// The modal loop: retrieves and dispatches messages until EndModalLoop ends it, with the owner
+// disabled meanwhile. Dialogs run their modal state on it.
+//
+// A hook runs inside every modal loop each time the loop has nothing left to do: it may inject
+// input, read state and end the loop. A loop that could never end fails with
+// MODAL_LOOP_FAILED instead of waiting forever: nothing left to do, no hook acting, no input
+// source and no timer; or a flood of messages that never lets the loop become idle.
+#include <functional>
+
+#include "platform/win/winuser.h"
+
+constexpr INT_PTR MODAL_LOOP_FAILED = -1;
+
+// Runs the loop for hwnd; hwndOwner (may be null) is disabled while it runs and enabled again
+// before it returns, if it was enabled before. Returns the result given to EndModalLoop, or
+// MODAL_LOOP_FAILED (also when hwnd is destroyed before the loop was ended, or on WM_QUIT, which
+// is posted again for the loop outside).
+INT_PTR RunModalLoop(HWND hwnd, HWND hwndOwner);
+// Ends the innermost loop running for hwnd; FALSE when none runs for it.
+BOOL EndModalLoop(HWND hwnd, INT_PTR nResult);
+BOOL IsInModalLoop(HWND hwnd);
+// The number of modal loops running.
+int GetModalLoopDepth();
+
+// nDepth is 1 for the outermost loop. An empty hook removes it; ResetWindowSystem removes it too.
+using ModalLoopHook = std::function<void(HWND hwndModal, int nDepth)>;
+void SetModalLoopHook(ModalLoopHook hook);

@@ -1,0 +1,310 @@
+// Input routing and double clicks: mouse messages to the capture window or the window under the
+// pointer, their flags and coordinates, double clicks by class style, activation by click, the
+// cursor, keys to the focus window, characters and key state, and the synthetic input.
+#include "platform/win/synthetic_input.h"
+#include "window_test_support.h"
+
+using namespace window_test;
+
+namespace {
+
+class Input : public WindowTest {};
+
+POINT At(LPARAM l) { return POINT{GET_X_LPARAM(l), GET_Y_LPARAM(l)}; }
+
+std::vector<UINT> MouseMessages(HWND h) {
+    std::vector<UINT> out;
+    for (const Logged& e : Received(h))
+        if (e.msg >= WM_MOUSEFIRST && e.msg <= WM_MOUSELAST && e.msg != WM_MOUSEMOVE) out.push_back(e.msg);
+    return out;
+}
+
+TEST_F(Input, AClickReachesTheDeepestVisibleEnabledWindowInClientCoordinates) {
+    HWND top = Top(100, 100, 300, 200);
+    HWND panel = Child(top, 1, 50, 50, 100, 100);
+    HWND button = Child(panel, 2, 10, 10, 30, 20);
+    HWND hidden = Child(panel, 3, 60, 60, 30, 30, WS_CHILD);
+    HWND disabled = Child(panel, 4, 60, 10, 30, 20, WS_CHILD | WS_VISIBLE | WS_DISABLED);
+    Settle();
+    synthetic::Click(button, POINT{5, 6});
+    synthetic::Click(panel, POINT{70, 70});   // where the hidden child is
+    synthetic::Click(disabled, POINT{3, 3});  // a disabled child: its parent gets the click
+    PumpMessages();
+    const auto downs = Received(nullptr, WM_LBUTTONDOWN);
+    ASSERT_EQ(downs.size(), 3u);
+    EXPECT_EQ(downs[0].hwnd, button);
+    EXPECT_EQ(At(downs[0].lParam).x, 5);
+    EXPECT_EQ(At(downs[0].lParam).y, 6);
+    EXPECT_EQ(downs[0].wParam, static_cast<WPARAM>(MK_LBUTTON));
+    EXPECT_EQ(downs[1].hwnd, panel);
+    EXPECT_EQ(At(downs[1].lParam).x, 70);
+    EXPECT_EQ(downs[2].hwnd, panel);
+    EXPECT_EQ(At(downs[2].lParam).x, 63);
+    EXPECT_TRUE(Received(hidden).empty());
+    EXPECT_TRUE(Received(disabled, WM_LBUTTONDOWN).empty());
+    const auto ups = Received(button, WM_LBUTTONUP);
+    ASSERT_EQ(ups.size(), 1u);
+    EXPECT_EQ(ups[0].wParam, 0u);  // the button is up in its own up message
+}
+
+TEST_F(Input, TheCaptureWindowGetsEverythingEvenOutsideWithNegativeCoordinates) {
+    HWND top = Top(100, 100, 300, 200);
+    HWND a = Child(top, 1, 50, 50, 50, 50);
+    HWND b = Child(top, 2, 200, 50, 50, 50);
+    Settle();
+    SetCapture(a);
+    synthetic::MouseMove(top, POINT{10, 10});
+    PumpMessages();  // or the move would merge with the click's own move
+    synthetic::Click(b, POINT{1, 1});
+    PumpMessages();
+    EXPECT_TRUE(Received(b, WM_LBUTTONDOWN).empty());
+    const auto moves = Received(a, WM_MOUSEMOVE);
+    ASSERT_FALSE(moves.empty());
+    EXPECT_EQ(At(moves[0].lParam).x, -40);
+    EXPECT_EQ(At(moves[0].lParam).y, -40);
+    const auto downs = Received(a, WM_LBUTTONDOWN);
+    ASSERT_EQ(downs.size(), 1u);
+    EXPECT_EQ(At(downs[0].lParam).x, 151);
+    EXPECT_TRUE(Received(a, WM_SETCURSOR).empty());  // no cursor question while captured
+}
+
+TEST_F(Input, ShiftAndControlShowInTheMouseFlags) {
+    HWND top = Top();
+    Settle();
+    synthetic::KeyDown(VK_SHIFT);
+    synthetic::KeyDown(VK_CONTROL);
+    synthetic::MouseDown(top, POINT{5, 5}, MouseButton::Right);
+    synthetic::MouseMove(top, POINT{6, 6});
+    PumpMessages();
+    const auto downs = Received(top, WM_RBUTTONDOWN);
+    ASSERT_EQ(downs.size(), 1u);
+    EXPECT_EQ(downs[0].wParam, static_cast<WPARAM>(MK_RBUTTON | MK_SHIFT | MK_CONTROL));
+    const auto moves = Received(top, WM_MOUSEMOVE);
+    ASSERT_FALSE(moves.empty());
+    EXPECT_EQ(moves.back().wParam, static_cast<WPARAM>(MK_RBUTTON | MK_SHIFT | MK_CONTROL));
+}
+
+TEST_F(Input, DoubleClicksNeedTheClassStyleTheTimeAndTheDistance) {
+    HWND plain = Top(0, 0, 100, 100);
+    HWND dbl = Top(200, 0, 100, 100, WS_POPUP | WS_VISIBLE, "RecordingDbl");
+    Settle();
+    synthetic::DoubleClick(plain, POINT{10, 10});
+    synthetic::DoubleClick(dbl, POINT{10, 10});
+    PumpMessages();
+    EXPECT_EQ(MouseMessages(plain), (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDOWN, WM_LBUTTONUP}));
+    EXPECT_EQ(MouseMessages(dbl), (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}));
+    Settle();
+    AdvanceClock(1000);
+    // Too slow.
+    synthetic::Click(dbl, POINT{10, 10});
+    AdvanceClock(GetDoubleClickTime());
+    synthetic::Click(dbl, POINT{10, 10});
+    // Too far.
+    AdvanceClock(1000);
+    synthetic::Click(dbl, POINT{10, 10});
+    synthetic::Click(dbl, POINT{13, 10});
+    // Close enough, and the third click of a row is a plain click again.
+    AdvanceClock(1000);
+    synthetic::Click(dbl, POINT{10, 10});
+    synthetic::Click(dbl, POINT{12, 8});
+    synthetic::Click(dbl, POINT{12, 8});
+    PumpMessages();
+    std::vector<UINT> downs;
+    for (UINT m : MouseMessages(dbl))
+        if (m != WM_LBUTTONUP) downs.push_back(m);
+    EXPECT_EQ(downs, (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONDOWN, WM_LBUTTONDOWN, WM_LBUTTONDOWN,
+                                        WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_LBUTTONDOWN}));
+}
+
+TEST_F(Input, ADifferentButtonOrWindowStartsANewClick) {
+    HWND a = Top(0, 0, 100, 100, WS_POPUP | WS_VISIBLE, "RecordingDbl");
+    HWND b = Child(a, 1, 50, 0, 50, 100, WS_CHILD | WS_VISIBLE, "RecordingDbl");
+    Settle();
+    synthetic::Click(a, POINT{49, 10});
+    synthetic::Click(b, POINT{0, 10});  // one pixel further, but another window
+    synthetic::Click(b, POINT{0, 10}, MouseButton::Right);
+    PumpMessages();
+    EXPECT_TRUE(Received(nullptr, WM_LBUTTONDBLCLK).empty());
+    EXPECT_TRUE(Received(nullptr, WM_RBUTTONDBLCLK).empty());
+}
+
+TEST_F(Input, AClickIntoAnInactiveWindowAsksForMouseActivationAndMayBeEaten) {
+    HWND one = Top(0, 0, 100, 100);
+    HWND child = Child(one, 1, 0, 0, 50, 50);
+    HWND two = Top(200, 0, 100, 100);
+    ASSERT_EQ(GetActiveWindow(), two);
+    Settle();
+    synthetic::Click(child, POINT{5, 5});
+    PumpMessages();
+    EXPECT_EQ(GetActiveWindow(), one);
+    // The child asks first, its parent answers through the default handling.
+    const auto asked = Received(child, WM_MOUSEACTIVATE);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(reinterpret_cast<HWND>(asked[0].wParam), one);
+    EXPECT_EQ(LOWORD(asked[0].lParam), HTCLIENT);
+    EXPECT_EQ(HIWORD(asked[0].lParam), WM_LBUTTONDOWN);
+    EXPECT_EQ(Received(one, WM_MOUSEACTIVATE).size(), 1u);
+    const auto act = Received(one, WM_ACTIVATE);
+    ASSERT_EQ(act.size(), 1u);
+    EXPECT_EQ(LOWORD(act[0].wParam), WA_CLICKACTIVE);
+    EXPECT_EQ(Sequence({WM_MOUSEACTIVATE, WM_ACTIVATE, WM_LBUTTONDOWN}),
+              (std::vector<UINT>{WM_MOUSEACTIVATE, WM_MOUSEACTIVATE, WM_ACTIVATE, WM_ACTIVATE, WM_LBUTTONDOWN}));
+    // Clicking the now active window asks nothing.
+    Settle();
+    synthetic::Click(child, POINT{5, 5});
+    PumpMessages();
+    EXPECT_TRUE(Received(nullptr, WM_MOUSEACTIVATE).empty());
+    // A window that answers "activate and eat" is activated without getting the click.
+    CurrentHandler() = [](HWND, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        if (m == WM_MOUSEACTIVATE) return MA_ACTIVATEANDEAT;
+        return std::nullopt;
+    };
+    Settle();
+    synthetic::Click(two, POINT{5, 5});
+    PumpMessages();
+    EXPECT_EQ(GetActiveWindow(), two);
+    EXPECT_TRUE(Received(two, WM_LBUTTONDOWN).empty());
+    EXPECT_EQ(Received(two, WM_LBUTTONUP).size(), 1u);
+}
+
+TEST_F(Input, ADisabledTopLevelWindowRefusesClicksWithAnErrorHitTest) {
+    HWND owner = Top(0, 0, 100, 100);
+    HWND child = Child(owner, 1, 0, 0, 50, 50);
+    EnableWindow(owner, FALSE);
+    Settle();
+    synthetic::Click(child, POINT{5, 5});
+    PumpMessages();
+    EXPECT_TRUE(Received(child).empty());
+    EXPECT_TRUE(Received(owner, WM_LBUTTONDOWN).empty());
+    const auto cursor = Received(owner, WM_SETCURSOR);
+    ASSERT_FALSE(cursor.empty());
+    EXPECT_EQ(static_cast<SHORT>(LOWORD(cursor[0].lParam)), HTERROR);
+}
+
+TEST_F(Input, SetCursorCarriesTheHitTestAndTheClassCursorIsSet) {
+    HWND top = Top(0, 0, 200, 200, WS_POPUP | WS_VISIBLE | WS_BORDER | WS_VSCROLL);
+    HWND edit = Child(top, 1, 0, 0, 50, 50, WS_CHILD | WS_VISIBLE, "RecordingDbl");  // I-beam class
+    Settle();
+    synthetic::MouseMove(edit, POINT{5, 5});
+    PumpMessages();
+    EXPECT_EQ(GetCursorId(GetCursor()), 32513u);
+    const auto q = Received(edit, WM_SETCURSOR);
+    ASSERT_EQ(q.size(), 1u);
+    EXPECT_EQ(reinterpret_cast<HWND>(q[0].wParam), edit);
+    EXPECT_EQ(LOWORD(q[0].lParam), HTCLIENT);
+    EXPECT_EQ(HIWORD(q[0].lParam), WM_MOUSEMOVE);
+    EXPECT_EQ(Received(top, WM_SETCURSOR).size(), 1u);  // asked first by the child's default handling
+    Settle();
+    RECT rc;
+    GetClientRect(top, &rc);
+    synthetic::MouseMove(top, POINT{rc.right + 3, 20});  // on the vertical scroll bar
+    PumpMessages();
+    const auto nc = Received(top, WM_SETCURSOR);
+    ASSERT_EQ(nc.size(), 1u);
+    EXPECT_EQ(LOWORD(nc[0].lParam), HTVSCROLL);
+    EXPECT_EQ(Received(top, WM_NCMOUSEMOVE).size(), 1u);
+    EXPECT_TRUE(Received(top, WM_MOUSEMOVE).empty());
+    EXPECT_EQ(GetCursorId(GetCursor()), 32512u);
+}
+
+TEST_F(Input, KeysGoToTheFocusWindowAndTranslateIntoCharacters) {
+    HWND top = Top();
+    HWND edit = Child(top, 1, 0, 0, 50, 20);
+    SetFocus(edit);
+    Settle();
+    synthetic::TypeText("aB1!\n");
+    PumpMessages();
+    std::string typed;
+    for (const Logged& e : Received(edit, WM_CHAR)) typed += static_cast<char>(e.wParam);
+    EXPECT_EQ(typed, "aB1!\r");
+    EXPECT_TRUE(Received(top, WM_KEYDOWN).empty());
+    const auto downs = Received(edit, WM_KEYDOWN);
+    ASSERT_FALSE(downs.empty());
+    EXPECT_EQ(downs[0].wParam, static_cast<WPARAM>('A'));
+    EXPECT_EQ((static_cast<ULONG>(downs[0].lParam) >> 16) & 0xFF, 0x1Eu);  // scan code of A
+    const auto ups = Received(edit, WM_KEYUP);
+    ASSERT_FALSE(ups.empty());
+    EXPECT_TRUE(static_cast<ULONG>(ups[0].lParam) & (1u << 31));
+}
+
+TEST_F(Input, ControlLettersAltKeysAndKeysWithoutAFocusWindow) {
+    HWND top = Top();
+    HWND edit = Child(top, 1, 0, 0, 50, 20);
+    SetFocus(edit);
+    Settle();
+    synthetic::KeyDown(VK_CONTROL);
+    synthetic::KeyPress('V');
+    synthetic::KeyUp(VK_CONTROL);
+    synthetic::KeyDown(VK_MENU);
+    synthetic::KeyPress('X');
+    synthetic::KeyUp(VK_MENU);
+    PumpMessages();
+    const auto chars = Received(edit, WM_CHAR);
+    ASSERT_EQ(chars.size(), 1u);
+    EXPECT_EQ(chars[0].wParam, 0x16u);  // Ctrl+V
+    const auto sys = Received(edit, WM_SYSKEYDOWN);
+    ASSERT_EQ(sys.size(), 2u);  // Alt itself and X
+    EXPECT_TRUE(static_cast<ULONG>(sys[1].lParam) & (1u << 29));
+    const auto syschars = Received(edit, WM_SYSCHAR);
+    ASSERT_EQ(syschars.size(), 1u);
+    EXPECT_EQ(syschars[0].wParam, static_cast<WPARAM>('x'));
+    EXPECT_EQ(Received(edit, WM_SYSKEYUP).size(), 2u);
+    Settle();
+    SetFocus(nullptr);
+    synthetic::KeyPress(VK_RETURN);
+    PumpMessages();
+    EXPECT_EQ(Received(top, WM_SYSKEYDOWN).size(), 1u);  // the active window, as a system key
+}
+
+TEST_F(Input, GetKeyStateFollowsRetrievedMessagesAsyncStateFollowsTheDevice) {
+    HWND top = Top();
+    Settle();
+    synthetic::KeyDown(VK_SHIFT);
+    EXPECT_TRUE(GetAsyncKeyState(VK_SHIFT) & 0x8000);
+    EXPECT_FALSE(GetKeyState(VK_SHIFT) < 0);
+    PumpMessages();
+    EXPECT_TRUE(GetKeyState(VK_SHIFT) < 0);
+    EXPECT_TRUE(GetKeyState(VK_LSHIFT) < 0);
+    synthetic::KeyUp(VK_SHIFT);
+    PumpMessages();
+    EXPECT_FALSE(GetKeyState(VK_SHIFT) < 0);
+    synthetic::KeyPress(VK_CAPITAL);
+    PumpMessages();
+    EXPECT_EQ(GetKeyState(VK_CAPITAL) & 1, 1);
+    synthetic::KeyPress('Q');
+    PumpMessages();
+    const auto chars = Received(top, WM_CHAR);
+    ASSERT_EQ(chars.size(), 1u);
+    EXPECT_EQ(chars[0].wParam, static_cast<WPARAM>('Q'));  // caps lock on
+}
+
+TEST_F(Input, KeyboardMessagesCanBeFlushedPastAPendingClick) {
+    HWND top = Top();
+    Settle();
+    synthetic::Click(top, POINT{5, 5});
+    synthetic::KeyPress('A');
+    MSG msg;
+    int flushed = 0;
+    while (PeekMessage(&msg, top, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) ++flushed;
+    EXPECT_EQ(flushed, 2);
+    PumpMessages();
+    EXPECT_EQ(Received(top, WM_LBUTTONDOWN).size(), 1u);
+    EXPECT_TRUE(Received(top, WM_KEYDOWN).empty());
+}
+
+TEST_F(Input, ConsecutiveMovesMergeAndSyntheticInputRejectsStaleWindows) {
+    HWND top = Top();
+    Settle();
+    synthetic::MouseMove(top, POINT{1, 1});
+    synthetic::MouseMove(top, POINT{2, 2});
+    synthetic::MouseMove(top, POINT{3, 3});
+    PumpMessages();
+    const auto moves = Received(top, WM_MOUSEMOVE);
+    ASSERT_EQ(moves.size(), 1u);
+    EXPECT_EQ(At(moves[0].lParam).x, 3);
+    DestroyWindow(top);
+    EXPECT_FALSE(synthetic::Click(top, POINT{1, 1}));
+    EXPECT_EQ(PumpMessages(), 0);
+}
+
+}  // namespace

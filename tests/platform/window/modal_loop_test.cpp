@@ -1,0 +1,113 @@
+// The modal loop: its hook, the disabled owner, nesting, and the loops that could never end.
+#include "platform/win/modal_loop.h"
+#include "platform/win/synthetic_input.h"
+#include "window_test_support.h"
+
+using namespace window_test;
+
+namespace {
+
+class ModalLoop : public WindowTest {};
+
+TEST_F(ModalLoop, TheHookDrivesTheLoopWithInputAndEndsIt) {
+    HWND owner = Top(0, 0, 400, 300);
+    HWND dlg = Top(50, 50, 200, 100);
+    HWND button = Child(dlg, 1, 10, 10, 50, 20);
+    CurrentHandler() = [dlg, button](HWND h, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        if (h == button && m == WM_LBUTTONUP) PostMessage(dlg, WM_USER, 77, 0);
+        if (h == dlg && m == WM_USER) EndModalLoop(dlg, 77);
+        return std::nullopt;
+    };
+    int calls = 0;
+    bool ownerWasDisabled = false;
+    SetModalLoopHook([&](HWND modal, int depth) {
+        ++calls;
+        EXPECT_EQ(modal, dlg);
+        EXPECT_EQ(depth, 1);
+        ownerWasDisabled = !IsWindowEnabled(owner);
+        if (calls == 1) synthetic::Click(button, POINT{5, 5});
+    });
+    EXPECT_EQ(RunModalLoop(dlg, owner), 77);
+    EXPECT_EQ(calls, 1);
+    EXPECT_TRUE(ownerWasDisabled);
+    EXPECT_TRUE(IsWindowEnabled(owner));
+    EXPECT_EQ(GetModalLoopDepth(), 0);
+}
+
+TEST_F(ModalLoop, ClicksOnTheDisabledOwnerDoNotReachIt) {
+    HWND owner = Top(0, 0, 400, 300);
+    HWND dlg = Top(300, 200, 50, 50);
+    int round = 0;
+    SetModalLoopHook([&](HWND modal, int) {
+        if (++round == 1) synthetic::Click(owner, POINT{10, 10});
+        else EndModalLoop(modal, IDCANCEL);
+    });
+    Log().clear();
+    EXPECT_EQ(RunModalLoop(dlg, owner), IDCANCEL);
+    EXPECT_TRUE(Received(owner, WM_LBUTTONDOWN).empty());
+    EXPECT_EQ(round, 2);
+}
+
+TEST_F(ModalLoop, NestedLoopsEndInnermostFirstAndTheHookSeesTheDepth) {
+    HWND a = Top(0, 0, 100, 100);
+    HWND b = Top(200, 0, 100, 100);
+    std::vector<int> depths;
+    INT_PTR inner = 0;
+    SetModalLoopHook([&](HWND modal, int depth) {
+        depths.push_back(depth);
+        if (modal == a && depth == 1 && depths.size() == 1) {
+            inner = RunModalLoop(b, a);  // the hook may open a nested loop
+            return;
+        }
+        EndModalLoop(modal, depth * 10);
+    });
+    EXPECT_EQ(RunModalLoop(a, nullptr), 10);
+    EXPECT_EQ(inner, 20);
+    EXPECT_EQ(depths, (std::vector<int>{1, 2, 1}));
+    EXPECT_FALSE(EndModalLoop(a, 1));
+    EXPECT_FALSE(IsInModalLoop(a));
+}
+
+TEST_F(ModalLoop, ALoopThatCouldNeverEndFails) {
+    HWND dlg = Top();
+    // No hook, no input source, no timer: nothing could end it.
+    EXPECT_EQ(RunModalLoop(dlg, nullptr), MODAL_LOOP_FAILED);
+    // A window that posts to itself forever never lets the loop become idle.
+    CurrentHandler() = [](HWND h, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        if (m == WM_USER) PostMessage(h, WM_USER, 0, 0);
+        return std::nullopt;
+    };
+    PostMessage(dlg, WM_USER, 0, 0);
+    EXPECT_EQ(RunModalLoop(dlg, nullptr), MODAL_LOOP_FAILED);
+    EXPECT_EQ(RunModalLoop(reinterpret_cast<HWND>(static_cast<UINT_PTR>(0xDEAD0)), nullptr), MODAL_LOOP_FAILED);
+}
+
+TEST_F(ModalLoop, DestroyingTheModalWindowOrQuittingEndsTheLoop) {
+    HWND owner = Top(0, 0, 100, 100);
+    HWND dlg = Top(200, 0, 100, 100);
+    SetModalLoopHook([](HWND modal, int) { DestroyWindow(modal); });
+    EXPECT_EQ(RunModalLoop(dlg, owner), MODAL_LOOP_FAILED);
+    EXPECT_TRUE(IsWindowEnabled(owner));
+    HWND again = Top(200, 0, 100, 100);
+    SetModalLoopHook([](HWND, int) { PostQuitMessage(4); });
+    EXPECT_EQ(RunModalLoop(again, owner), MODAL_LOOP_FAILED);
+    MSG msg;
+    ASSERT_TRUE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));  // the quit is left for the outer loop
+    EXPECT_EQ(msg.message, static_cast<UINT>(WM_QUIT));
+    EXPECT_EQ(msg.wParam, 4u);
+}
+
+TEST_F(ModalLoop, TimersRunInsideTheLoopOnTheVirtualClock) {
+    HWND dlg = Top();
+    int ticks = 0;
+    CurrentHandler() = [&ticks](HWND h, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        if (m == WM_TIMER && ++ticks == 3) EndModalLoop(h, 3);
+        return std::nullopt;
+    };
+    SetTimer(dlg, 1, 100, nullptr);
+    const DWORD start = GetTickCount();
+    EXPECT_EQ(RunModalLoop(dlg, nullptr), 3);
+    EXPECT_EQ(GetTickCount() - start, 300u);
+}
+
+}  // namespace

@@ -1,0 +1,197 @@
+// Paint synthesis and update regions: when WM_PAINT comes, what BeginPaint reports and
+// validates, invalidation of children, UpdateWindow and ScrollWindow.
+#include "window_test_support.h"
+
+using namespace window_test;
+
+namespace {
+
+class Paint : public WindowTest {};
+
+bool SameRect(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+// The area of an update region, to compare regions made of different pieces.
+long Area(HWND h) {
+    std::vector<RECT> rects;
+    GetUpdateRects(h, rects);
+    long a = 0;
+    for (const RECT& r : rects) a += static_cast<long>(r.right - r.left) * (r.bottom - r.top);
+    return a;
+}
+
+bool Invalid(HWND h, int x, int y) {
+    std::vector<RECT> rects;
+    GetUpdateRects(h, rects);
+    for (const RECT& r : rects)
+        if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) return true;
+    return false;
+}
+
+TEST_F(Paint, PaintComesAfterPostedMessagesAndBeforeTimers) {
+    HWND h = Top();
+    Settle();
+    SetTimer(h, 1, 10, nullptr);
+    AdvanceClock(10);
+    InvalidateRect(h, nullptr, TRUE);
+    PostMessage(h, WM_USER, 0, 0);
+    MSG msg;
+    std::vector<UINT> order;
+    for (int i = 0; i < 3 && PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
+        order.push_back(msg.message);
+        DispatchMessage(&msg);  // the default paint handling validates
+    }
+    EXPECT_EQ(order, (std::vector<UINT>{WM_USER, WM_PAINT, WM_TIMER}));
+}
+
+TEST_F(Paint, PaintStaysUntilTheWindowValidates) {
+    HWND h = Top();
+    Settle();
+    InvalidateRect(h, nullptr, FALSE);
+    MSG msg;
+    ASSERT_TRUE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+    ASSERT_EQ(msg.message, static_cast<UINT>(WM_PAINT));
+    ASSERT_TRUE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));  // removing does not validate
+    EXPECT_EQ(msg.message, static_cast<UINT>(WM_PAINT));
+    ValidateRect(h, nullptr);
+    EXPECT_FALSE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+}
+
+TEST_F(Paint, AProcedureThatNeverValidatesCannotHangThePump) {
+    HWND h = Top();
+    Settle();
+    CurrentHandler() = [](HWND, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        if (m == WM_PAINT) return 0;
+        return std::nullopt;
+    };
+    InvalidateRect(h, nullptr, FALSE);
+    EXPECT_EQ(PumpMessages(50), 50);
+}
+
+TEST_F(Paint, HiddenWindowsKeepTheirUpdateRegionButGetNoPaint) {
+    HWND h = Top(0, 0, 100, 100, WS_POPUP);
+    Settle();
+    InvalidateRect(h, nullptr, TRUE);
+    MSG msg;
+    EXPECT_FALSE(PeekMessage(&msg, nullptr, WM_PAINT, WM_PAINT, PM_NOREMOVE));
+    RECT rc;
+    EXPECT_TRUE(GetUpdateRect(h, &rc, FALSE));
+    ShowWindow(h, SW_SHOW);
+    EXPECT_TRUE(PeekMessage(&msg, nullptr, WM_PAINT, WM_PAINT, PM_NOREMOVE));
+}
+
+TEST_F(Paint, BeginPaintReportsTheBoundingBoxAndEraseFlagAndValidates) {
+    HWND h = Top(0, 0, 200, 100);
+    Settle();
+    RECT a{10, 10, 20, 20}, b{50, 30, 60, 40};
+    InvalidateRect(h, &a, FALSE);
+    InvalidateRect(h, &b, TRUE);
+    RECT box;
+    ASSERT_TRUE(GetUpdateRect(h, &box, FALSE));
+    EXPECT_TRUE(SameRect(box, RECT{10, 10, 60, 40}));
+    EXPECT_EQ(Area(h), 200);  // two pieces, not their box
+    PAINTSTRUCT ps;
+    EXPECT_EQ(BeginPaint(h, &ps), nullptr);  // no graphics layer connected in this test
+    EXPECT_TRUE(SameRect(ps.rcPaint, RECT{10, 10, 60, 40}));
+    EXPECT_TRUE(ps.fErase);
+    EndPaint(h, &ps);
+    EXPECT_FALSE(GetUpdateRect(h, &box, FALSE));
+    InvalidateRect(h, &a, FALSE);
+    BeginPaint(h, &ps);
+    EXPECT_FALSE(ps.fErase);
+    EndPaint(h, &ps);
+}
+
+TEST_F(Paint, InvalidationIsClippedToTheClientAreaAndValidationCutsHoles) {
+    HWND h = Top(0, 0, 100, 100, WS_POPUP | WS_VISIBLE | WS_BORDER);  // client 98 × 98
+    Settle();
+    RECT big{-50, -50, 500, 500};
+    InvalidateRect(h, &big, FALSE);
+    RECT box;
+    GetUpdateRect(h, &box, FALSE);
+    EXPECT_TRUE(SameRect(box, RECT{0, 0, 98, 98}));
+    RECT hole{10, 10, 20, 20};
+    ValidateRect(h, &hole);
+    EXPECT_EQ(Area(h), 98 * 98 - 100);
+    EXPECT_FALSE(Invalid(h, 15, 15));
+    EXPECT_TRUE(Invalid(h, 25, 15));
+    RECT empty{5, 5, 5, 50};
+    ValidateRect(h, nullptr);
+    InvalidateRect(h, &empty, TRUE);
+    EXPECT_FALSE(GetUpdateRect(h, &box, FALSE));
+}
+
+TEST_F(Paint, InvalidatingAParentReachesChildrenUnlessItClipsThem) {
+    HWND top = Top(0, 0, 200, 200);
+    HWND child = Child(top, 1, 50, 50, 40, 40);
+    HWND clipping = Top(300, 0, 200, 200, WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN);
+    HWND clipped = Child(clipping, 1, 50, 50, 40, 40);
+    Settle();
+    RECT part{0, 0, 60, 60};
+    InvalidateRect(top, &part, TRUE);
+    RECT box;
+    ASSERT_TRUE(GetUpdateRect(child, &box, FALSE));
+    EXPECT_TRUE(SameRect(box, RECT{0, 0, 10, 10}));  // in the child's own coordinates
+    InvalidateRect(clipping, nullptr, TRUE);
+    EXPECT_FALSE(GetUpdateRect(clipped, &box, FALSE));
+}
+
+TEST_F(Paint, ParentsPaintBeforeTheirChildren) {
+    HWND top = Top(0, 0, 200, 200);
+    HWND child = Child(top, 1, 10, 10, 40, 40);
+    Settle();
+    InvalidateRect(child, nullptr, TRUE);
+    InvalidateRect(top, nullptr, TRUE);
+    PumpMessages();
+    std::vector<HWND> painted;
+    for (const Logged& e : Received(nullptr, WM_PAINT)) painted.push_back(e.hwnd);
+    EXPECT_EQ(painted, (std::vector<HWND>{top, child}));
+}
+
+TEST_F(Paint, UpdateWindowPaintsAtOnceWithoutTheQueue) {
+    HWND top = Top(0, 0, 200, 200);
+    HWND child = Child(top, 1, 10, 10, 40, 40);
+    Settle();
+    UpdateWindow(top);
+    EXPECT_TRUE(Received(nullptr, WM_PAINT).empty());  // nothing invalid, nothing sent
+    InvalidateRect(top, nullptr, TRUE);
+    UpdateWindow(top);
+    EXPECT_EQ(Received(top, WM_PAINT).size(), 1u);
+    EXPECT_EQ(Received(child, WM_PAINT).size(), 1u);
+    RECT box;
+    EXPECT_FALSE(GetUpdateRect(top, &box, FALSE));
+    EXPECT_FALSE(GetUpdateRect(child, &box, FALSE));
+}
+
+TEST_F(Paint, ScrollWindowMovesTheInvalidPartAndInvalidatesWhatScrolledIn) {
+    HWND h = Top(0, 0, 100, 100);
+    Settle();
+    RECT spot{10, 40, 20, 50};
+    InvalidateRect(h, &spot, FALSE);
+    ASSERT_TRUE(ScrollWindow(h, 0, -20, nullptr, nullptr));  // contents move up by 20
+    EXPECT_TRUE(Invalid(h, 15, 25));   // the spot travelled
+    EXPECT_FALSE(Invalid(h, 15, 45));  // and left its old place
+    EXPECT_TRUE(Invalid(h, 50, 85));   // the strip that scrolled in at the bottom
+    EXPECT_FALSE(Invalid(h, 50, 70));
+    EXPECT_EQ(Area(h), 100 + 100 * 20);
+}
+
+TEST_F(Paint, ScrollWindowWithARectangleScrollsOnlyInsideItAndLeavesChildren) {
+    HWND h = Top(0, 0, 100, 100);
+    HWND child = Child(h, 1, 60, 60, 10, 10);
+    Settle();
+    RECT area{0, 0, 50, 100};
+    ScrollWindow(h, 10, 0, &area, &area);
+    EXPECT_TRUE(Invalid(h, 5, 50));
+    EXPECT_FALSE(Invalid(h, 15, 50));
+    EXPECT_FALSE(Invalid(h, 55, 50));
+    RECT rc;
+    GetWindowRect(child, &rc);
+    EXPECT_EQ(rc.left, 60);
+    ScrollWindow(h, 5, 0, nullptr, nullptr);
+    GetWindowRect(child, &rc);
+    EXPECT_EQ(rc.left, 65);  // the whole client area scrolled: children move along
+}
+
+}  // namespace

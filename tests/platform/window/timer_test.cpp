@@ -1,0 +1,117 @@
+// Timers on the virtual clock: when they fire, how expiries merge, killing, timer procedures,
+// timers of destroyed windows, and waiting for the next timer.
+#include "window_test_support.h"
+
+using namespace window_test;
+
+namespace {
+
+class Timers : public WindowTest {};
+
+int TimerCount(HWND h, UINT_PTR id) {
+    int n = 0;
+    for (const Logged& e : Received(h, WM_TIMER))
+        if (e.wParam == id) ++n;
+    return n;
+}
+
+std::vector<UINT_PTR> g_procCalls;
+void TimerProc(HWND, UINT, UINT_PTR id, DWORD) { g_procCalls.push_back(id); }
+
+TEST_F(Timers, ATimerFiresOnlyWhenItsTimeHasComeAndMissedTicksMerge) {
+    HWND h = Top();
+    Settle();
+    EXPECT_EQ(SetTimer(h, 5, 100, nullptr), 5u);
+    AdvanceClock(99);
+    PumpMessages();
+    EXPECT_EQ(TimerCount(h, 5), 0);
+    AdvanceClock(1);
+    PumpMessages();
+    EXPECT_EQ(TimerCount(h, 5), 1);
+    AdvanceClock(1000);  // ten periods pass unseen
+    PumpMessages();
+    EXPECT_EQ(TimerCount(h, 5), 2);
+    const auto t = Received(h, WM_TIMER);
+    EXPECT_EQ(t.back().lParam, 0);
+}
+
+TEST_F(Timers, ResettingChangesThePeriodAndKillingStopsIt) {
+    HWND h = Top();
+    Settle();
+    SetTimer(h, 1, 100, nullptr);
+    AdvanceClock(50);
+    SetTimer(h, 1, 100, nullptr);  // counts from now again
+    AdvanceClock(60);
+    PumpMessages();
+    EXPECT_EQ(TimerCount(h, 1), 0);
+    AdvanceClock(40);
+    PumpMessages();
+    EXPECT_EQ(TimerCount(h, 1), 1);
+    EXPECT_TRUE(KillTimer(h, 1));
+    EXPECT_FALSE(KillTimer(h, 1));
+    AdvanceClock(1000);
+    PumpMessages();
+    EXPECT_EQ(TimerCount(h, 1), 1);
+}
+
+TEST_F(Timers, TinyPeriodsAreRaisedToTheMinimum) {
+    HWND h = Top();
+    Settle();
+    SetTimer(h, 2, 1, nullptr);
+    AdvanceClock(USER_TIMER_MINIMUM - 1);
+    PumpMessages();
+    EXPECT_EQ(TimerCount(h, 2), 0);
+    AdvanceClock(1);
+    PumpMessages();
+    EXPECT_EQ(TimerCount(h, 2), 1);
+}
+
+TEST_F(Timers, TimersWithoutAWindowGetFreshIdsAndCallTheirProcedure) {
+    g_procCalls.clear();
+    const UINT_PTR a = SetTimer(nullptr, 0, 10, TimerProc);
+    const UINT_PTR b = SetTimer(nullptr, 0, 20, TimerProc);
+    EXPECT_NE(a, 0u);
+    EXPECT_NE(b, 0u);
+    EXPECT_NE(a, b);
+    AdvanceClock(20);
+    PumpMessages();
+    EXPECT_EQ(g_procCalls, (std::vector<UINT_PTR>{a, b}));
+    // A timer message of a killed timer calls nothing.
+    MSG msg;
+    AdvanceClock(10);
+    ASSERT_TRUE(PeekMessage(&msg, nullptr, WM_TIMER, WM_TIMER, PM_REMOVE));
+    KillTimer(nullptr, msg.wParam);
+    g_procCalls.clear();
+    DispatchMessage(&msg);
+    EXPECT_TRUE(g_procCalls.empty());
+}
+
+TEST_F(Timers, TimersOfADestroyedWindowAreGone) {
+    HWND h = Top();
+    SetTimer(h, 1, 10, nullptr);
+    DestroyWindow(h);
+    AdvanceClock(100);
+    MSG msg;
+    EXPECT_FALSE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_FALSE(WaitMessage());  // nothing left that could ever arrive
+}
+
+TEST_F(Timers, WaitingMovesTheClockToTheNextTimer) {
+    HWND h = Top();
+    Settle();
+    SetTimer(h, 1, 250, nullptr);
+    SetTimer(h, 2, 100, nullptr);
+    const DWORD start = GetTickCount();
+    MSG msg;
+    ASSERT_EQ(GetMessage(&msg, nullptr, 0, 0), TRUE);
+    EXPECT_EQ(msg.message, static_cast<UINT>(WM_TIMER));
+    EXPECT_EQ(msg.wParam, 2u);
+    EXPECT_EQ(GetTickCount() - start, 100u);
+    EXPECT_EQ(msg.time, GetTickCount());
+    // A filtered wait for the other timer skips past the first one's ticks.
+    ASSERT_EQ(GetMessage(&msg, h, WM_TIMER, WM_TIMER), TRUE);
+    EXPECT_EQ(GetTickCount() - start, 200u);
+    EXPECT_EQ(msg.wParam, 2u);
+}
+
+}  // namespace

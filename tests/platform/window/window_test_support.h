@@ -1,0 +1,96 @@
+#pragma once
+// Shared by the window tests: a window class whose procedure records every message it gets and
+// lets a test answer chosen messages, and a fixture that gives each case a fresh window system.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "platform/win/window.h"
+
+namespace window_test {
+
+struct Logged {
+    HWND hwnd;
+    UINT msg;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+// Every message a recording window received, in order.
+inline std::vector<Logged>& Log() {
+    static std::vector<Logged> log;
+    return log;
+}
+
+// Answers a message instead of the default handling when it returns a value.
+using Handler = std::function<std::optional<LRESULT>(HWND, UINT, WPARAM, LPARAM)>;
+inline Handler& CurrentHandler() {
+    static Handler handler;
+    return handler;
+}
+
+inline LRESULT RecordingProc(HWND h, UINT m, WPARAM w, LPARAM l) {
+    Log().push_back({h, m, w, l});
+    if (CurrentHandler())
+        if (auto r = CurrentHandler()(h, m, w, l)) return *r;
+    return DefWindowProc(h, m, w, l);
+}
+
+// The messages of one kind (or all when msg is 0) that a window received.
+inline std::vector<Logged> Received(HWND h, UINT msg = 0) {
+    std::vector<Logged> out;
+    for (const Logged& e : Log())
+        if ((!h || e.hwnd == h) && (!msg || e.msg == msg)) out.push_back(e);
+    return out;
+}
+
+// The message numbers of the log from a given position, restricted to a set of interesting ones.
+inline std::vector<UINT> Sequence(const std::vector<UINT>& interesting, std::size_t from = 0) {
+    std::vector<UINT> out;
+    for (std::size_t i = from; i < Log().size(); ++i)
+        for (UINT m : interesting)
+            if (Log()[i].msg == m) out.push_back(m);
+    return out;
+}
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetWindowSystem();
+        Log().clear();
+        CurrentHandler() = nullptr;
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = RecordingProc;
+        wc.lpszClassName = "Recording";
+        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+        ASSERT_NE(RegisterClass(&wc), 0);
+        wc.lpszClassName = "RecordingDbl";
+        wc.style = CS_DBLCLKS;
+        wc.hCursor = LoadCursor(nullptr, IDC_IBEAM);
+        ASSERT_NE(RegisterClass(&wc), 0);
+    }
+    void TearDown() override {
+        CurrentHandler() = nullptr;
+        ResetWindowSystem();
+        Log().clear();
+    }
+
+    static HWND Top(int x = 100, int y = 100, int cx = 300, int cy = 200, DWORD style = WS_POPUP | WS_VISIBLE,
+                    const char* cls = "Recording") {
+        return CreateWindowEx(0, cls, "top", style, x, y, cx, cy, nullptr, nullptr, nullptr, nullptr);
+    }
+    static HWND Child(HWND parent, int id, int x, int y, int cx, int cy, DWORD style = WS_CHILD | WS_VISIBLE,
+                      const char* cls = "Recording") {
+        return CreateWindowEx(0, cls, "child", style, x, y, cx, cy, parent,
+                              reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), nullptr, nullptr);
+    }
+    // Dispatches what is there and forgets what was logged so far.
+    static void Settle() {
+        PumpMessages();
+        Log().clear();
+    }
+};
+
+}  // namespace window_test
