@@ -7,9 +7,11 @@
 #include FT_FREETYPE_H
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/win/gdi.h"
+#include "platform/win/png_writer.h"
 
 namespace {
 
@@ -207,6 +209,8 @@ void BM_GridFrame_Layer(benchmark::State& state) {
             }
         benchmark::DoNotOptimize(GetPixel(dc, 0, 0));
     }
+    // KRX_BENCH_PNG=file keeps a picture of the frame, to look at what was measured.
+    if (const char* path = std::getenv("KRX_BENCH_PNG")) WritePng(dc, path);
     SelectObject(dc, GetStockObject(SYSTEM_FONT));
     DeleteObject(font);
     for (HBRUSH b : brushes) DeleteObject(b);

@@ -66,10 +66,19 @@ const DashPattern* DashOf(UINT dash) {
     }
 }
 
-// A one-pixel line from a to b in device units, b itself not drawn.
+bool Geometric(const Pen& p) { return (p.style & PS_TYPE_MASK) == PS_GEOMETRIC; }
+bool FlatCaps(const Pen& p) { return Geometric(p) && (p.style & PS_ENDCAP_MASK) == PS_ENDCAP_FLAT; }
+
+// A one-pixel line from a to b in device units. A cosmetic pen leaves b out; a geometric pen with
+// square or round caps reaches half a pixel beyond b, so b is drawn.
 void ThinLine(DC& dc, const Pen& pen, POINT a, POINT b) {
     const uint32_t color = PenPixel(pen);
     const DashPattern* dash = DashOf(pen.Dash());
+    const bool withEnd = Geometric(pen) && !FlatCaps(pen);
+    if (dash == nullptr && withEnd && (a.x == b.x || a.y == b.y)) {
+        PenSpan(dc, {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x) + 1, std::max(a.y, b.y) + 1}, color);
+        return;
+    }
     if (dash == nullptr) {
         if (a.y == b.y) {
             if (a.x != b.x) PenSpan(dc, a.x < b.x ? RECT{a.x, a.y, b.x, a.y + 1} : RECT{b.x + 1, a.y, a.x + 1, a.y + 1}, color);
@@ -113,23 +122,25 @@ void ThinLine(DC& dc, const Pen& pen, POINT a, POINT b) {
             y += sy;
         }
     }
+    if (withEnd) plot(b.x, b.y);
     PlotRects(dc, on, color);
     PlotRects(dc, off, Pixel(ResolveColorRef(dc.st.bk)));
 }
 
-// A pen wider than one pixel: a band centred on the line, with flat ends or ends extended by half
-// the width (square and round caps; round ones are drawn square on the pixel grid).
+// A pen wider than one pixel: a band of its width across the line (from w / 2 before the line's
+// pixels), along it from the start to the end point with flat caps, or half the width beyond both
+// end points with square and round caps (round ones are drawn square on the pixel grid).
 void WideLine(DC& dc, const Pen& pen, POINT a, POINT b) {
     const int w = pen.width;
-    const bool flat = (pen.style & PS_TYPE_MASK) == PS_GEOMETRIC && (pen.style & PS_ENDCAP_MASK) == PS_ENDCAP_FLAT;
-    const int ext = flat ? 0 : w / 2;
+    const bool flat = FlatCaps(pen);
+    const int lo = flat ? 0 : w / 2, hi = flat ? 0 : (w - 1) / 2 + 1;
     const uint32_t color = PenPixel(pen);
     if (a.y == b.y) {
-        PenSpan(dc, {std::min(a.x, b.x) - ext, a.y - w / 2, std::max(a.x, b.x) + ext, a.y - w / 2 + w}, color);
+        PenSpan(dc, {std::min(a.x, b.x) - lo, a.y - w / 2, std::max(a.x, b.x) + hi, a.y - w / 2 + w}, color);
         return;
     }
     if (a.x == b.x) {
-        PenSpan(dc, {a.x - w / 2, std::min(a.y, b.y) - ext, a.x - w / 2 + w, std::max(a.y, b.y) + ext}, color);
+        PenSpan(dc, {a.x - w / 2, std::min(a.y, b.y) - lo, a.x - w / 2 + w, std::max(a.y, b.y) + hi}, color);
         return;
     }
     // Slanted wide lines are stroked by Cairo, in copy mode only.

@@ -92,12 +92,30 @@ TEST(Pens, WideGeometricSquareCapPenCoversBandAndCaps) {
     ASSERT_NE(p.pen_, nullptr);
     MoveToEx(c, 5, 10, nullptr);
     LineTo(c, 15, 10);
-    // Rows 9..11, columns 5 - 1 .. 15 + 1 exclusive.
-    EXPECT_EQ(c.Count(kRed), 3 * 12);
+    // Rows 9..11; columns 4..16: the caps reach one pixel beyond both end points.
+    EXPECT_EQ(c.Count(kRed), 3 * 13);
     EXPECT_EQ(c.At(4, 9), kRed);
-    EXPECT_EQ(c.At(15, 11), kRed);
-    EXPECT_EQ(c.At(16, 10), kWhite);
+    EXPECT_EQ(c.At(16, 11), kRed);
+    EXPECT_EQ(c.At(17, 10), kWhite);
+    EXPECT_EQ(c.At(3, 10), kWhite);
     EXPECT_EQ(c.At(10, 12), kWhite);
+}
+
+TEST(Pens, OnePixelGeometricSquareCapPenDrawsTheEndPoint) {
+    // The grid's borders: a line from an edge's first pixel to its last covers both.
+    Canvas c(20, 20);
+    LOGBRUSH lb{BS_SOLID, kRed, 0};
+    PenIn p(c, ExtCreatePen(PS_GEOMETRIC | PS_ENDCAP_SQUARE | PS_SOLID, 1, &lb, 0, nullptr));
+    MoveToEx(c, 3, 2, nullptr);
+    LineTo(c, 3, 9);
+    EXPECT_EQ(c.Count(kRed), 8);
+    EXPECT_EQ(c.At(3, 9), kRed);
+    EXPECT_EQ(c.At(3, 10), kWhite);
+    MoveToEx(c, 12, 4, nullptr);
+    LineTo(c, 5, 4);  // backwards too
+    EXPECT_EQ(c.At(12, 4), kRed);
+    EXPECT_EQ(c.At(5, 4), kRed);
+    EXPECT_EQ(c.Count(kRed), 8 + 8);
 }
 
 TEST(Pens, FlatCapPenStopsAtTheEnds) {

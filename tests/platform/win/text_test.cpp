@@ -71,10 +71,10 @@ TEST(Fonts, MetricsAreConsistentWithTheFont) {
     for (int ch = 32; ch < 256; ++ch) widest = std::max(widest, widths[ch]);
     EXPECT_LE(widest, tm.tmMaxCharWidth);
     EXPECT_NEAR(tm.tmAveCharWidth, sum / 26.0, 2.0);
-    EXPECT_EQ(widths['i'] < widths['W'], true);
+    EXPECT_EQ(widths[static_cast<int>('i')] < widths[static_cast<int>('W')], true);
     SIZE sz;
     GetTextExtentPoint32(c, "Wi", 2, &sz);
-    EXPECT_EQ(sz.cx, widths['W'] + widths['i']);
+    EXPECT_EQ(sz.cx, widths[static_cast<int>('W')] + widths[static_cast<int>('i')]);
     EXPECT_EQ(sz.cy, tm.tmHeight);
 }
 
