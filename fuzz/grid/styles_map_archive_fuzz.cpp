@@ -1,0 +1,37 @@
+// The archive record of a styles map; what reads is then used: copied, walked and written.
+#include <cstdint>
+
+#include "alloc_guard.h"
+#include "grid/style/styles_map.h"
+#include "host_strings.h"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    RegisterHostStrings();
+    CGXFont().SetFaceName("Arial");
+    alloc_guard::Install();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    alloc_guard::Run(size, [&] {
+        CGXStylesMap map;
+        try {
+            CMemFile file(data, size);
+            CArchive ar(&file, CArchive::load);
+            map.Serialize(ar);
+        } catch (const CArchiveException&) {
+            return;
+        }
+        CGXStylesMap copy;
+        copy = map;
+        map.ForEachStyle([&](const CString&, WORD, UINT, const CGXStyle& style) {
+            CGXStyle cell(style);
+            cell.LoadBaseStyle(copy);
+        });
+        CMemFile out;
+        CArchive ar(&out, CArchive::store);
+        copy.Serialize(ar);
+        ar.Close();
+    });
+    return 0;
+}

@@ -1,0 +1,429 @@
+// CGXStyle: construction, attributes, and the combining operations (Assign, ChangeStyle,
+// IsSubSet, LoadBaseStyle, SetDefault, Free).
+#include "grid/style/style.h"
+
+#include <vector>
+
+#include "grid/style/color.h"
+#include "grid/style/styles_map.h"
+
+IMPLEMENT_SERIAL(CGXStyle, CObject, VERSIONABLE_SCHEMA | 0)
+
+namespace {
+// Attributes whose value lives in the style itself and is copied as a whole; borders, font and
+// user attributes are combined piece by piece.
+constexpr DWORD kCompound = CGXStyle::exBorders | CGXStyle::exFont | CGXStyle::exUserAttributes;
+
+const StylePen& AbsentPen() {
+    static const StylePen pen;
+    return pen;
+}
+
+bool IsSide(int nSide) noexcept { return nSide >= 0 && nSide < 4; }
+}  // namespace
+
+CGXStyle::CGXStyle() noexcept
+    : m_nInclude(0),
+      m_nHorizontalAlignment(0),
+      m_nVerticalAlignment(0),
+      m_nMaxLength(0),
+      m_wBaseStyle(0),
+      m_nControlId(0),
+      m_clrText(0),
+      m_switches{},
+      m_dwAppData(0) {}
+
+CGXStyle::CGXStyle(const CGXStyle& other)
+    : CObject(other),
+      m_nInclude(other.m_nInclude),
+      m_nHorizontalAlignment(other.m_nHorizontalAlignment),
+      m_nVerticalAlignment(other.m_nVerticalAlignment),
+      m_nMaxLength(other.m_nMaxLength),
+      m_wBaseStyle(other.m_wBaseStyle),
+      m_nControlId(other.m_nControlId),
+      m_brushInterior(other.m_brushInterior),
+      m_clrText(other.m_clrText),
+      m_switches(other.m_switches),
+      m_dwAppData(other.m_dwAppData),
+      m_strValue(other.m_strValue),
+      m_strChoicesList(other.m_strChoicesList) {
+    if (other.GetIncludeBorders() && other.m_pBorders != nullptr)
+        m_pBorders = std::make_unique<std::array<StylePen, 4>>(*other.m_pBorders);
+    else
+        m_nInclude &= ~exBorders;
+    if (other.GetIncludeFont() && other.m_pFont != nullptr)
+        m_pFont = std::make_unique<CGXFont>(*other.m_pFont);
+    else
+        m_nInclude &= ~exFont;
+    if (other.m_pUserAttributes != nullptr && !other.m_pUserAttributes->IsEmpty())
+        m_pUserAttributes = std::make_unique<CGXCollMapDWordToString>(*other.m_pUserAttributes);
+    else
+        m_nInclude &= ~exUserAttributes;
+}
+
+CGXStyle::~CGXStyle() = default;
+
+CGXStyle* CGXStyle::Clone() const { return new CGXStyle(*this); }
+
+// --- attributes
+
+CGXStyle& CGXStyle::SetValue(const char* pszValue) {
+    m_strValue = pszValue;
+    return Incl(exValue);
+}
+
+CGXStyle& CGXStyle::SetIncludeValue(bool b) noexcept {
+    if (!b) m_strValue.Empty();
+    return SetIncl(exValue, b);
+}
+
+CGXStyle& CGXStyle::SetInterior(COLORREF color) noexcept {
+    m_brushInterior.lbStyle = GX_BS_SOLID;
+    m_brushInterior.lbColor = color;
+    return Incl(exInterior);
+}
+
+COLORREF CGXStyle::GetTextColor() const noexcept { return GXGetColor(m_clrText); }
+
+std::array<StylePen, 4>& CGXStyle::BorderArray() {
+    if (m_pBorders == nullptr) {
+        m_pBorders = std::make_unique<std::array<StylePen, 4>>();
+        for (StylePen& pen : *m_pBorders) pen = StylePen{0, 0, 0, 0};
+    }
+    return *m_pBorders;
+}
+
+void CGXStyle::UpdateBordersFlag() noexcept {
+    bool bAny = false;
+    if (m_pBorders != nullptr)
+        for (const StylePen& pen : *m_pBorders) bAny = bAny || pen.GetInclude();
+    SetIncl(exBorders, bAny);
+}
+
+bool CGXStyle::GetIncludeBorders(int nSide) const noexcept {
+    return GetIncludeBorders() && m_pBorders != nullptr && IsSide(nSide) && (*m_pBorders)[nSide].GetInclude();
+}
+
+const StylePen& CGXStyle::GetBorders(int nSide) const noexcept {
+    return GetIncludeBorders(nSide) ? (*m_pBorders)[nSide] : AbsentPen();
+}
+
+CGXStyle& CGXStyle::SetBorders(int nSide, const StylePen& pen) {
+    if (nSide != gxBorderAll && !IsSide(nSide)) return *this;
+    auto& borders = BorderArray();
+    for (int i = 0; i < 4; ++i) {
+        if (nSide == gxBorderAll || nSide == i) {
+            borders[i] = pen;
+            borders[i].lopnInclude = 1;
+        }
+    }
+    return Incl(exBorders);
+}
+
+CGXStyle& CGXStyle::SetBorders(const StylePen* pPens) {
+    if (pPens == nullptr) {
+        m_pBorders.reset();
+        return SetIncl(exBorders, false);
+    }
+    auto& borders = BorderArray();
+    for (int i = 0; i < 4; ++i) borders[i] = pPens[i];
+    UpdateBordersFlag();
+    return *this;
+}
+
+CGXStyle& CGXStyle::SetIncludeBorders(int nSide, bool b) {
+    if (nSide == gxBorderAll) {
+        if (m_pBorders == nullptr && !b) return SetIncl(exBorders, false);
+        for (StylePen& pen : BorderArray()) pen.lopnInclude = b ? 1 : 0;
+        return SetIncl(exBorders, b);
+    }
+    if (!IsSide(nSide) || (m_pBorders == nullptr && !b)) return *this;
+    BorderArray()[nSide].lopnInclude = b ? 1 : 0;
+    UpdateBordersFlag();
+    return *this;
+}
+
+CGXStyle& CGXStyle::SetFont(const CGXFont& font, ModifyMode mode) {
+    if (m_pFont == nullptr) m_pFont = std::make_unique<CGXFont>();
+    else if (!GetIncludeFont() && mode != ModifyMode::Exclude) m_pFont->Release();  // what was there is no longer part of the style
+    m_pFont->ChangeFont(font, mode);
+    return SetIncl(exFont, !m_pFont->IsEmpty());
+}
+
+CGXStyle& CGXStyle::SetUserAttribute(DWORD nID, const char* pszValue) {
+    if (m_pUserAttributes == nullptr) m_pUserAttributes = std::make_unique<CGXCollMapDWordToString>(10);
+    m_pUserAttributes->SetAt(nID, pszValue);
+    return Incl(exUserAttributes);
+}
+
+CGXStyle& CGXStyle::RemoveUserAttribute(DWORD nID) {
+    if (m_pUserAttributes == nullptr) return *this;
+    m_pUserAttributes->RemoveKey(nID);
+    if (m_pUserAttributes->IsEmpty()) SetIncl(exUserAttributes, false);
+    return *this;
+}
+
+bool CGXStyle::GetUserAttribute(DWORD nID, CString& rValue) const {
+    return GetIncludeUserAttributes() && m_pUserAttributes != nullptr && m_pUserAttributes->Lookup(nID, rValue);
+}
+
+CString CGXStyle::GetUserAttribute(DWORD nID) const {
+    CString s;
+    GetUserAttribute(nID, s);
+    return s;
+}
+
+CGXStyle& CGXStyle::SetUserAttributes(const CGXCollMapDWordToString* pMap) {
+    if (pMap == nullptr || pMap->IsEmpty()) {
+        m_pUserAttributes.reset();
+        return SetIncl(exUserAttributes, false);
+    }
+    if (pMap == m_pUserAttributes.get()) return Incl(exUserAttributes);
+    m_pUserAttributes = std::make_unique<CGXCollMapDWordToString>(*pMap);
+    return Incl(exUserAttributes);
+}
+
+// --- combining
+
+void CGXStyle::Free() {
+    m_pBorders.reset();
+    m_pFont.reset();
+    m_pUserAttributes.reset();
+    m_dwAppData = 0;
+    m_strValue.Empty();
+    m_strChoicesList.Empty();
+    m_nInclude = 0;
+}
+
+void CGXStyle::SetDefault() {
+    Free();
+    SetHorizontalAlignment(0);
+    SetVerticalAlignment(0);
+    SetReadOnly(false);
+    SetControlId(GX_IDS_CTRL_EDIT);
+    SetInterior(StyleBrush{GX_BS_SOLID, GXSYSCOLOR(COLOR_WINDOW), 0, -1, 0x00FFFFFF});
+    SetBorders(nullptr);
+    SetVerticalScrollbar(false);
+    SetMaxLength(0);
+    SetDraw3dFrame(0);
+    SetTextColor(GXSYSCOLOR(COLOR_WINDOWTEXT));
+    SetWrapText(true);
+    SetAutoSize(false);
+    SetAllowEnter(false);
+    SetEnabled(true);
+    SetTriState(false);
+    SetFont(CGXFont().SetDefault());
+    SetValue("");
+    SetChoicesList("");
+    SetAppData(0);
+    SetFloatCell(true);
+    SetFloodCell(true);
+    SetMergeCell(0);
+}
+
+void CGXStyle::CopyPlainFields(const CGXStyle& s, DWORD nTake) noexcept {
+    if (nTake & exHorizontalAlignment) m_nHorizontalAlignment = s.m_nHorizontalAlignment;
+    if (nTake & exVerticalAlignment) m_nVerticalAlignment = s.m_nVerticalAlignment;
+    if (nTake & exReadOnly) m_switches.bReadOnly = s.m_switches.bReadOnly;
+    if (nTake & exControlId) m_nControlId = s.m_nControlId;
+    if (nTake & exInterior) m_brushInterior = s.m_brushInterior;
+    if (nTake & exTextColor) m_clrText = s.m_clrText;
+    if (nTake & exWrapText) m_switches.bWrapText = s.m_switches.bWrapText;
+    if (nTake & exAllowEnter) m_switches.bAllowEnter = s.m_switches.bAllowEnter;
+    if (nTake & exValue) m_strValue = s.m_strValue;
+    if (nTake & exChoicesList) m_strChoicesList = s.m_strChoicesList;
+    if (nTake & exVerticalScrollbar) m_switches.bVerticalScrollbar = s.m_switches.bVerticalScrollbar;
+    if (nTake & exMaxLength) m_nMaxLength = s.m_nMaxLength;
+    if (nTake & exBaseStyle) m_wBaseStyle = s.m_wBaseStyle;
+    if (nTake & exEnabled) m_switches.bEnabled = s.m_switches.bEnabled;
+    if (nTake & exTriState) m_switches.bTriState = s.m_switches.bTriState;
+    if (nTake & exDraw3dFrame) m_switches.nDraw3dFrame = s.m_switches.nDraw3dFrame;
+    if (nTake & exAutoSize) m_switches.bAutoSize = s.m_switches.bAutoSize;
+    if (nTake & exAppData) m_dwAppData = s.m_dwAppData;
+    if (nTake & exFloatCell) m_switches.bFloatCell = s.m_switches.bFloatCell;
+    if (nTake & exFloodCell) m_switches.bFloodCell = s.m_switches.bFloodCell;
+    if (nTake & exMergeCell) m_switches.nMergeCell = s.m_switches.nMergeCell;
+    m_nInclude |= nTake;
+}
+
+void CGXStyle::Assign(const CGXStyle& s) {
+    if (&s == this) return;
+    if (s.IsEmpty()) {
+        Free();
+        return;
+    }
+    // Owned parts whose flag was cleared hold nothing of this style any more.
+    const DWORD nOldInclude = m_nInclude;
+    m_nInclude = s.m_nInclude;
+    m_brushInterior = s.m_brushInterior;
+    m_nHorizontalAlignment = s.m_nHorizontalAlignment;
+    m_nVerticalAlignment = s.m_nVerticalAlignment;
+    m_nMaxLength = s.m_nMaxLength;
+    m_nControlId = s.m_nControlId;
+    m_clrText = s.m_clrText;
+    m_dwAppData = s.m_dwAppData;
+    m_switches = s.m_switches;
+    if (s.GetIncludeValue()) m_strValue = s.m_strValue;
+    else m_strValue.Empty();
+    if (s.GetIncludeBaseStyle()) m_wBaseStyle = s.m_wBaseStyle;
+    if (s.GetIncludeChoicesList()) m_strChoicesList = s.m_strChoicesList;
+
+    if (s.m_pUserAttributes != nullptr && !s.m_pUserAttributes->IsEmpty()) {
+        if (m_pUserAttributes == nullptr) m_pUserAttributes = std::make_unique<CGXCollMapDWordToString>(10);
+        else if (!(nOldInclude & exUserAttributes)) m_pUserAttributes->RemoveAll();
+        for (const auto& [nID, text] : *s.m_pUserAttributes) m_pUserAttributes->SetAt(nID, text);
+    } else {
+        m_pUserAttributes.reset();
+        m_nInclude &= ~exUserAttributes;
+    }
+
+    if (s.GetIncludeBorders() && s.m_pBorders != nullptr) BorderArray() = *s.m_pBorders;
+    else m_nInclude &= ~exBorders;
+
+    if (s.GetIncludeFont() && s.m_pFont != nullptr) {
+        if (m_pFont == nullptr) m_pFont = std::make_unique<CGXFont>();
+        else if (!(nOldInclude & exFont)) m_pFont->Release();
+        m_pFont->ChangeFont(*s.m_pFont, ModifyMode::Override);
+    } else {
+        m_pFont.reset();
+        m_nInclude &= ~exFont;
+    }
+}
+
+void CGXStyle::MergeBorders(const CGXStyle& s, bool bOverride) {
+    if (!s.GetIncludeBorders() || s.m_pBorders == nullptr) return;
+    // Sides left over from before the flag was cleared are not part of this style.
+    if (!GetIncludeBorders() && m_pBorders != nullptr)
+        for (StylePen& old : *m_pBorders) old.lopnInclude = 0;
+    for (int i = 0; i < 4; ++i) {
+        const StylePen& pen = (*s.m_pBorders)[i];
+        if (pen.GetInclude() && (bOverride || m_pBorders == nullptr || !(*m_pBorders)[i].GetInclude()))
+            BorderArray()[i] = pen;
+    }
+    UpdateBordersFlag();
+}
+
+void CGXStyle::MergeUserAttributes(const CGXStyle& s, bool bOverride) {
+    if (!s.GetIncludeUserAttributes() || s.m_pUserAttributes == nullptr || s.m_pUserAttributes->IsEmpty()) return;
+    if (m_pUserAttributes == nullptr) m_pUserAttributes = std::make_unique<CGXCollMapDWordToString>(10);
+    else if (!GetIncludeUserAttributes()) m_pUserAttributes->RemoveAll();
+    for (const auto& [nID, text] : *s.m_pUserAttributes) {
+        if (!bOverride && m_pUserAttributes->Find(nID) != nullptr) continue;
+        m_pUserAttributes->SetAt(nID, text);
+    }
+    Incl(exUserAttributes);
+}
+
+void CGXStyle::ExcludeFrom(const CGXStyle& s) {
+    DWORD nRemove = s.m_nInclude & ~kCompound;
+    m_nInclude &= ~nRemove;
+    if (nRemove & exValue) m_strValue.Empty();
+    if (s.GetIncludeBorders() && s.m_pBorders != nullptr && GetIncludeBorders() && m_pBorders != nullptr) {
+        for (int i = 0; i < 4; ++i)
+            if ((*s.m_pBorders)[i].GetInclude()) (*m_pBorders)[i].lopnInclude = 0;
+        UpdateBordersFlag();
+    }
+    if (s.GetIncludeFont() && s.m_pFont != nullptr && GetIncludeFont() && m_pFont != nullptr) {
+        m_pFont->ChangeFont(*s.m_pFont, ModifyMode::Exclude);
+        if (m_pFont->IsEmpty()) m_nInclude &= ~exFont;
+    }
+    if (s.GetIncludeUserAttributes() && s.m_pUserAttributes != nullptr && m_pUserAttributes != nullptr) {
+        for (const auto& entry : *s.m_pUserAttributes) m_pUserAttributes->RemoveKey(entry.first);
+        if (m_pUserAttributes->IsEmpty()) m_nInclude &= ~exUserAttributes;
+    }
+}
+
+void CGXStyle::ChangeStyle(const CGXStyle& s, ModifyMode mode) {
+    // 1. A copy, or anything but an exclusion into an empty style, is an assignment.
+    if (mode == ModifyMode::Copy || (IsEmpty() && mode != ModifyMode::Exclude)) {
+        Assign(s);
+        return;
+    }
+    // 2. Nothing to combine.
+    if (s.IsEmpty()) return;
+    // 4. Exclusion: presence alone decides.
+    if (mode == ModifyMode::Exclude) {
+        ExcludeFrom(s);
+        return;
+    }
+    // 3. Override and ApplyNew: plain attributes as a whole, the others piece by piece.
+    bool bOverride = mode == ModifyMode::Override;
+    CopyPlainFields(s, s.m_nInclude & ~kCompound & (bOverride ? exAll : ~m_nInclude));
+    MergeBorders(s, bOverride);
+    if (s.GetIncludeFont() && s.m_pFont != nullptr) {
+        if (m_pFont == nullptr) m_pFont = std::make_unique<CGXFont>(*s.m_pFont);
+        else if (!GetIncludeFont()) *m_pFont = *s.m_pFont;
+        else m_pFont->ChangeFont(*s.m_pFont, mode);
+        Incl(exFont);
+    }
+    MergeUserAttributes(s, bOverride);
+}
+
+bool CGXStyle::IsSubSet(const CGXStyle& o) const {
+    DWORD need = o.m_nInclude;
+    if ((m_nInclude & need) != need) return false;
+    if ((need & exHorizontalAlignment) && m_nHorizontalAlignment != o.m_nHorizontalAlignment) return false;
+    if ((need & exVerticalAlignment) && m_nVerticalAlignment != o.m_nVerticalAlignment) return false;
+    if ((need & exReadOnly) && m_switches.bReadOnly != o.m_switches.bReadOnly) return false;
+    if ((need & exControlId) && m_nControlId != o.m_nControlId) return false;
+    if ((need & exInterior) && m_brushInterior != o.m_brushInterior) return false;
+    if ((need & exTextColor) && m_clrText != o.m_clrText) return false;
+    if ((need & exWrapText) && m_switches.bWrapText != o.m_switches.bWrapText) return false;
+    if ((need & exAllowEnter) && m_switches.bAllowEnter != o.m_switches.bAllowEnter) return false;
+    if ((need & exValue) && m_strValue != o.m_strValue) return false;
+    if ((need & exChoicesList) && m_strChoicesList != o.m_strChoicesList) return false;
+    if ((need & exVerticalScrollbar) && m_switches.bVerticalScrollbar != o.m_switches.bVerticalScrollbar) return false;
+    if ((need & exMaxLength) && m_nMaxLength != o.m_nMaxLength) return false;
+    if ((need & exBaseStyle) && m_wBaseStyle != o.m_wBaseStyle) return false;
+    if ((need & exEnabled) && m_switches.bEnabled != o.m_switches.bEnabled) return false;
+    if ((need & exTriState) && m_switches.bTriState != o.m_switches.bTriState) return false;
+    if ((need & exDraw3dFrame) && m_switches.nDraw3dFrame != o.m_switches.nDraw3dFrame) return false;
+    if ((need & exAutoSize) && m_switches.bAutoSize != o.m_switches.bAutoSize) return false;
+    if ((need & exAppData) && m_dwAppData != o.m_dwAppData) return false;
+    if ((need & exFloatCell) && m_switches.bFloatCell != o.m_switches.bFloatCell) return false;
+    if ((need & exFloodCell) && m_switches.bFloodCell != o.m_switches.bFloodCell) return false;
+    if ((need & exMergeCell) && m_switches.nMergeCell != o.m_switches.nMergeCell) return false;
+    if ((need & exBorders) && o.m_pBorders != nullptr) {
+        for (int i = 0; i < 4; ++i)
+            if (o.GetIncludeBorders(i) && !(GetIncludeBorders(i) && (*m_pBorders)[i] == (*o.m_pBorders)[i])) return false;
+    }
+    if ((need & exFont) && o.m_pFont != nullptr && (m_pFont == nullptr || !m_pFont->IsSubSet(*o.m_pFont))) return false;
+    if ((need & exUserAttributes) && o.m_pUserAttributes != nullptr) {
+        for (const auto& [nID, text] : *o.m_pUserAttributes) {
+            const CString* pMine = m_pUserAttributes != nullptr ? m_pUserAttributes->Find(nID) : nullptr;
+            if (pMine == nullptr || *pMine != text) return false;
+        }
+    }
+    return true;
+}
+
+void CGXStyle::LoadBaseStyle(const CGXStylesMap& stylesMap) {
+    // A chain that leads back to a style already visited ends the walk: the map does not make such
+    // chains, but stored styles and profiles can.
+    WORD visitedFew[16];
+    int nVisited = 0;
+    std::vector<bool> visitedMany;
+    auto visit = [&](WORD id) {
+        if (nVisited < 16) {
+            for (int i = 0; i < nVisited; ++i)
+                if (visitedFew[i] == id) return false;
+            visitedFew[nVisited++] = id;
+            return true;
+        }
+        if (visitedMany.empty()) {
+            visitedMany.assign(65536, false);
+            for (WORD w : visitedFew) visitedMany[w] = true;
+        }
+        if (visitedMany[id]) return false;
+        visitedMany[id] = true;
+        return true;
+    };
+    const CGXStyle* pCurrent = this;
+    while (pCurrent->GetIncludeBaseStyle()) {
+        WORD id = pCurrent->GetBaseStyle();
+        const CGXStyle* pBase = nullptr;
+        if (!visit(id) || !stylesMap.LookupStyle(id, pBase) || pBase == nullptr) break;
+        ChangeStyle(*pBase, ModifyMode::ApplyNew);
+        pCurrent = pBase;
+    }
+}

@@ -1,0 +1,132 @@
+// The profile form of a style, in both profile modes.
+#include "profile_fixture.h"
+
+#include "grid/style/color.h"
+#include "grid/style/style.h"
+#include "grid/style/styles_map.h"
+
+TEST_P(ProfileTest, KeysMirrorTheStyleAndReadBack) {
+    CGXStyle style;
+    style.SetDefault();
+    style.SetValue("line1\nline2").SetMaxLength(12).SetMergeCell(5).SetAppData(99);
+    style.SetBorders(gxBorderTop, StylePen().SetWidth(2).SetColor(RGB(1, 2, 3)));
+    style.WriteProfile("Cell", nullptr);
+    EXPECT_EQ(App().GetProfileString("Cell", "Value"), "line1\nline2");  // written unchanged
+    EXPECT_EQ(App().GetProfileString("Cell", "ControlId"), "52512");
+    EXPECT_EQ(App().GetProfileString("Cell", "Font"), "Arial,8,400,0,0,0");
+    EXPECT_EQ(App().GetProfileString("Cell", "Interior"), "0 0 255 255 255 255 255 255 249");
+    EXPECT_EQ(App().GetProfileString("Cell", "Borders"), "1");
+    EXPECT_EQ(App().GetProfileString("Cell", "Bottom"), "0 2 1 2 3 0");  // the top edge's key
+    EXPECT_EQ(App().GetProfileString("Cell", "Top", "none"), "none");
+    EXPECT_EQ(App().GetProfileString("Cell", "AppData", "none"), "none");
+
+    CGXStyle read;
+    ASSERT_TRUE(read.ReadProfile("Cell", nullptr));
+    EXPECT_EQ(read.GetMaxLength(), 12);
+    EXPECT_EQ(read.GetMergeCell(), 5u);
+    EXPECT_EQ(read.GetBorders(gxBorderTop).GetWidth(), 2);
+    EXPECT_FALSE(read.GetIncludeBorders(gxBorderLeft));
+    EXPECT_FALSE(read.GetIncludeAppData());
+    EXPECT_EQ(read.GetValue(), "line1\nline2");
+
+    // Attributes that are not included delete their keys; the side keys stay without borders.
+    CGXStyle small;
+    small.SetControlId(7);
+    small.WriteProfile("Cell", nullptr);
+    EXPECT_EQ(App().GetProfileString("Cell", "Value", "gone"), "gone");
+    EXPECT_EQ(App().GetProfileString("Cell", "Borders", "gone"), "gone");
+    EXPECT_EQ(App().GetProfileString("Cell", "Bottom"), "0 2 1 2 3 0");
+    EXPECT_FALSE(read.ReadProfile(nullptr, nullptr));
+    EXPECT_FALSE(read.ReadProfile("", nullptr));
+}
+
+TEST_P(ProfileTest, ChoicesListsAreEscaped) {
+    CGXStyle style;
+    style.SetChoicesList("a\r\nb");
+    style.WriteProfile("Choices", nullptr);
+    EXPECT_EQ(App().GetProfileString("Choices", "ChoicesList"), "a\\nb");
+    CGXStyle read;
+    read.ReadProfile("Choices", nullptr);
+    EXPECT_EQ(read.GetChoicesList(), "a\r\nb");
+
+    style.SetChoicesList("a\nb");
+    style.WriteProfile("Choices", nullptr);
+    EXPECT_EQ(App().GetProfileString("Choices", "ChoicesList"), "a\\nb");
+
+    style.SetChoicesList("x\\ny\\");
+    style.WriteProfile("Choices", nullptr);
+    EXPECT_EQ(App().GetProfileString("Choices", "ChoicesList"), "x\\\\ny\\\\");
+    read.ReadProfile("Choices", nullptr);
+    EXPECT_EQ(read.GetChoicesList(), "x\\ny\\");
+}
+
+TEST_P(ProfileTest, TextColourComesBackAsPlainRgbAndNeedsThreeNumbers) {
+    CGXStyle style;
+    style.SetTextColor(GXSYSCOLOR(COLOR_HIGHLIGHT));
+    style.WriteProfile("Colour", nullptr);
+    EXPECT_EQ(App().GetProfileString("Colour", "TextColor"), "10 36 106");
+    CGXStyle read;
+    read.ReadProfile("Colour", nullptr);
+    EXPECT_EQ(read.GetTextColorNA(), RGB(10, 36, 106));
+    App().WriteProfileString("Colour", "TextColor", "1 2");
+    read.ReadProfile("Colour", nullptr);
+    EXPECT_FALSE(read.GetIncludeTextColor());
+    App().WriteProfileString("Colour", "TextColor", "1 2 3 4");
+    read.ReadProfile("Colour", nullptr);
+    EXPECT_FALSE(read.GetIncludeTextColor());
+    App().WriteProfileString("Colour", "WrapText", "3");
+    App().WriteProfileString("Colour", "HorizontalAlignment", "-1x");
+    App().WriteProfileString("Colour", "Interior", "2 1");
+    read.ReadProfile("Colour", nullptr);
+    EXPECT_TRUE(read.GetWrapText());
+    EXPECT_EQ(read.GetHorizontalAlignment(), 0xFFFFFFFFu);
+    EXPECT_FALSE(read.GetIncludeInterior());
+}
+
+TEST_P(ProfileTest, BaseStylesByResourceIdOrByName) {
+    CGXStylesMap map;
+    map.CreateStandardStyles();
+    WORD custom = map.RegisterStyle("Custom", CGXStyle().SetValue("c"), false);
+    CGXStyle style;
+    style.SetBaseStyle(map.m_wStyleRowHeader);
+    style.WriteProfile("Base", &map);
+    EXPECT_EQ(App().GetProfileString("Base", "BaseStyle"), "#52769");
+    CGXStyle read;
+    read.ReadProfile("Base", &map);
+    EXPECT_EQ(read.GetBaseStyle(), map.m_wStyleRowHeader);
+
+    style.SetBaseStyle(custom);
+    style.WriteProfile("Base", &map);
+    EXPECT_EQ(App().GetProfileString("Base", "BaseStyle"), "Custom");
+    read.ReadProfile("Base", &map);
+    EXPECT_EQ(read.GetBaseStyle(), custom);
+
+    style.SetBaseStyle(500);  // an id the map does not know: the key goes
+    style.WriteProfile("Base", &map);
+    EXPECT_EQ(App().GetProfileString("Base", "BaseStyle", "gone"), "gone");
+    App().WriteProfileString("Base", "BaseStyle", "Unknown");
+    read.ReadProfile("Base", &map);
+    EXPECT_TRUE(read.GetIncludeBaseStyle());
+    EXPECT_EQ(read.GetBaseStyle(), 0);
+}
+
+TEST_P(ProfileTest, UserAttributesFollowTheMapsRegistrations) {
+    CGXStylesMap map;
+    map.AddUserAttribute(51019);
+    map.AddUserAttribute(51020);
+    CGXStyle style;
+    style.SetUserAttribute(51019, "Y").SetUserAttribute(7, "not registered");
+    style.WriteProfile("UA", &map);
+    EXPECT_EQ(App().GetProfileString("UA", "UA51019"), "Y");
+    EXPECT_EQ(App().GetProfileString("UA", "UA7"), "not registered");
+    CGXStyle read;
+    read.ReadProfile("UA", &map);
+    EXPECT_EQ(read.GetUserAttribute(51019), "Y");
+    CString unchecked;
+    EXPECT_TRUE(read.GetUserAttribute(51020, unchecked));  // registered: read as empty text
+    EXPECT_EQ(unchecked, "");
+    EXPECT_FALSE(read.GetUserAttribute(7, unchecked));
+    EXPECT_THROW(map.AddUserAttribute(4242), CResourceException);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothModes, ProfileTest, ::testing::Values(false, true), ModeName);

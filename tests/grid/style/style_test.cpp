@@ -1,0 +1,308 @@
+// CGXStyle: attributes and their include flags, combining, subset test, base style chains.
+#include <gtest/gtest.h>
+
+#include "grid/style/color.h"
+#include "grid/style/style.h"
+#include "grid/style/styles_map.h"
+
+namespace {
+StylePen Pen(DWORD style, LONG width, COLORREF color) {
+    StylePen pen;
+    pen.SetStyle(style).SetWidth(width).SetColor(color);
+    return pen;
+}
+}  // namespace
+
+TEST(StyleAttributes, SettersIncludeAndIncludeClearKeepsTheValue) {
+    CGXStyle style;
+    EXPECT_TRUE(style.IsEmpty());
+    style.SetHorizontalAlignment(2).SetMaxLength(7).SetDraw3dFrame(7).SetMergeCell(15).SetReadOnly(3);
+    EXPECT_EQ(style.GetDraw3dFrame(), 3u);  // two bits
+    EXPECT_EQ(style.GetMergeCell(), 7u);    // three bits
+    EXPECT_TRUE(style.GetReadOnly());
+    style.SetIncludeHorizontalAlignment(false);
+    EXPECT_FALSE(style.GetIncludeHorizontalAlignment());
+    style.SetIncludeHorizontalAlignment(true);
+    EXPECT_EQ(style.GetHorizontalAlignment(), 2u);  // revived
+    style.SetValue("text").SetIncludeValue(false);
+    style.SetIncludeValue(true);
+    EXPECT_EQ(style.GetValue(), "");  // the value alone is emptied when excluded
+}
+
+TEST(StyleAttributes, InteriorColourSetterKeepsHatchPatternAndBackground) {
+    CGXStyle style;
+    StyleBrush brush;
+    brush.SetPattern(5).SetBkColor(RGB(1, 2, 3)).SetColor(RGB(9, 9, 9));
+    style.SetInterior(brush).SetInterior(RGB(200, 0, 0));
+    EXPECT_EQ(style.GetInterior().GetStyle(), GX_BS_SOLID);
+    EXPECT_EQ(style.GetInterior().GetColorNA(), RGB(200, 0, 0));
+    EXPECT_EQ(style.GetInterior().GetPattern(), 5);
+    EXPECT_EQ(style.GetInterior().GetBkColorNA(), RGB(1, 2, 3));
+}
+
+TEST(StyleBorders, TheFlagFollowsTheSides) {
+    CGXStyle style;
+    style.SetBorders(gxBorderAll, Pen(GX_PS_SOLID, 2, RGB(1, 1, 1)));
+    EXPECT_TRUE(style.GetIncludeBorders());
+    for (int side : {gxBorderLeft, gxBorderRight, gxBorderTop}) {
+        style.SetIncludeBorders(side, false);
+        EXPECT_TRUE(style.GetIncludeBorders()) << side;
+    }
+    style.SetIncludeBorders(gxBorderBottom, false);
+    EXPECT_FALSE(style.GetIncludeBorders());
+    EXPECT_TRUE(style.HasBorderArray());
+    style.SetIncludeBorders(gxBorderTop, true);  // the pen's other fields were kept
+    EXPECT_EQ(style.GetBorders(gxBorderTop).GetWidth(), 2);
+    EXPECT_FALSE(style.GetIncludeBorders(gxBorderLeft));
+    EXPECT_EQ(style.GetBorders(gxBorderLeft).GetWidth(), 1);  // an absent side reads as a new pen
+    style.SetBorders(nullptr);
+    EXPECT_FALSE(style.HasBorderArray());
+    // The first border that is set allocates four zeroed sides.
+    CGXStyle fresh;
+    fresh.SetIncludeBorders(gxBorderRight, true);
+    EXPECT_EQ(fresh.GetBorders(gxBorderRight).GetWidth(), 0);
+    EXPECT_FALSE(fresh.GetIncludeBorders(5));
+}
+
+TEST(StyleUserAttributes, EntriesAndTheFlag) {
+    CGXStyle style;
+    style.SetUserAttribute(51019, "Y").SetUserAttribute(51020, "N");
+    EXPECT_EQ(style.GetUserAttribute(51019), "Y");
+    style.RemoveUserAttribute(51019);
+    EXPECT_TRUE(style.GetIncludeUserAttributes());
+    style.RemoveUserAttribute(51020);
+    EXPECT_FALSE(style.GetIncludeUserAttributes());
+    CGXCollMapDWordToString map;
+    map.SetAt(1, "one");
+    style.SetUserAttributes(&map);
+    EXPECT_EQ(style.GetUserAttribute(1), "one");
+    CGXCollMapDWordToString empty;
+    style.SetUserAttributes(&empty);
+    EXPECT_FALSE(style.GetIncludeUserAttributes());
+    EXPECT_EQ(style.GetUserAttributes(), nullptr);
+}
+
+TEST(StyleDefault, TheStandardAttributeSet) {
+    CGXStyle style;
+    style.SetBorders(gxBorderAll, StylePen()).SetUserAttribute(1, "x");
+    style.SetDefault();
+    EXPECT_EQ(style.GetIncludeFlags(),
+              CGXStyle::exAll & ~(CGXStyle::exBorders | CGXStyle::exUserAttributes | CGXStyle::exBaseStyle));
+    EXPECT_EQ(style.GetControlId(), GX_IDS_CTRL_EDIT);
+    EXPECT_EQ(style.GetInterior().GetColorNA(), 0xF9FFFFFFu);
+    EXPECT_EQ(style.GetTextColorNA(), 0xF6000000u);
+    EXPECT_TRUE(style.GetWrapText());
+    EXPECT_TRUE(style.GetEnabled());
+    EXPECT_TRUE(style.GetFloatCell());
+    EXPECT_TRUE(style.GetFloodCell());
+    EXPECT_EQ(style.GetFont()->GetDescription(), "Arial,8,400,0,0,0");
+    EXPECT_FALSE(style.HasBorderArray());
+    style.Free();
+    EXPECT_TRUE(style.IsEmpty());
+    EXPECT_EQ(style.GetFont(), nullptr);
+    EXPECT_EQ(style.GetAppData(), 0u);
+}
+
+TEST(StyleColours, SystemColourReferencesFollowTheTable) {
+    CGXStyle style;
+    style.SetTextColor(GXSYSCOLOR(COLOR_WINDOWTEXT));
+    EXPECT_EQ(style.GetTextColor(), RGB(0, 0, 0));
+    int index = COLOR_WINDOWTEXT;
+    COLORREF red = RGB(255, 0, 0);
+    SetSysColors(1, &index, &red);
+    EXPECT_EQ(style.GetTextColor(), red);
+    ResetSysColors();
+    EXPECT_EQ(GXGetColor(0x41000000u), GetSysColor(213));  // beyond the table: whatever the system says
+    EXPECT_EQ(GXGetColor(0x01000005u), 0x01000005u);       // palette forms are not system colours
+}
+
+TEST(StyleChange, ApplyNewKeepsAnIncludedEmptyValue) {
+    CGXStyle target, source;
+    target.SetValue("");
+    source.SetValue("abc").SetHorizontalAlignment(1);
+    target.ChangeStyle(source, ModifyMode::ApplyNew);
+    EXPECT_EQ(target.GetValue(), "");
+    EXPECT_EQ(target.GetHorizontalAlignment(), 1u);
+}
+
+TEST(StyleChange, OverrideIntoAnEmptyStyleCopiesEverything) {
+    CGXStyle source;
+    source.SetAppData(0xDEADBEEF).SetValue("v").SetFont(CGXFont().SetBold(true)).SetBorders(gxBorderTop, StylePen());
+    source.SetUserAttribute(7, "seven");
+    CGXStyle target;
+    target.ChangeStyle(source, ModifyMode::Override);
+    EXPECT_EQ(target.GetAppData(), 0xDEADBEEFu);
+    EXPECT_TRUE(target.IsSubSet(source));
+    EXPECT_TRUE(source.IsSubSet(target));
+    EXPECT_NE(target.GetFont(), source.GetFont());  // a copy, not a share
+}
+
+TEST(StyleChange, ExcludeRemovesWhatTheSourceHasRegardlessOfValues) {
+    CGXStyle target, source;
+    target.SetValue("mine").SetControlId(5).SetBorders(gxBorderAll, StylePen()).SetUserAttribute(1, "a").SetUserAttribute(2, "b");
+    target.SetFont(CGXFont().SetDefault());
+    source.SetValue("other").SetBorders(gxBorderLeft, StylePen()).SetUserAttribute(1, "zzz");
+    source.SetFont(CGXFont().SetSize(30));
+    target.ChangeStyle(source, ModifyMode::Exclude);
+    EXPECT_FALSE(target.GetIncludeValue());
+    EXPECT_EQ(target.GetValue(), "");
+    EXPECT_TRUE(target.GetIncludeControlId());
+    EXPECT_FALSE(target.GetIncludeBorders(gxBorderLeft));
+    EXPECT_TRUE(target.GetIncludeBorders(gxBorderRight));
+    EXPECT_FALSE(target.GetFont()->GetIncludeSize());
+    EXPECT_TRUE(target.GetFont()->GetIncludeFaceName());
+    EXPECT_EQ(target.GetUserAttribute(1), "");
+    EXPECT_EQ(target.GetUserAttribute(2), "b");
+}
+
+TEST(StyleChange, BordersFontAndUserAttributesMergePieceByPiece) {
+    CGXStyle target, source;
+    target.SetBorders(gxBorderLeft, Pen(GX_PS_SOLID, 1, RGB(1, 0, 0))).SetUserAttribute(1, "mine");
+    target.SetFont(CGXFont().SetFaceName("Arial"));
+    source.SetBorders(gxBorderAll, Pen(GX_PS_NULL, 3, RGB(0, 2, 0))).SetUserAttribute(1, "theirs").SetUserAttribute(2, "new");
+    source.SetFont(CGXFont().SetFaceName("Times").SetBold(true));
+    CGXStyle applied(target);
+    applied.ChangeStyle(source, ModifyMode::ApplyNew);
+    EXPECT_EQ(applied.GetBorders(gxBorderLeft).GetWidth(), 1);
+    EXPECT_EQ(applied.GetBorders(gxBorderBottom).GetWidth(), 3);
+    EXPECT_EQ(applied.GetUserAttribute(1), "mine");
+    EXPECT_EQ(applied.GetUserAttribute(2), "new");
+    EXPECT_STREQ(applied.GetFont()->GetFaceName(), "Arial");
+    EXPECT_TRUE(applied.GetFont()->GetBold());
+    CGXStyle overridden(target);
+    overridden.ChangeStyle(source, ModifyMode::Override);
+    EXPECT_EQ(overridden.GetBorders(gxBorderLeft).GetWidth(), 3);
+    EXPECT_EQ(overridden.GetUserAttribute(1), "theirs");
+    EXPECT_STREQ(overridden.GetFont()->GetFaceName(), "Times");
+}
+
+TEST(StyleChange, ACopyOfAnEmptyStyleEmptiesAndAssignKeepsOwnUserAttributes) {
+    CGXStyle target;
+    target.SetValue("x").SetFont(CGXFont().SetBold(true));
+    target.ChangeStyle(CGXStyle(), ModifyMode::Copy);
+    EXPECT_TRUE(target.IsEmpty());
+    EXPECT_EQ(target.GetFont(), nullptr);
+    CGXStyle a, b;
+    a.SetUserAttribute(1, "a1").SetUserAttribute(3, "a3");
+    b.SetUserAttribute(1, "b1").SetValue("b");
+    a.Assign(b);
+    EXPECT_EQ(a.GetUserAttribute(1), "b1");
+    EXPECT_EQ(a.GetUserAttribute(3), "a3");
+    EXPECT_EQ(a.GetValue(), "b");
+    a.Assign(a);
+    EXPECT_EQ(a.GetValue(), "b");
+}
+
+TEST(StyleSubset, AgainstItselfAndAgainstOneMore) {
+    CGXStyle style;
+    style.SetDefault();
+    style.SetBorders(gxBorderTop, StylePen()).SetUserAttribute(4, "four");
+    EXPECT_TRUE(style.IsSubSet(style));
+    EXPECT_TRUE(style.IsSubSet(CGXStyle()));
+    CGXStyle more(style);
+    more.SetBorders(gxBorderBottom, StylePen());
+    EXPECT_FALSE(style.IsSubSet(more));
+    EXPECT_TRUE(more.IsSubSet(style));
+    CGXStyle differs(style);
+    differs.SetValue("X");
+    EXPECT_FALSE(style.IsSubSet(differs));
+    CGXStyle brush;
+    brush.SetInterior(StyleBrush{GX_BS_SOLID, style.GetInterior().GetColorNA(), 0, -1, 0});
+    EXPECT_TRUE(style.IsSubSet(brush));  // a solid brush's background does not count
+}
+
+TEST(StyleCopy, DeepCopiesOwnedParts) {
+    CGXStyle a;
+    a.SetBorders(gxBorderAll, StylePen()).SetFont(CGXFont().SetItalic(true)).SetUserAttribute(9, "n");
+    CGXStyle b(a);
+    a.SetUserAttribute(9, "changed");
+    a.SetIncludeBorders(false);
+    EXPECT_EQ(b.GetUserAttribute(9), "n");
+    EXPECT_TRUE(b.GetIncludeBorders(gxBorderTop));
+    std::unique_ptr<CGXStyle> c(b.Clone());
+    EXPECT_TRUE(c->IsSubSet(b) && b.IsSubSet(*c));
+}
+
+TEST(StyleBaseStyles, TheChainMergesNearestFirstAndStopsAtUnknownIdsAndCycles) {
+    CGXStylesMap map;
+    CGXStyle s;
+    s.SetHorizontalAlignment(1).SetValue("from a");
+    WORD a = map.RegisterStyle("A", s, false);
+    s.Free();
+    s.SetHorizontalAlignment(2).SetVerticalAlignment(8).SetBaseStyle(a);
+    WORD b = map.RegisterStyle("B", s, false);
+
+    CGXStyle cell;
+    cell.SetBaseStyle(b);
+    cell.LoadBaseStyle(map);
+    EXPECT_EQ(cell.GetHorizontalAlignment(), 2u);
+    EXPECT_EQ(cell.GetVerticalAlignment(), 8u);
+    EXPECT_EQ(cell.GetValue(), "from a");
+
+    // A chain that ends at an id the map does not hold keeps what was merged so far.
+    s.Free();
+    s.SetControlId(77).SetBaseStyle(999);
+    WORD c = map.RegisterStyle("C", s, false);
+    CGXStyle cell2;
+    cell2.SetBaseStyle(c);
+    cell2.LoadBaseStyle(map);
+    EXPECT_EQ(cell2.GetControlId(), 77u);
+
+    // A cycle A -> D -> A ends the walk instead of running for ever.
+    s.Free();
+    s.SetMaxLength(5).SetBaseStyle(a);
+    WORD d = map.RegisterStyle("D", s, false);
+    s.Free();
+    s.SetHorizontalAlignment(1).SetValue("from a").SetBaseStyle(d);
+    map.RegisterStyle("A", s, false);
+    CGXStyle cell3;
+    cell3.SetBaseStyle(a);
+    cell3.LoadBaseStyle(map);
+    EXPECT_EQ(cell3.GetMaxLength(), 5);
+    EXPECT_EQ(cell3.GetValue(), "from a");
+    // A style that names itself.
+    s.Free();
+    s.SetBaseStyle(static_cast<WORD>(d + 1)).SetWrapText(true);
+    WORD self = map.RegisterStyle("Self", s, false);
+    ASSERT_EQ(self, d + 1);
+    CGXStyle cell4;
+    cell4.SetBaseStyle(self);
+    cell4.LoadBaseStyle(map);
+    EXPECT_TRUE(cell4.GetWrapText());
+}
+
+TEST(StyleBaseStyles, ALongCycleEndsToo) {
+    CGXStylesMap map;
+    CGXStyle s;
+    // Twenty styles, each naming the next, the last naming the first.
+    for (WORD i = 0; i < 20; ++i) {
+        s.Free();
+        s.SetBaseStyle(static_cast<WORD>((i + 1) % 20));
+        if (i == 19) s.SetValue("last");
+        map.RegisterStyle(FormatString("S%u", i), s, false);
+    }
+    CGXStyle cell;
+    cell.SetBaseStyle(0);
+    cell.LoadBaseStyle(map);
+    EXPECT_EQ(cell.GetValue(), "last");
+}
+
+TEST(StyleChange, PartsWhoseFlagWasClearedDoNotComeBack) {
+    CGXStyle target;
+    target.SetFont(CGXFont().SetItalic(true)).SetUserAttribute(5, "old");
+    target.SetIncludeFont(false).SetIncludeUserAttributes(false);
+    ASSERT_TRUE(target.IsEmpty());
+    CGXStyle source;
+    source.SetFont(CGXFont().SetBold(true)).SetUserAttribute(6, "new");
+    target.ChangeStyle(source, ModifyMode::ApplyNew);  // an empty target: an assignment
+    EXPECT_EQ(target.GetFont()->GetIncludeFlags(), CGXFont::incWeight);
+    EXPECT_EQ(target.GetUserAttribute(5), "");
+    EXPECT_EQ(target.GetUserAttribute(6), "new");
+    // The same through a merge into a style that has other attributes.
+    CGXStyle other;
+    other.SetValue("v").SetFont(CGXFont().SetItalic(true)).SetUserAttribute(5, "old");
+    other.SetIncludeFont(false).SetIncludeUserAttributes(false);
+    other.ChangeStyle(source, ModifyMode::ApplyNew);
+    EXPECT_EQ(other.GetFont()->GetIncludeFlags(), CGXFont::incWeight);
+    EXPECT_EQ(other.GetUserAttribute(5), "");
+}
