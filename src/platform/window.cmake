@@ -15,3 +15,7 @@ target_sources(platform PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/win/clipboard.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win/modal_loop.cpp
 )
+target_sources(platform PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/framework/wnd.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/framework/wnd_operations.cpp
+)

@@ -180,6 +180,12 @@ HWND CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, D
     else
         s.topLevels.insert(s.topLevels.begin(), hwnd);
 
+    if (s.createHook) {
+        const std::function<void(HWND)> hook = std::move(s.createHook);
+        s.createHook = nullptr;
+        hook(hwnd);
+        if (!Find(hwnd)) return nullptr;
+    }
     CREATESTRUCTA cs{lpParam, hInstance, hMenu, hWndParent, nHeight, nWidth, y, x,
                      static_cast<LONG>(dwStyle), lpWindowName, lpClassName, dwExStyle};
     if (!CallProc(hwnd, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&cs))) {
@@ -413,6 +419,12 @@ bool EnumChildren(HWND parent, BOOL (*fn)(HWND, LPARAM), LPARAM lParam) {
 BOOL EnumChildWindows(HWND hWndParent, BOOL (*lpEnumFunc)(HWND, LPARAM), LPARAM lParam) {
     if (!lpEnumFunc || !Find(hWndParent)) return FALSE;
     return EnumChildren(hWndParent, lpEnumFunc, lParam) ? TRUE : FALSE;
+}
+
+std::function<void(HWND)> SetWindowCreateHook(std::function<void(HWND)> hook) {
+    std::function<void(HWND)> previous = std::move(S().createHook);
+    S().createHook = std::move(hook);
+    return previous;
 }
 
 void SetDesktopSize(int cx, int cy) {

@@ -43,6 +43,10 @@ inline HWND CreateWindowA(LPCSTR lpClassName, LPCSTR lpWindowName, DWORD dwStyle
                            hInstance, lpParam);
 }
 BOOL DestroyWindow(HWND hWnd);
+// Called once, for the next window created, after its handle exists and before its first
+// message (WM_NCCREATE): the framework attaches its window object there. Returns the hook
+// that was set.
+std::function<void(HWND)> SetWindowCreateHook(std::function<void(HWND)> hook);
 BOOL IsWindow(HWND hWnd);
 BOOL IsWindowVisible(HWND hWnd);
 BOOL IsWindowEnabled(HWND hWnd);

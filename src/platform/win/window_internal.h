@@ -110,6 +110,7 @@ struct State {
     UINT_PTR nextHandle = 0x10020;
     SIZE desktop{1024, 768};
     WindowPaintHooks paintHooks;
+    std::function<void(HWND)> createHook;
 
     std::deque<MSG> posted;
     bool quit = false;
