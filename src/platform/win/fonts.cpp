@@ -183,8 +183,9 @@ FontInstance* MakeInstance(const LOGFONTA& lf, const Face& face) {
         tm.tmExternalLeading = std::max(0, Round(gap * scale));
     }
     const double avg = os2 != nullptr && os2->xAvgCharWidth > 0 ? os2->xAvgCharWidth * scale : ppem / 2;
-    const double xscale = lf.lfWidth > 0 && avg > 0 ? lf.lfWidth / avg : 1.0;
-    tm.tmAveCharWidth = lf.lfWidth > 0 ? lf.lfWidth : Round(avg);
+    // A width stretches the glyphs, within reason: descriptions come from stored styles.
+    const double xscale = lf.lfWidth > 0 && avg > 0 ? std::clamp(lf.lfWidth / avg, 0.05, 20.0) : 1.0;
+    tm.tmAveCharWidth = Round(avg * xscale);
     tm.tmMaxCharWidth = Round((ft->bbox.xMax - ft->bbox.xMin) * scale * xscale);
     tm.tmWeight = lf.lfWeight == FW_DONTCARE ? FW_NORMAL : lf.lfWeight;
     tm.tmDigitizedAspectX = tm.tmDigitizedAspectY = GetScreenDpi();

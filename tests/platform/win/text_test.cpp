@@ -100,6 +100,23 @@ TEST(Fonts, HeightsWeightAndPitchAsThePlatformReadsThem) {
     EXPECT_EQ(Width(c, "iiii"), Width(c, "WWWW"));
 }
 
+TEST(Fonts, ExtremeDescriptionsStayBounded) {
+    Canvas c(40, 20);
+    LOGFONT lf{};
+    lf.lfHeight = -2147483647 - 1;
+    lf.lfWidth = 2147483647;
+    lf.lfWeight = 99999;
+    std::memset(lf.lfFaceName, 'x', sizeof lf.lfFaceName);  // no terminator
+    FontIn f(c, CreateFontIndirect(&lf));
+    const TEXTMETRIC tm = f.Metrics();
+    EXPECT_GT(tm.tmHeight, 0);
+    EXPECT_LE(tm.tmHeight, 4000);
+    EXPECT_LE(tm.tmAveCharWidth, 20 * 2000);
+    EXPECT_TRUE(TextOut(c, 0, 0, "Ab", 2));
+    RECT r{0, 0, 40, 20};
+    EXPECT_GE(DrawText(c, "Ab cd", -1, &r, DT_WORDBREAK), 0);
+}
+
 TEST(TextOut, InkLiesInTheTextBoxFromTheReferencePoint) {
     Canvas c(120, 40);
     FontIn f(c, MakeFont("Arial", -16));
