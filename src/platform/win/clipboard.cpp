@@ -1,7 +1,9 @@
 // The in-process clipboard: one owner, formats mapped to byte blocks. CF_TEXT and CF_OEMTEXT
 // answer for each other, as the platform synthesises one from the other.
+#include <algorithm>
 #include <cstring>
 
+#include "platform/win/global_memory.h"
 #include "platform/win/window_internal.h"
 
 using namespace win_internal;
@@ -19,6 +21,12 @@ const std::vector<BYTE>* Data(UINT format) {
 }  // namespace
 
 namespace win_internal {
+
+void FreeClipboardBlocks() {
+    auto& blocks = S().clipboardBlocks;
+    for (auto& [format, h] : blocks) GlobalFree(static_cast<HGLOBAL>(h));
+    blocks.clear();
+}
 
 void ReleaseClipboardFor(HWND hwnd) {
     State& s = S();
@@ -53,6 +61,7 @@ BOOL EmptyClipboard() {
     if (!s.clipboardIsOpen) return FALSE;
     const HWND previous = s.clipboardOwner;
     s.clipboard.clear();
+    FreeClipboardBlocks();
     s.clipboardOwner = s.clipboardOpen;
     if (previous && previous != s.clipboardOwner && Find(previous)) SendMessageA(previous, WM_DESTROYCLIPBOARD, 0, 0);
     return TRUE;
@@ -68,7 +77,42 @@ BOOL SetClipboardBytes(UINT uFormat, const void* pData, std::size_t nBytes) {
     std::vector<BYTE> bytes(nBytes);
     if (nBytes) std::memcpy(bytes.data(), pData, nBytes);
     s.clipboard[uFormat] = std::move(bytes);
+    auto block = s.clipboardBlocks.find(uFormat);
+    if (block != s.clipboardBlocks.end()) {
+        GlobalFree(static_cast<HGLOBAL>(block->second));
+        s.clipboardBlocks.erase(block);
+    }
     return TRUE;
+}
+
+HANDLE SetClipboardData(UINT uFormat, HANDLE hMem) {
+    if (!S().clipboardIsOpen || !hMem) return nullptr;
+    const auto h = static_cast<HGLOBAL>(hMem);
+    const void* p = GlobalLock(h);
+    if (!p) return nullptr;  // not a block
+    const BOOL ok = SetClipboardBytes(uFormat, p, GlobalSize(h));
+    GlobalUnlock(h);
+    if (!ok) return nullptr;
+    GlobalFree(h);
+    return GetClipboardData(uFormat);
+}
+
+HANDLE GetClipboardData(UINT uFormat) {
+    State& s = S();
+    if (!s.clipboardIsOpen) return nullptr;
+    const std::vector<BYTE>* d = Data(uFormat);
+    if (!d) return nullptr;
+    auto it = s.clipboardBlocks.find(uFormat);
+    if (it != s.clipboardBlocks.end()) return it->second;
+    HGLOBAL h = GlobalAlloc(GMEM_MOVEABLE, std::max<std::size_t>(d->size(), 1));
+    if (!h) return nullptr;
+    if (!d->empty()) {
+        void* p = GlobalLock(h);
+        std::memcpy(p, d->data(), d->size());
+        GlobalUnlock(h);
+    }
+    s.clipboardBlocks.emplace(uFormat, h);
+    return h;
 }
 
 BOOL GetClipboardBytes(UINT uFormat, std::vector<BYTE>& rData) {

@@ -126,6 +126,11 @@ LRESULT DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
             if (r) return r;
         }
         return MA_ACTIVATE;
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK:
+        if (wParam == HTVSCROLL || wParam == HTHSCROLL)
+            TrackScrollBar(hWnd, wParam == HTVSCROLL ? SB_VERT : SB_HORZ, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
     case WM_MOUSEWHEEL:
         if (w->parent && Find(w->parent)) return SendMessageA(w->parent, Msg, wParam, lParam);
         return 0;

@@ -1,5 +1,6 @@
-// A window's own scroll bars: range, page, position and whether each is shown. Showing or
-// hiding a bar is a frame change: the client area shrinks or grows and the window hears WM_SIZE.
+// A window's own scroll bars: range, page, position and whether each is shown, their layout,
+// and what a press on them does. Showing or hiding a bar is a frame change: the client area
+// shrinks or grows and the window hears WM_SIZE.
 #include <algorithm>
 
 #include "platform/win/window_internal.h"
@@ -112,3 +113,101 @@ BOOL ShowScrollBar(HWND hWnd, int wBar, BOOL bShow) {
     ShowBars(hWnd, bits, bShow != FALSE);
     return TRUE;
 }
+
+// ---- layout and use -----------------------------------------------------------------------------
+
+namespace {
+
+// The shortest thumb that can still be grabbed.
+constexpr int kMinThumb = 8;
+
+int Along(const ScrollBarLayout& l, int nBar, POINT pt) { return nBar == SB_VERT ? pt.y - l.bar.top : pt.x - l.bar.left; }
+
+// The position a thumb whose start lies at `start` stands for.
+int PositionAt(const ScrollBarState& b, const ScrollBarLayout& l, int start) {
+    const long long span = static_cast<long long>(b.nMax) - b.nMin - std::max<long long>(static_cast<long long>(b.nPage) - 1, 0);
+    const int travel = l.length - 2 * l.arrow - l.thumbLength;
+    if (span <= 0 || travel <= 0) return b.nMin;
+    const long long offset = std::clamp(start - l.arrow, 0, travel);
+    return static_cast<int>(b.nMin + (offset * span + travel / 2) / travel);
+}
+
+}  // namespace
+
+namespace win_internal {
+
+bool GetScrollBarLayout(HWND hwnd, int nBar, ScrollBarLayout& l) {
+    Window* w = Find(hwnd);
+    if (!w || (nBar != SB_HORZ && nBar != SB_VERT)) return false;
+    if (!(w->style & (nBar == SB_VERT ? WS_VSCROLL : WS_HSCROLL))) return false;
+    const POINT co = ClientOrigin(*w);
+    const SIZE cs = ClientSize(*w);
+    const int size = ScrollBarSize();
+    l.bar = nBar == SB_VERT ? RECT{co.x + cs.cx, co.y, co.x + cs.cx + size, co.y + cs.cy}
+                            : RECT{co.x, co.y + cs.cy, co.x + cs.cx, co.y + cs.cy + size};
+    l.length = nBar == SB_VERT ? cs.cy : cs.cx;
+    l.arrow = std::min(size, l.length / 2);
+    const ScrollBarState& b = w->bars[nBar];
+    const int shaft = l.length - 2 * l.arrow;
+    const long long range = static_cast<long long>(b.nMax) - b.nMin + 1;
+    if (shaft < kMinThumb || range <= 1) {
+        l.thumbStart = l.arrow;
+        l.thumbLength = 0;  // no thumb: nothing to scroll or no room for it
+        return true;
+    }
+    l.thumbLength = b.nPage ? static_cast<int>(std::clamp<long long>(shaft * static_cast<long long>(b.nPage) / range, kMinThumb, shaft))
+                            : std::min(size, shaft);
+    const long long span = range - 1 - std::max<long long>(static_cast<long long>(b.nPage) - 1, 0);
+    const int travel = shaft - l.thumbLength;
+    l.thumbStart = l.arrow + (span > 0 ? static_cast<int>((static_cast<long long>(b.nPos) - b.nMin) * travel / span) : 0);
+    return true;
+}
+
+void TrackScrollBar(HWND hwnd, int nBar, POINT pt) {
+    ScrollBarLayout l{};
+    if (!GetScrollBarLayout(hwnd, nBar, l)) return;
+    const UINT msg = nBar == SB_VERT ? WM_VSCROLL : WM_HSCROLL;
+    auto send = [hwnd, msg](UINT code, int pos) {
+        SendMessageA(hwnd, msg, MAKEWPARAM(static_cast<WORD>(code), static_cast<WORD>(pos)), 0);
+    };
+    const int at = Along(l, nBar, pt);
+    if (at < l.arrow) {
+        send(SB_LINEUP, 0);
+    } else if (at >= l.length - l.arrow) {
+        send(SB_LINEDOWN, 0);
+    } else if (l.thumbLength == 0) {
+        return;
+    } else if (at < l.thumbStart) {
+        send(SB_PAGEUP, 0);
+    } else if (at >= l.thumbStart + l.thumbLength) {
+        send(SB_PAGEDOWN, 0);
+    } else {
+        // The thumb follows the pointer until the button goes up; the window hears every
+        // position on the way and the final one.
+        const int grab = at - l.thumbStart;
+        SetCapture(hwnd);
+        int pos = GetScrollPos(hwnd, nBar);
+        for (int guard = 0; guard < 100000; ++guard) {
+            MSG m;
+            if (!PeekMessageA(&m, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
+                if (!WaitMessage() || !Find(hwnd)) break;
+                continue;
+            }
+            if (!Find(hwnd) || GetCapture() != hwnd) break;
+            if (m.message == WM_MOUSEMOVE || m.message == WM_LBUTTONUP) {
+                ScrollBarState* b = &Find(hwnd)->bars[nBar];
+                pos = PositionAt(*b, l, Along(l, nBar, m.pt) - grab);
+                b->nTrackPos = pos;
+                if (m.message == WM_LBUTTONUP) break;
+                send(SB_THUMBTRACK, pos);
+            }
+        }
+        if (Find(hwnd)) {
+            send(SB_THUMBPOSITION, pos);
+            if (GetCapture() == hwnd) ReleaseCapture();
+        }
+    }
+    if (Find(hwnd)) send(SB_ENDSCROLL, 0);
+}
+
+}  // namespace win_internal

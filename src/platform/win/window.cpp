@@ -442,6 +442,7 @@ void ResetWindowSystem() {
         for (HWND t : tops) DestroyWindow(t);
     }
     ResetModalLoops();
+    FreeClipboardBlocks();
     const WindowPaintHooks hooks = s.paintHooks;  // the graphics layer stays connected
     s = State{};
     s.paintHooks = hooks;

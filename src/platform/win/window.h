@@ -252,6 +252,11 @@ HWND GetOpenClipboardWindow();
 BOOL SetClipboardBytes(UINT uFormat, const void* pData, std::size_t nBytes);
 // The clipboard must be open; FALSE when the format is not there.
 BOOL GetClipboardBytes(UINT uFormat, std::vector<BYTE>& rData);
+// The platform's block interface over the same store: SetClipboardData takes the block over (it
+// is freed here; the caller must not use it again) and answers it back; GetClipboardData gives a
+// block that the clipboard owns until it is emptied. A null block (delayed rendering) fails.
+HANDLE SetClipboardData(UINT uFormat, HANDLE hMem);
+HANDLE GetClipboardData(UINT uFormat);
 BOOL IsClipboardFormatAvailable(UINT format);
 int CountClipboardFormats();
 UINT EnumClipboardFormats(UINT format);

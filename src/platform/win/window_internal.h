@@ -140,6 +140,7 @@ struct State {
     bool clipboardIsOpen = false;
     HWND clipboardOwner = nullptr;
     std::map<UINT, std::vector<BYTE>> clipboard;
+    std::map<UINT, void*> clipboardBlocks;  // blocks handed out by GetClipboardData
 
     std::map<std::string, UINT, NoCaseLess> atoms;  // registered messages and clipboard formats
     std::map<UINT, std::string> atomNames;
@@ -167,6 +168,21 @@ SIZE ClientSize(const Window& w);
 POINT WindowOrigin(const Window& w);
 POINT ClientOrigin(const Window& w);
 int ScrollBarSize();
+
+// The parts of a window's own scroll bar along its length, in pixels from the bar's start: the
+// arrows at both ends, the thumb between them.
+struct ScrollBarLayout {
+    RECT bar;        // screen coordinates
+    int length;      // along the bar
+    int arrow;       // length of each arrow button
+    int thumbStart;  // from the bar's start
+    int thumbLength;
+};
+bool GetScrollBarLayout(HWND hwnd, int nBar, ScrollBarLayout& layout);
+// A press on a window's own scroll bar (DefWindowProc of WM_NCLBUTTONDOWN on HTHSCROLL or
+// HTVSCROLL): sends the scroll requests and, on the thumb, tracks the pointer until the button
+// goes up.
+void TrackScrollBar(HWND hwnd, int nBar, POINT ptScreen);
 bool VisibleChain(const Window& w);
 bool EnabledChain(const Window& w);
 HWND TopLevelOf(HWND hwnd);
@@ -199,6 +215,7 @@ void ForgetFocusAndCapture(HWND hwnd);  // before WM_DESTROY
 // moves into it when its WM_ACTIVATE handling left the focus elsewhere. The previous one.
 HWND Activate(HWND hwnd, UINT state, bool setFocus);
 void ReleaseClipboardFor(HWND hwnd);
+void FreeClipboardBlocks();
 
 // Forgets the modal loop hook.
 void ResetModalLoops();

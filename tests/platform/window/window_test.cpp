@@ -2,6 +2,8 @@
 // bars, cursors and the clipboard.
 #include <cstring>
 
+#include "platform/win/global_memory.h"
+#include "platform/win/synthetic_input.h"
 #include "window_test_support.h"
 
 using namespace window_test;
@@ -173,6 +175,41 @@ TEST_F(Windows, ScrollBarsClampTheirPositionAndShowThemselvesWhenThereIsSomethin
     EXPECT_EQ(hi, 100);
 }
 
+std::vector<std::pair<UINT, int>> ScrollRequests(HWND h) {
+    std::vector<std::pair<UINT, int>> out;
+    for (const Logged& e : Received(h, WM_VSCROLL)) out.emplace_back(LOWORD(e.wParam), HIWORD(e.wParam));
+    return out;
+}
+
+TEST_F(Windows, PressingTheScrollBarSendsItsRequestsAndTheThumbIsTracked) {
+    HWND h = Top(0, 0, 200, 200, WS_POPUP | WS_VISIBLE | WS_VSCROLL);
+    SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 99, 10, 0, 0};
+    SetScrollInfo(h, SB_VERT, &si, TRUE);
+    Settle();
+    RECT rc;
+    GetClientRect(h, &rc);
+    const int x = rc.right + 8;  // on the bar, right of the client area
+    synthetic::Click(h, POINT{x, 195});  // the down arrow
+    synthetic::Click(h, POINT{x, 5});    // the up arrow
+    synthetic::Click(h, POINT{x, 100});  // below the thumb (arrow 16 pixels, thumb 16..32)
+    PumpMessages();
+    using R = std::vector<std::pair<UINT, int>>;
+    EXPECT_EQ(ScrollRequests(h), (R{{SB_LINEDOWN, 0}, {SB_ENDSCROLL, 0}, {SB_LINEUP, 0}, {SB_ENDSCROLL, 0},
+                                    {SB_PAGEDOWN, 0}, {SB_ENDSCROLL, 0}}));
+    EXPECT_TRUE(Received(h, WM_LBUTTONDOWN).empty());
+    Settle();
+    synthetic::MouseDown(h, POINT{x, 20});  // 4 pixels into the thumb
+    synthetic::MouseMove(h, POINT{x, 96});  // thumb start 92: 76 of 152 pixels of travel
+    synthetic::MouseUp(h, POINT{x, 96});
+    PumpMessages();
+    EXPECT_EQ(ScrollRequests(h), (R{{SB_THUMBTRACK, 45}, {SB_THUMBPOSITION, 45}, {SB_ENDSCROLL, 0}}));
+    EXPECT_EQ(GetCapture(), nullptr);
+    SCROLLINFO track{sizeof track, SIF_TRACKPOS | SIF_POS, 0, 0, 0, 0, 0};
+    GetScrollInfo(h, SB_VERT, &track);
+    EXPECT_EQ(track.nTrackPos, 45);
+    EXPECT_EQ(track.nPos, 0);  // the window moves the position itself
+}
+
 TEST_F(Windows, StandardCursorsAreSharedAndUnknownOnesAreRefused) {
     HCURSOR arrow = LoadCursor(nullptr, IDC_ARROW);
     ASSERT_NE(arrow, nullptr);
@@ -221,6 +258,35 @@ TEST_F(Windows, TheClipboardKeepsCopiesByFormatAndMustBeOpen) {
     ASSERT_TRUE(OpenClipboard(other));
     DestroyWindow(other);
     EXPECT_TRUE(OpenClipboard(h));
+    CloseClipboard();
+}
+
+TEST_F(Windows, ClipboardBlocksAreTakenOverAndHandedBackOwnedByTheClipboard) {
+    HWND h = Top();
+    HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, 6);
+    ASSERT_NE(mem, nullptr);
+    std::memcpy(GlobalLock(mem), "cell", 5);
+    GlobalUnlock(mem);
+    EXPECT_EQ(SetClipboardData(CF_TEXT, mem), nullptr);  // not open: the caller keeps its block
+    ASSERT_TRUE(OpenClipboard(h));
+    EmptyClipboard();
+    HANDLE kept = SetClipboardData(CF_TEXT, mem);
+    ASSERT_NE(kept, nullptr);
+    EXPECT_EQ(SetClipboardData(CF_TEXT, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(0xBAD0))), nullptr);
+    EXPECT_EQ(SetClipboardData(CF_TEXT, nullptr), nullptr);
+    CloseClipboard();
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    HANDLE got = GetClipboardData(CF_OEMTEXT);
+    ASSERT_NE(got, nullptr);
+    EXPECT_EQ(GetClipboardData(CF_OEMTEXT), got);  // the same block until the clipboard changes
+    const auto* text = static_cast<const char*>(GlobalLock(static_cast<HGLOBAL>(got)));
+    ASSERT_NE(text, nullptr);
+    EXPECT_STREQ(text, "cell");
+    EXPECT_EQ(GlobalSize(static_cast<HGLOBAL>(got)), 6u);
+    GlobalUnlock(static_cast<HGLOBAL>(got));
+    EXPECT_EQ(GetClipboardData(CF_DIB), nullptr);
+    EmptyClipboard();
+    EXPECT_EQ(GetClipboardData(CF_TEXT), nullptr);
     CloseClipboard();
 }
 
