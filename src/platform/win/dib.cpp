@@ -84,6 +84,10 @@ bool DibCheck(const BITMAPINFO* bmi, size_t infoBytes, const void* bits, size_t 
     if (h.biCompression != BI_RGB && !(h.biCompression == BI_BITFIELDS && (bpp == 16 || bpp == 32)))
         return Fail(error, "unsupported bitmap compression");
     if (usage != DIB_RGB_COLORS && usage != DIB_PAL_COLORS) return Fail(error, "unknown colour use");
+    // Colour masks follow a 40-byte header, and sit inside any longer one, which must then be
+    // long enough to hold them.
+    if (h.biCompression == BI_BITFIELDS && h.biSize > sizeof(BITMAPINFOHEADER) && h.biSize < 52)
+        return Fail(error, "bitmap header too short for its colour masks");
     if (h.biBitCount <= 8 && h.biClrUsed > (1u << h.biBitCount))
         return Fail(error, "colour table larger than the depth allows");
     const size_t info = DibInfoBytes(h, usage);

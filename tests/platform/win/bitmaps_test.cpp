@@ -109,6 +109,24 @@ TEST(Dib, BadHeadersAreRefusedWithAReason) {
     EXPECT_FALSE(DibFromPacked(dib.data(), 20, view, &error));
 }
 
+TEST(Dib, ColourMasksMustLieInsideALongHeader) {
+    // A 42-byte header with bit-field masks: the masks would be read past the header's end.
+    std::vector<BYTE> dib(42 + 4 * 2, 0);
+    auto* hdr = reinterpret_cast<BITMAPINFOHEADER*>(dib.data());
+    hdr->biSize = 42;
+    hdr->biWidth = 2;
+    hdr->biHeight = 1;
+    hdr->biPlanes = 1;
+    hdr->biBitCount = 32;
+    hdr->biCompression = BI_BITFIELDS;
+    DibView view;
+    const char* error = nullptr;
+    EXPECT_FALSE(DibFromPacked(dib.data(), dib.size(), view, &error));
+    EXPECT_STREQ(error, "bitmap header too short for its colour masks");
+    hdr->biCompression = BI_RGB;  // the same header without masks is fine
+    EXPECT_TRUE(DibFromPacked(dib.data(), dib.size(), view, &error)) << error;
+}
+
 TEST(Dib, DrawingFromGlobalMemoryIsCheckedAgainstTheBlock) {
     auto dib = MakeDib(4, 4, 8, kTable, [](int, int) { return 1; });
     HGLOBAL h = GlobalAlloc(GHND, dib.size() - 8);  // the block lacks the last pixels
