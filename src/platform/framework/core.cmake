@@ -5,6 +5,7 @@ target_sources(platform PRIVATE
   file.cpp
   archive.cpp
   archive_objects.cpp
+  collections.cpp
   resources.cpp
   safe_file.cpp
   profile_ini.cpp

@@ -1,0 +1,44 @@
+#pragma once
+// Writing to and reading from archives in memory, for tests of archive forms.
+#include <vector>
+
+#include "platform/framework/archive.h"
+
+namespace test_archive {
+using Bytes = std::vector<BYTE>;
+
+template <typename F>
+Bytes Store(F write) {
+    CMemFile file;
+    CArchive ar(&file, CArchive::store);
+    write(ar);
+    ar.Close();
+    return file.GetBytes();
+}
+
+template <typename F>
+void Load(const Bytes& bytes, F read) {
+    CMemFile file(bytes.data(), bytes.size());
+    CArchive ar(&file, CArchive::load);
+    read(ar);
+}
+
+// The cause of the archive exception that reading raises, -1 when it raises none.
+template <typename F>
+int CauseOf(const Bytes& bytes, F read) {
+    try {
+        Load(bytes, read);
+    } catch (const CArchiveException& e) {
+        return e.m_cause;
+    }
+    return -1;
+}
+
+inline void PutDWord(Bytes& b, DWORD v) {
+    for (int i = 0; i < 4; ++i) b.push_back(static_cast<BYTE>(v >> (8 * i)));
+}
+inline void PutWord(Bytes& b, WORD v) {
+    b.push_back(static_cast<BYTE>(v));
+    b.push_back(static_cast<BYTE>(v >> 8));
+}
+}  // namespace test_archive
