@@ -14,8 +14,12 @@ target_sources(platform PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/win/scroll_bars.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win/clipboard.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win/modal_loop.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/win/window_surface.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/win/window_paint_hooks.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/win/window_snapshot.cpp
 )
 target_sources(platform PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/framework/wnd.cpp
   ${CMAKE_CURRENT_LIST_DIR}/framework/wnd_operations.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/framework/window_dc.cpp
 )

@@ -92,7 +92,7 @@ TEST_F(Paint, BeginPaintReportsTheBoundingBoxAndEraseFlagAndValidates) {
     EXPECT_TRUE(SameRect(box, RECT{10, 10, 60, 40}));
     EXPECT_EQ(Area(h), 200);  // two pieces, not their box
     PAINTSTRUCT ps;
-    EXPECT_EQ(BeginPaint(h, &ps), nullptr);  // no graphics layer connected in this test
+    EXPECT_NE(BeginPaint(h, &ps), nullptr);  // the graphics layer is connected at start-up
     EXPECT_TRUE(SameRect(ps.rcPaint, RECT{10, 10, 60, 40}));
     EXPECT_TRUE(ps.fErase);
     EndPaint(h, &ps);
