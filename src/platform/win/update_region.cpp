@@ -1,5 +1,6 @@
 // The update region of a window (a union of non-overlapping rectangles in client coordinates),
 // invalidation and validation, UpdateWindow, BeginPaint and EndPaint, and ScrollWindow.
+#include <limits>
 #include <algorithm>
 
 #include "platform/win/window_internal.h"
@@ -25,7 +26,15 @@ void Subtract(const RECT& a, const RECT& b, std::vector<RECT>& out) {
     if (i.right < a.right) out.push_back(RECT{i.right, i.top, a.right, i.bottom});
 }
 
-RECT Offset(RECT r, int dx, int dy) { return RECT{r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }
+// Coordinate plus a shift, held within LONG: callers may scroll by any int amount.
+LONG Shifted(LONG v, int d) {
+    const long long sum = static_cast<long long>(v) + d;
+    return static_cast<LONG>(std::clamp<long long>(sum, std::numeric_limits<LONG>::min(), std::numeric_limits<LONG>::max()));
+}
+
+RECT Offset(RECT r, int dx, int dy) {
+    return RECT{Shifted(r.left, dx), Shifted(r.top, dy), Shifted(r.right, dx), Shifted(r.bottom, dy)};
+}
 
 RECT ClientRectOf(const Window& w) {
     const SIZE c = ClientSize(w);
@@ -197,7 +206,7 @@ BOOL ScrollWindow(HWND hWnd, int dx, int dy, const RECT* lpRect, const RECT* lpC
         for (HWND c : children) {
             Window* cw = Find(c);
             if (!cw) continue;
-            SetWindowPos(c, nullptr, cw->rect.left + dx, cw->rect.top + dy, 0, 0,
+            SetWindowPos(c, nullptr, Shifted(cw->rect.left, dx), Shifted(cw->rect.top, dy), 0, 0,
                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
         }
     }

@@ -148,8 +148,12 @@ HWND CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, D
         if (x == CW_USEDEFAULT) x = y = 0;
         if (nWidth == CW_USEDEFAULT) nWidth = nHeight = 0;
     }
-    nWidth = std::max(nWidth, 0);
-    nHeight = std::max(nHeight, 0);
+    // Held to the same range as SetWindowPos, so that no sum of coordinates can overflow.
+    constexpr int kLimit = 1 << 27;
+    x = std::clamp(x, -kLimit, kLimit);
+    y = std::clamp(y, -kLimit, kLimit);
+    nWidth = std::clamp(nWidth, 0, kLimit);
+    nHeight = std::clamp(nHeight, 0, kLimit);
 
     auto w = std::make_shared<Window>();
     w->hwnd = reinterpret_cast<HWND>(s.nextHandle);

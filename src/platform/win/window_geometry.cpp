@@ -151,6 +151,13 @@ BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, int cy,
         if (Window* p = Find(w->parent)) list = &p->children;
         MoveInList(*list, hWnd, hWndInsertAfter);
     }
+    // Positions and sizes are held to a range in which adding up a window's ancestors can never
+    // overflow; the platform's coordinates are far smaller anyway.
+    constexpr int kLimit = 1 << 27;
+    X = std::clamp(X, -kLimit, kLimit);
+    Y = std::clamp(Y, -kLimit, kLimit);
+    cx = std::clamp(cx, 0, kLimit);
+    cy = std::clamp(cy, 0, kLimit);
     RECT r = w->rect;
     if (!(uFlags & SWP_NOMOVE)) {
         const int width = r.right - r.left, height = r.bottom - r.top;

@@ -1,5 +1,6 @@
 // Paint synthesis and update regions: when WM_PAINT comes, what BeginPaint reports and
 // validates, invalidation of children, UpdateWindow and ScrollWindow.
+#include <climits>
 #include "window_test_support.h"
 
 using namespace window_test;
@@ -192,6 +193,24 @@ TEST_F(Paint, ScrollWindowWithARectangleScrollsOnlyInsideItAndLeavesChildren) {
     ScrollWindow(h, 5, 0, nullptr, nullptr);
     GetWindowRect(child, &rc);
     EXPECT_EQ(rc.left, 65);  // the whole client area scrolled: children move along
+}
+
+TEST_F(Paint, ScrollingByExtremeAmountsExposesEverythingWithoutOverflow) {
+    HWND h = Top(0, 0, 100, 100);
+    HWND child = Child(h, 1, 10, 10, 10, 10);
+    Settle();
+    RECT spot{10, 40, 20, 50};
+    InvalidateRect(h, &spot, FALSE);
+    ASSERT_TRUE(ScrollWindow(h, INT_MAX, INT_MIN, nullptr, nullptr));
+    EXPECT_EQ(Area(h), 100 * 100);  // nothing valid is left: all of it scrolled in
+    ASSERT_TRUE(ScrollWindow(h, INT_MIN, INT_MAX, nullptr, nullptr));
+    RECT rc;
+    EXPECT_TRUE(GetWindowRect(child, &rc));
+    // Positions beyond any screen are held in range instead of overflowing.
+    EXPECT_TRUE(SetWindowPos(child, nullptr, INT_MAX, INT_MIN, INT_MAX, INT_MAX, SWP_NOZORDER));
+    GetWindowRect(child, &rc);
+    EXPECT_GT(rc.right, rc.left);
+    EXPECT_GT(rc.bottom, rc.top);
 }
 
 }  // namespace
