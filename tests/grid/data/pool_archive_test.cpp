@@ -1,0 +1,125 @@
+// The archive forms of the arrays of 32-bit arrays and of the span pool: exact bytes, round trips
+// and damaged data.
+#include <gtest/gtest.h>
+
+#include "grid/data/span_cell_pool.h"
+#include "pool_invariants.h"
+#include "support/archive_bytes.h"
+
+using namespace test_archive;
+
+namespace {
+Bytes EmptyArray() { return Bytes{1, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF}; }
+
+// An array of the given length holding one inner array at nIndex.
+Bytes OneEntry(DWORD nLength, DWORD nIndex, std::initializer_list<DWORD> values) {
+    Bytes b{1, 0};
+    PutDWord(b, nLength);
+    PutDWord(b, nIndex);
+    PutWord(b, static_cast<WORD>(values.size()));
+    for (DWORD v : values) PutDWord(b, v);
+    PutDWord(b, 0xFFFFFFFF);
+    return b;
+}
+
+auto ReadArray() {
+    return [](CArchive& ar) {
+        CGXDWordArrayPtrArray a;
+        a.Serialize(ar);
+    };
+}
+}  // namespace
+
+TEST(PoolArchiveTest, AHorizontalSpanIsItsRowsInnerArray) {
+    CGXSpanCellPool pool;
+    pool.SetSpanCellsRowCol(2, 3, 2, 4);
+    Bytes b = Store([&](CArchive& ar) { pool.Serialize(ar); });
+    Bytes expected = EmptyArray();
+    Bytes horizontal = OneEntry(3, 2, {0, 0, 0, 3, 3});
+    expected.insert(expected.end(), horizontal.begin(), horizontal.end());
+    EXPECT_EQ(b, expected);
+}
+
+TEST(PoolArchiveTest, APoolRoundTripsExactly) {
+    CGXSpanCellPool pool;
+    pool.SetSpanCellsRowCol(1, 1, 3, 2);
+    pool.SetSpanCellsRowCol(7, 0, 9, 12);
+    pool.SetSpanCellsRowCol(300, 70000, 301, 70001);
+    pool.MoveRows(7, 8, 2);
+    Bytes b = Store([&](CArchive& ar) { pool.Serialize(ar); });
+    CGXSpanCellPool read;
+    read.SetSpanCellsRowCol(5, 5, 6, 6);  // replaced by what is read
+    Load(b, [&](CArchive& ar) { read.Serialize(ar); });
+    ASSERT_TRUE(pool_checks::SpanPoolIsSound(read));
+    EXPECT_EQ(Store([&](CArchive& ar) { read.Serialize(ar); }), b);
+    CGXRange range;
+    EXPECT_FALSE(read.GetSpanCellsRowCol(5, 5, range));
+    ASSERT_TRUE(read.GetSpanCellsRowCol(301, 70000, range));
+    EXPECT_EQ(range, CGXRange(300, 70000, 301, 70001));
+}
+
+TEST(PoolArchiveTest, APoolAsAnObjectReferenceKeepsItsClass) {
+    CGXSpanCellPool pool;
+    pool.SetSpanCellsRowCol(1, 1, 1, 2);
+    Bytes b = Store([&](CArchive& ar) { ar << &pool; });
+    std::unique_ptr<CObject> p;
+    Load(b, [&](CArchive& ar) { p.reset(ar.ReadObject(RUNTIME_CLASS(CGXSpanCellPool))); });
+    auto* pRead = dynamic_cast<CGXSpanCellPool*>(p.get());
+    ASSERT_NE(pRead, nullptr);
+    CGXRange range;
+    EXPECT_TRUE(pRead->GetSpanCellsRowCol(1, 2, range));
+    EXPECT_EQ(CRuntimeClass::FromName("CGXDWordArrayPtrArray"), RUNTIME_CLASS(CGXDWordArrayPtrArray));
+    EXPECT_STREQ(RUNTIME_CLASS(CGXPtrArrayPtrArray)->m_lpszClassName, "CGXPtrArrayPtrArray");
+}
+
+TEST(PoolArchiveTest, ALengthBeyondTheLastEntryIsReadAsTheEntriesNeedIt) {
+    // Another writer may keep empty entries at the end; they hold nothing and take no memory here.
+    Bytes b = OneEntry(0x7FFFFFFF, 4, {0, 9, 0, 0});
+    CGXDWordArrayPtrArray a;
+    Load(b, [&](CArchive& ar) { a.Serialize(ar); });
+    EXPECT_EQ(a.GetSize(), 5);
+    ASSERT_NE(a.GetAt(4), nullptr);
+    EXPECT_EQ(a.GetAt(4)->GetSize(), 2);
+    // An inner array of nothing but zeros is nothing.
+    CGXDWordArrayPtrArray zeros;
+    Load(OneEntry(3, 1, {0, 0}), [&](CArchive& ar) { zeros.Serialize(ar); });
+    EXPECT_TRUE(zeros.IsEmpty());
+}
+
+TEST(PoolArchiveTest, DamagedArraysRaiseOnlyTheArchiveException) {
+    EXPECT_EQ(CauseOf(EmptyArray(), ReadArray()), -1);
+    Bytes badSchema = EmptyArray();
+    badSchema[0] = 2;
+    EXPECT_EQ(CauseOf(badSchema, ReadArray()), CArchiveException::badSchema);
+    // A length beyond the grid's coordinates, an index outside the length, indexes out of order.
+    EXPECT_EQ(CauseOf(OneEntry(0x80000001, 1, {1}), ReadArray()), CArchiveException::genericException);
+    EXPECT_EQ(CauseOf(OneEntry(2, 2, {1}), ReadArray()), CArchiveException::genericException);
+    Bytes twice{1, 0};
+    PutDWord(twice, 10);
+    for (int i = 0; i < 2; ++i) {
+        PutDWord(twice, 3);
+        PutWord(twice, 1);
+        PutDWord(twice, 5);
+    }
+    PutDWord(twice, 0xFFFFFFFF);
+    EXPECT_EQ(CauseOf(twice, ReadArray()), CArchiveException::genericException);
+    // An inner count the data cannot hold, and every truncation.
+    Bytes huge = OneEntry(5, 1, {1});
+    huge[10] = 0xFF;
+    huge[11] = 0x7F;
+    EXPECT_EQ(CauseOf(huge, ReadArray()), CArchiveException::endOfFile);
+    Bytes good = OneEntry(9, 8, {0, 1, 1});
+    for (size_t n = 0; n < good.size(); ++n)
+        EXPECT_EQ(CauseOf(Bytes(good.begin(), good.begin() + static_cast<long>(n)), ReadArray()), CArchiveException::endOfFile) << n;
+}
+
+TEST(PoolArchiveTest, ADamagedPoolKeepsWhatItHeld) {
+    CGXSpanCellPool pool;
+    pool.SetSpanCellsRowCol(1, 1, 2, 2);
+    Bytes b = EmptyArray();
+    b.push_back(1);  // the horizontal array breaks off after its schema's first byte
+    EXPECT_THROW(Load(b, [&](CArchive& ar) { pool.Serialize(ar); }), CArchiveException);
+    CGXRange range;
+    EXPECT_TRUE(pool.GetSpanCellsRowCol(2, 2, range));
+    EXPECT_EQ(range, CGXRange(1, 1, 2, 2));
+}
