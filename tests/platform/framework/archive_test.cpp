@@ -6,9 +6,13 @@
 #include <vector>
 
 #include "platform/framework/archive.h"
+#include "support/archive_bytes.h"
 
 namespace {
-using Bytes = std::vector<BYTE>;
+using test_archive::Bytes;
+using test_archive::CauseOf;
+using test_archive::Load;
+using test_archive::Store;
 
 // A small serialisable class for object references: one WORD member.
 class CFoo : public CObject {
@@ -39,32 +43,6 @@ class CNotStored : public CObject {
 };
 IMPLEMENT_DYNCREATE(CNotStored, CObject)
 
-template <typename F>
-Bytes Store(F write) {
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        write(ar);
-        ar.Close();
-    }
-    return file.GetBytes();
-}
-
-template <typename F>
-void Load(const Bytes& bytes, F read) {
-    CMemFile file(bytes.data(), bytes.size());
-    CArchive ar(&file, CArchive::load);
-    read(ar);
-}
-
-int CauseOf(const Bytes& bytes, void (*read)(CArchive&)) {
-    try {
-        Load(bytes, read);
-    } catch (const CArchiveException& e) {
-        return e.m_cause;
-    }
-    return -1;
-}
 }  // namespace
 
 TEST(ArchivePrimitives, AreLittleEndianWithoutPadding) {
