@@ -8,6 +8,26 @@ namespace {
 // The smallest stored entry: a 4-byte id and a 1-byte empty text, or a 1-byte name and a 2-byte id.
 constexpr ULONGLONG nMinDWordStringEntry = 5;
 constexpr ULONGLONG nMinStringWordEntry = 3;
+
+// Both maps store a count, then each key followed by its value, in key order. A count that the
+// remaining bytes cannot hold is damage, refused before anything is read.
+template <typename Key, typename Value, typename Map>
+void SerializeMap(CArchive& ar, Map& map, ULONGLONG nMinEntry) {
+    if (ar.IsStoring()) {
+        ar.WriteCount(map.size());
+        for (const auto& [key, value] : map) ar << key << value;
+        return;
+    }
+    map.clear();
+    ULONGLONG nCount = ar.ReadCount();
+    if (nCount > ar.GetRemaining() / nMinEntry) AfxThrowArchiveException(CArchiveException::endOfFile);
+    for (ULONGLONG i = 0; i < nCount; ++i) {
+        Key key{};
+        Value value{};
+        ar >> key >> value;
+        map[std::move(key)] = std::move(value);
+    }
+}
 }  // namespace
 
 bool CGXCollMapDWordToString::Lookup(DWORD key, CString& rValue) const {
@@ -23,20 +43,7 @@ const CString* CGXCollMapDWordToString::Find(DWORD key) const {
 }
 
 void CGXCollMapDWordToString::Serialize(CArchive& ar) {
-    if (ar.IsStoring()) {
-        ar.WriteCount(m_map.size());
-        for (const auto& [key, value] : m_map) ar << key << value;
-        return;
-    }
-    RemoveAll();
-    ULONGLONG nCount = ar.ReadCount();
-    if (nCount > ar.GetRemaining() / nMinDWordStringEntry) AfxThrowArchiveException(CArchiveException::endOfFile);
-    for (ULONGLONG i = 0; i < nCount; ++i) {
-        DWORD key;
-        CString value;
-        ar >> key >> value;
-        m_map[key] = std::move(value);
-    }
+    SerializeMap<DWORD, CString>(ar, m_map, nMinDWordStringEntry);
 }
 
 bool CGXCollMapStringToWord::Lookup(const char* key, WORD& rValue) const {
@@ -47,20 +54,7 @@ bool CGXCollMapStringToWord::Lookup(const char* key, WORD& rValue) const {
 }
 
 void CGXCollMapStringToWord::Serialize(CArchive& ar) {
-    if (ar.IsStoring()) {
-        ar.WriteCount(m_map.size());
-        for (const auto& [key, value] : m_map) ar << key << value;
-        return;
-    }
-    RemoveAll();
-    ULONGLONG nCount = ar.ReadCount();
-    if (nCount > ar.GetRemaining() / nMinStringWordEntry) AfxThrowArchiveException(CArchiveException::endOfFile);
-    for (ULONGLONG i = 0; i < nCount; ++i) {
-        CString key;
-        WORD value;
-        ar >> key >> value;
-        m_map[std::move(key)] = value;
-    }
+    SerializeMap<CString, WORD>(ar, m_map, nMinStringWordEntry);
 }
 
 bool CGXCollMapDWordToPtr::Lookup(DWORD key, void*& rValue) const {
