@@ -1,0 +1,3 @@
+# Display backends: headless and SDL2.
+target_sources(platform PRIVATE
+)
