@@ -2,8 +2,8 @@
 
 #include <climits>
 
-IMPLEMENT_DYNAMIC(CGXPtrArrayPtrArray, CPtrArray)
-IMPLEMENT_SERIAL(CGXDWordArrayPtrArray, CPtrArray, 1)
+IMPLEMENT_DYNAMIC(CGXPtrArrayPtrArray, CObject)
+IMPLEMENT_SERIAL(CGXDWordArrayPtrArray, CObject, 1)
 
 namespace {
 constexpr WORD nSchema = 1;
@@ -15,12 +15,10 @@ constexpr DWORD nMaxLength = 0x80000000;
 void CGXDWordArrayPtrArray::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
         ar << nSchema << static_cast<DWORD>(GetSize());
-        for (int i = 0; i < GetSize(); ++i) {
-            if (CDWordArray* p = GetAt(i)) {
-                ar << static_cast<DWORD>(i);
-                p->Serialize(ar);
-            }
-        }
+        ForEach([&](int i, CDWordArray* p) {
+            ar << static_cast<DWORD>(i);
+            p->Serialize(ar);
+        });
         ar << nEndMark;
         return;
     }

@@ -1,14 +1,18 @@
 #pragma once
 // Growable pointer arrays that own what they hold: per outer index an optional inner array of
-// pointers (CGXPtrArrayPtrArray) or of 32-bit values (CGXDWordArrayPtrArray). Deleting, shrinking
-// or removing entries deletes the inner arrays; moving entries moves the pointers, never copies
-// what they point at.
-//
-// The owning operations below hide the raw ones of CPtrArray on purpose; whoever reaches for the
-// raw ones through the base class takes over the bookkeeping of what the entries own.
+// pointers (CGXPtrArrayPtrArray) or of 32-bit values (CGXDWordArrayPtrArray). Deleting or
+// removing entries deletes the inner arrays; moving entries moves the pointers, never copies what
+// they point at. The outer arrays are sparse: memory follows the stored entries, so an archive or
+// a caller naming index 2^31 - 2 costs one entry, not 16 GB of empty ones. The inner arrays are
+// the framework's dense ones.
+#include <climits>
 #include <memory>
+#include <type_traits>
+#include <utility>
+#include <vector>
 
 #include "platform/framework/archive.h"
+#include "grid/data/sparse_array.h"
 #include "platform/framework/collections.h"
 
 // Moves the block of n entries at nFrom so that its first entry ends at nDest of the resulting
@@ -43,75 +47,136 @@ void GXTrimEntries(CArray<T>& a) {
     if (n < a.GetSize()) a.RemoveAt(n, a.GetSize() - n);
 }
 
+// Drops empty trailing entries of a dense inner array; a sparse one holds none.
 template <typename TInner>
-class CGXOwnedArrayPtrArray : public CPtrArray {
-public:
-    CGXOwnedArrayPtrArray() = default;
-    ~CGXOwnedArrayPtrArray() override { DeleteAll(); }
-    CGXOwnedArrayPtrArray(const CGXOwnedArrayPtrArray&) = delete;
-    CGXOwnedArrayPtrArray& operator=(const CGXOwnedArrayPtrArray&) = delete;
+void GXTrimInner(TInner& a) {
+    using T = std::remove_cvref_t<decltype(a.GetAt(0))>;
+    if constexpr (std::is_base_of_v<CArray<T>, TInner>) GXTrimEntries<T>(a);
+}
 
-    TInner* GetAt(int nIndex) const noexcept { return static_cast<TInner*>(CPtrArray::GetAt(nIndex)); }
+// An array of owned pointers to TInner, indexed by int, sparse (see CGXSparseArray): a grid with
+// entries at row 10^9 holds those entries, not 10^9 empty ones.
+template <typename TInner>
+class CGXOwnedPtrArray : public CObject {
+public:
+    CGXOwnedPtrArray() = default;
+    ~CGXOwnedPtrArray() override { DeleteAll(); }
+    CGXOwnedPtrArray(const CGXOwnedPtrArray&) = delete;
+    CGXOwnedPtrArray& operator=(const CGXOwnedPtrArray&) = delete;
+
+    // One past the last stored entry.
+    int GetSize() const noexcept { return m_entries.GetSize(); }
+    int GetUpperBound() const noexcept { return GetSize() - 1; }
+    bool IsEmpty() const noexcept { return m_entries.IsEmpty(); }
+    TInner* GetAt(int nIndex) const noexcept { return m_entries.GetAt(nIndex); }
     TInner* operator[](int nIndex) const noexcept { return GetAt(nIndex); }
-    // The inner array at nIndex, made (and the outer array grown) when missing.
+
+    // The entry at nIndex, made when missing.
     TInner* Ensure(int nIndex) {
         if (nIndex < 0) return nullptr;
         if (TInner* p = GetAt(nIndex)) return p;
         auto pNew = std::make_unique<TInner>();
-        CPtrArray::SetAtGrow(nIndex, pNew.get());
+        m_entries.SetAt(nIndex, pNew.get());
         return pNew.release();
     }
     // Takes ownership of p (which may be null) and deletes what was at nIndex.
     void SetAtGrow(int nIndex, TInner* p) {
         std::unique_ptr<TInner> pOwned(p);
         if (nIndex < 0) return;
-        if (nIndex >= GetSize()) CPtrArray::SetSize(nIndex + 1);
-        delete GetAt(nIndex);
-        CPtrArray::SetAt(nIndex, pOwned.release());
+        std::unique_ptr<TInner> pOld(GetAt(nIndex));
+        try {
+            m_entries.SetAt(nIndex, pOwned.get());
+        } catch (...) {
+            pOld.release();  // still in place
+            throw;
+        }
+        pOwned.release();
     }
-    void InsertEmpty(int nIndex, int nCount) { CPtrArray::InsertAt(nIndex, nullptr, nCount); }
-    // Deletes and removes up to nCount entries from nIndex.
-    void DeleteAt(int nIndex, int nCount = 1) noexcept {
+    // Gives up the entry at nIndex to the caller; the slot becomes empty.
+    TInner* Detach(int nIndex) {
+        TInner* p = GetAt(nIndex);
+        if (p != nullptr) m_entries.SetAt(nIndex, nullptr);
+        return p;
+    }
+    void InsertEmpty(int nIndex, int nCount) { m_entries.InsertEmpty(nIndex, nCount); }
+    // Deletes and removes up to nCount entries from nIndex; later entries move down.
+    void DeleteAt(int nIndex, int nCount = 1) {
         if (nIndex < 0 || nCount <= 0 || nIndex >= GetSize()) return;
-        const int nEnd = nIndex + std::min(nCount, GetSize() - nIndex);
-        for (int i = nIndex; i < nEnd; ++i) delete GetAt(i);
-        CPtrArray::RemoveAt(nIndex, nEnd - nIndex);
+        std::vector<std::unique_ptr<TInner>> gone;
+        const int nTo = static_cast<int>(std::min<LONGLONG>(static_cast<LONGLONG>(nIndex) + nCount, INT_MAX));
+        Collect(nIndex, nTo, gone);
+        m_entries.RemoveAt(nIndex, nCount);
     }
-    void DeleteAll() noexcept { DeleteAt(0, GetSize()); }
-    void SetSize(int nNewSize) {
-        if (nNewSize < GetSize()) DeleteAt(std::max(nNewSize, 0), GetSize());
-        else CPtrArray::SetSize(nNewSize);
+    void DeleteAll() noexcept {
+        m_entries.ForEach([](int, TInner* p) { delete p; });
+        m_entries.RemoveAll();
     }
-    bool MoveEntries(int nFrom, int n, int nDest) { return GXMoveEntries<void*>(*this, nFrom, n, nDest); }
-    // Deletes the inner array at nIndex when it holds nothing but empty entries (trimming it
-    // otherwise), then trims the outer array.
+    // Moves the block of n entries at nFrom so that its first entry ends at nDest of the
+    // resulting array (entries between move the other way). Nothing happens (false) when nDest
+    // is nFrom, n is not positive, or both lie beyond the array. The caller keeps nDest + n and
+    // the array's size + n within int.
+    bool MoveEntries(int nFrom, int n, int nDest) {
+        if (nDest == nFrom || n <= 0 || nFrom < 0 || nDest < 0 || (nFrom >= GetSize() && nDest >= GetSize())) return false;
+        const int nTo = static_cast<int>(std::min<LONGLONG>(static_cast<LONGLONG>(nFrom) + n, INT_MAX));
+        // The block's entries belong to this frame until each is back in the array.
+        std::vector<int> offsets;
+        m_entries.ForEach(nFrom, nTo, [&](int i, TInner*) { offsets.push_back(i - nFrom); });
+        std::vector<std::unique_ptr<TInner>> held;
+        Collect(nFrom, nTo, held);
+        m_entries.RemoveAt(nFrom, n);
+        m_entries.InsertEmpty(nDest, n);
+        for (size_t j = 0; j < held.size(); ++j) {
+            m_entries.SetAt(nDest + offsets[j], held[j].get());
+            held[j].release();
+        }
+        return true;
+    }
+    // Deletes the entry at nIndex when it holds nothing but empty entries (trimming it otherwise).
     void Compact(int nIndex) noexcept {
         if (TInner* p = GetAt(nIndex)) {
-            GXTrimEntries(*p);
-            if (p->IsEmpty()) {
-                delete p;
-                CPtrArray::SetAt(nIndex, nullptr);
-            }
+            GXTrimInner(*p);
+            if (p->IsEmpty()) delete Detach(nIndex);
         }
-        GXTrimEntries<void*>(*this);
     }
-    void CompactAll() noexcept {
-        for (int i = 0; i < GetSize(); ++i) Compact(i);
+    void CompactAll() {
+        std::vector<int> empty;
+        m_entries.ForEach([&](int i, TInner* p) {
+            GXTrimInner(*p);
+            if (p->IsEmpty()) empty.push_back(i);
+        });
+        for (int i : empty) delete Detach(i);
     }
-    void Swap(CGXOwnedArrayPtrArray& other) noexcept { m_items.swap(other.m_items); }
+    void Swap(CGXOwnedPtrArray& other) noexcept { m_entries.Swap(other.m_entries); }
 
-    // Hidden: they would lose or alias what the entries own.
-    void SetAt(int, void*) = delete;
-    void RemoveAt(int, int) = delete;
-    void RemoveAll() = delete;
-    int Add(void*) = delete;
+    // f(index, entry) for every stored entry (from nFrom up to nTo), in index order.
+    template <typename F>
+    void ForEach(F f) const {
+        m_entries.ForEach(f);
+    }
+    template <typename F>
+    void ForEach(int nFrom, int nTo, F f) const {
+        m_entries.ForEach(nFrom, nTo, f);
+    }
+    // The runs of stored entries, for checks of the array's form.
+    const CGXSparseArray<TInner*>& GetEntries() const noexcept { return m_entries; }
+
+private:
+    // Room is made first, so that taking ownership cannot fail half way.
+    void Collect(int nFrom, int nTo, std::vector<std::unique_ptr<TInner>>& out) const {
+        size_t n = 0;
+        m_entries.ForEach(nFrom, nTo, [&](int, TInner*) { ++n; });
+        out.reserve(n);
+        m_entries.ForEach(nFrom, nTo, [&](int, TInner* p) { out.emplace_back(p); });
+    }
+
+    CGXSparseArray<TInner*> m_entries;
 };
 
-class CGXPtrArrayPtrArray : public CGXOwnedArrayPtrArray<CPtrArray> {
+class CGXPtrArrayPtrArray : public CGXOwnedPtrArray<CPtrArray> {
     DECLARE_DYNAMIC(CGXPtrArrayPtrArray)
 };
 
-class CGXDWordArrayPtrArray : public CGXOwnedArrayPtrArray<CDWordArray> {
+class CGXDWordArrayPtrArray : public CGXOwnedPtrArray<CDWordArray> {
     DECLARE_SERIAL(CGXDWordArrayPtrArray)
 public:
     // Schema 1: 16 bits schema, 32 bits length, per stored entry its 32-bit index and the inner

@@ -57,8 +57,7 @@ bool GetRun(const CDWordArray* p, ROWCOL n, ROWCOL& nStart, ROWCOL& nEnd) {
 // The longest inner array of a.
 int LongestInner(const Arrays& a) noexcept {
     int n = 0;
-    for (int i = 0; i < a.GetSize(); ++i)
-        if (const CDWordArray* p = a.GetAt(i)) n = std::max(n, p->GetSize());
+    a.ForEach([&](int, const CDWordArray* p) { n = std::max(n, p->GetSize()); });
     return n;
 }
 
@@ -73,13 +72,12 @@ bool InsertLines(Arrays& outer, Arrays& across, ROWCOL nAt, ROWCOL nCount) {
         outer.InsertEmpty(at, n);
         bChanged = true;
     }
-    for (int i = 0; i < across.GetSize(); ++i) {
-        CDWordArray* p = across.GetAt(i);
-        if (p != nullptr && at < p->GetSize()) {
+    across.ForEach([&](int, CDWordArray* p) {
+        if (at < p->GetSize()) {
             p->InsertAt(at, 0, n);
             bChanged = true;
         }
-    }
+    });
     return bChanged;
 }
 
@@ -93,13 +91,12 @@ bool RemoveLines(Arrays& outer, Arrays& across, ROWCOL nFrom, ROWCOL nTo) {
         outer.Compact(outer.GetSize() - 1);
         bChanged = true;
     }
-    for (int i = 0; i < across.GetSize(); ++i) {
-        CDWordArray* p = across.GetAt(i);
-        if (p != nullptr && from < p->GetSize()) {
+    across.ForEach([&](int, CDWordArray* p) {
+        if (from < p->GetSize()) {
             p->RemoveAt(from, n);
             bChanged = true;
         }
-    }
+    });
     across.CompactAll();
     return bChanged;
 }
@@ -113,9 +110,7 @@ bool MoveLines(Arrays& outer, Arrays& across, ROWCOL nFrom, ROWCOL nTo, ROWCOL n
     const int from = static_cast<int>(nFrom), count = static_cast<int>(n), dest = static_cast<int>(nDest);
     bool bChanged = outer.MoveEntries(from, count, dest);
     outer.CompactAll();
-    for (int i = 0; i < across.GetSize(); ++i) {
-        if (CDWordArray* p = across.GetAt(i)) bChanged = GXMoveEntries(*p, from, count, dest) || bChanged;
-    }
+    across.ForEach([&](int, CDWordArray* p) { bChanged = GXMoveEntries(*p, from, count, dest) || bChanged; });
     across.CompactAll();
     return bChanged;
 }

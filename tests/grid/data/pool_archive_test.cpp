@@ -123,3 +123,25 @@ TEST(PoolArchiveTest, ADamagedPoolKeepsWhatItHeld) {
     EXPECT_TRUE(pool.GetSpanCellsRowCol(2, 2, range));
     EXPECT_EQ(range, CGXRange(1, 1, 2, 2));
 }
+
+TEST(PoolArchiveTest, AnEntryAtTheLastRowCostsOneEntry) {
+    // A few dozen bytes naming row 2^31 - 2 once asked for an outer array of 2^31 - 1 pointers.
+    Bytes b = EmptyArray();
+    Bytes horizontal = OneEntry(0x7FFFFFFF, 0x7FFFFFFE, {0, 0, 0x7FFFFFFE});
+    b.insert(b.end(), horizontal.begin(), horizontal.end());
+    CGXSpanCellPool pool;
+    Load(b, [&](CArchive& ar) { pool.Serialize(ar); });
+    EXPECT_EQ(pool.GetHorizontal().GetSize(), 0x7FFFFFFF);
+    EXPECT_EQ(pool.GetHorizontal().GetEntries().GetRuns().size(), 1u);
+    EXPECT_EQ(Store([&](CArchive& ar) { pool.Serialize(ar); }), b);
+    // The pool's own output for a horizontal span far down the grid reads back as it was.
+    CGXSpanCellPool far;
+    ASSERT_TRUE(far.SetSpanCellsRowCol(0x7FFFFFF1, 1, 0x7FFFFFF1, 2));
+    const Bytes farBytes = Store([&](CArchive& ar) { far.Serialize(ar); });
+    CGXSpanCellPool read;
+    Load(farBytes, [&](CArchive& ar) { read.Serialize(ar); });
+    ASSERT_TRUE(pool_checks::SpanPoolIsSound(read));
+    CGXRange range;
+    ASSERT_TRUE(read.GetSpanCellsRowCol(0x7FFFFFF1, 2, range));
+    EXPECT_EQ(range, CGXRange(0x7FFFFFF1, 1, 0x7FFFFFF1, 2));
+}
