@@ -128,6 +128,40 @@ HWND MouseTarget(POINT pt, bool& refused) {
     return pick;
 }
 
+// The window beneath one that lets the mouse through (HTTRANSPARENT): the deepest visible window
+// under the point among its lower siblings, else its parent; a disabled one gives way to its
+// parent, as under MouseTarget.
+HWND Beneath(HWND h, POINT pt) {
+    Window* w = Find(h);
+    Window* p = w ? Find(w->parent) : nullptr;
+    if (!p) return nullptr;
+    HWND found = p->hwnd;
+    POINT local = pt;
+    ScreenToClient(p->hwnd, &local);
+    bool below = false;
+    for (HWND c : p->children) {
+        if (c == h) {
+            below = true;
+            continue;
+        }
+        const Window* cw = Find(c);
+        if (!below || !cw || !(cw->style & WS_VISIBLE)) continue;
+        if (local.x < cw->rect.left || local.x >= cw->rect.right || local.y < cw->rect.top || local.y >= cw->rect.bottom) continue;
+        found = c;
+        for (;;) {
+            POINT in = pt;
+            ScreenToClient(found, &in);
+            const HWND d = ChildWindowFromPointEx(found, in, CWP_SKIPINVISIBLE);
+            if (!d || d == found) break;
+            found = d;
+        }
+        break;
+    }
+    for (Window* x = Find(found); x && x->parent; x = Find(x->parent))
+        if (x->style & WS_DISABLED) found = x->parent;
+    return found;
+}
+
 void Cook(InputEvent& e) {
     State& s = S();
     e.cooked = true;
@@ -146,6 +180,14 @@ void Cook(InputEvent& e) {
             return;
         }
         e.hit = static_cast<int>(CallProc(e.target, WM_NCHITTEST, 0, MAKEPOINTLPARAM(e.pt.x, e.pt.y)));
+        // A window that lets the mouse through (a group box's frame, a static text) hands the
+        // point to the window beneath it.
+        for (int depth = 0; e.hit == HTTRANSPARENT && depth < 64; ++depth) {
+            const HWND next = Find(e.target) ? Beneath(e.target, e.pt) : nullptr;
+            if (!next) break;
+            e.target = next;
+            e.hit = static_cast<int>(CallProc(e.target, WM_NCHITTEST, 0, MAKEPOINTLPARAM(e.pt.x, e.pt.y)));
+        }
         if (!Find(e.target)) {
             e.target = nullptr;
             return;

@@ -46,6 +46,8 @@ const WindowClass* FindClass(LPCSTR lpClassName) {
         return nullptr;
     }
     auto it = s.classes.find(lpClassName);
+    // The standard controls' classes come into being on their first look-up.
+    if (it == s.classes.end() && RegisterSystemClass(lpClassName)) it = s.classes.find(lpClassName);
     return it == s.classes.end() ? nullptr : it->second.get();
 }
 

@@ -223,4 +223,8 @@ void ResetModalLoops();
 // Atoms shared by registered messages and clipboard formats.
 UINT RegisterAtom(LPCSTR name);
 
+// Registers the standard control class of that name (case-insensitive) when it is one and is
+// not registered yet; true when it was registered now. Defined with the controls.
+bool RegisterSystemClass(LPCSTR name);
+
 }  // namespace win_internal

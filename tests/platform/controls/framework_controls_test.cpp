@@ -1,0 +1,57 @@
+// The framework's control classes: creation as children, and each wrapper reaching its control
+// (created by the class or taken over from a dialog with SubclassDlgItem).
+#include "controls_test_support.h"
+#include "platform/framework/controls.h"
+
+using namespace controls_test;
+
+namespace {
+
+class FrameworkControls : public ControlTest {
+protected:
+    CWnd* Parent() { return CWnd::FromHandle(parent_); }
+    void TearDown() override {
+        ControlTest::TearDown();
+        CWnd::DeleteTempMap();
+    }
+};
+
+TEST_F(FrameworkControls, AButtonCreatedByTheClassChecksAndClicks) {
+    CButton radio;
+    ASSERT_TRUE(radio.Create("transition low -> high", WS_VISIBLE | BS_AUTORADIOBUTTON | WS_GROUP, RECT{10, 10, 160, 24},
+                             Parent(), 5003));
+    EXPECT_EQ(::GetParent(radio.m_hWnd), parent_);
+    EXPECT_EQ(radio.GetDlgCtrlID(), 5003);
+    EXPECT_EQ(radio.GetCheck(), BST_UNCHECKED);
+    radio.SetCheck(BST_CHECKED);
+    EXPECT_EQ(radio.GetCheck(), BST_CHECKED);
+    EXPECT_EQ(radio.GetButtonStyle(), BS_AUTORADIOBUTTON);
+    radio.Click();
+    EXPECT_EQ(CodesFrom(5003), std::vector<UINT>{BN_CLICKED});
+    radio.SetState(TRUE);
+    EXPECT_NE(radio.GetState() & BST_PUSHED, 0u);
+}
+
+TEST_F(FrameworkControls, ADialogsButtonTakenOverKeepsItsBehaviour) {
+    HWND ok = Make("BUTTON", "OK", BS_PUSHBUTTON, IDOK, 10, 10, 75, 23);
+    CButton button;
+    ASSERT_TRUE(button.SubclassDlgItem(IDOK, Parent()));
+    button.SetButtonStyle(BS_DEFPUSHBUTTON);
+    EXPECT_EQ(SendMessage(ok, WM_GETDLGCODE, 0, 0), static_cast<LRESULT>(DLGC_BUTTON | DLGC_DEFPUSHBUTTON));
+    Pump();
+    synthetic::Click(ok, POINT{5, 5});
+    Pump();
+    EXPECT_EQ(CodesFrom(IDOK), std::vector<UINT>{BN_CLICKED});
+    button.UnsubclassWindow();
+}
+
+TEST_F(FrameworkControls, AStaticCreatedByTheClassShowsItsText) {
+    CStatic text;
+    ASSERT_TRUE(text.Create("Generate time interrupt every", WS_VISIBLE | SS_LEFT, RECT{10, 10, 200, 24}, Parent()));
+    CString s;
+    text.GetWindowText(s);
+    EXPECT_STREQ(static_cast<const char*>(s), "Generate time interrupt every");
+    EXPECT_EQ(text.GetDlgCtrlID(), 0xFFFF);
+}
+
+}  // namespace
