@@ -6,5 +6,8 @@ target_sources(platform PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/win/button.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win/button_paint.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win/static_control.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/win/edit.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/win/edit_text.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/win/edit_paint.cpp
   ${CMAKE_CURRENT_LIST_DIR}/framework/controls.cpp
 )

@@ -21,6 +21,7 @@ struct SystemClass {
 const SystemClass kClasses[] = {
     {"BUTTON", controls::ButtonProc, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, IDC_ARROW, 0},
     {"STATIC", controls::StaticProc, CS_DBLCLKS, IDC_ARROW, 0},
+    {"EDIT", controls::EditProc, CS_DBLCLKS, IDC_IBEAM, 0},
 };
 
 bool SameName(const char* a, const char* b) {

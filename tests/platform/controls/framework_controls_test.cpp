@@ -54,4 +54,34 @@ TEST_F(FrameworkControls, AStaticCreatedByTheClassShowsItsText) {
     EXPECT_EQ(text.GetDlgCtrlID(), 0xFFFF);
 }
 
+TEST_F(FrameworkControls, AnEditCreatedByTheClassSelectsReplacesAndLimits) {
+    CEdit edit;
+    ASSERT_TRUE(edit.Create(WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, RECT{10, 10, 90, 32}, Parent(), 5004));
+    edit.SetWindowText("100");
+    edit.SetSel(0, -1);
+    int start = -1, end = -1;
+    edit.GetSel(start, end);
+    EXPECT_EQ(start, 0);
+    EXPECT_EQ(end, 3);
+    EXPECT_EQ(edit.GetSel(), static_cast<DWORD>(MAKELONG(0, 3)));
+    edit.ReplaceSel("25");
+    CString s;
+    edit.GetWindowText(s);
+    EXPECT_STREQ(static_cast<const char*>(s), "25");
+    edit.LimitText(4);
+    EXPECT_EQ(edit.GetLimitText(), 4u);
+    char line[8] = {};
+    EXPECT_EQ(edit.GetLine(0, line, sizeof line), 2);
+    EXPECT_EQ(std::string(line, 2), "25");
+    EXPECT_TRUE(edit.GetModify());
+    edit.SetModify(FALSE);
+    EXPECT_FALSE(edit.GetModify());
+    edit.SetSel(0, 1);
+    edit.Cut();
+    edit.SetSel(1, 1);
+    edit.Paste();
+    edit.GetWindowText(s);
+    EXPECT_STREQ(static_cast<const char*>(s), "52");
+}
+
 }  // namespace
