@@ -8,7 +8,13 @@
 // argument of StoreStyle and LookupStyle says what (row, column) addresses: -1 a stored base style
 // (row r when r is not 0, column c when r is 0, the table when both are 0), any other value the
 // cell (r, c).
+//
+// Memory follows what was stored: the arrays are sparse and a row without cell styles has no row
+// array, so a billion-row store without styles holds three empty arrays. Insert, remove and move
+// shift pointers and never copy a style. The arrays index by int: rows and columns from
+// 0x7FFFFFFF on cannot hold a style (storing there is refused), though the counts may reach them.
 #include "grid/data/range.h"
+#include "grid/data/style_ptr_arrays.h"
 #include "grid/style/modify_mode.h"
 #include "grid/style/style.h"
 #include "platform/framework/archive.h"
@@ -41,7 +47,8 @@ public:
     // Empty rows (columns) at nRow (nCol); later ones move down (right).
     virtual bool InsertRows(ROWCOL nRow, ROWCOL nCount);
     virtual bool InsertCols(ROWCOL nCol, ROWCOL nCount);
-    // Deletes the rows (columns) from..to with their styles; later ones move up (left).
+    // Deletes the rows (columns) from..to with their styles; later ones move up (left). The count
+    // goes down by the counted rows (columns) of the block, so none before the block are lost.
     virtual bool RemoveRows(ROWCOL nFromRow, ROWCOL nToRow);
     virtual bool RemoveCols(ROWCOL nFromCol, ROWCOL nToCol);
     // Moves the block from..to so that its first row (column) ends at nDest; the counts stay.
@@ -57,11 +64,29 @@ public:
     virtual bool LookupStyle(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, ModifyMode mode, int nType = 0) const;
 
     // Sorting: new row (column) t + i takes what old row t + index[i] held, t being the range's
-    // top row (left column).
+    // top row (left column). False, changing nothing, unless the indexes are a permutation of
+    // 0 to k - 1: a repeated index would give two rows one row's styles.
     virtual bool ReorderRows(const CGXRange& range, const CDWordArray& indexes);
     virtual bool ReorderCols(const CGXRange& range, const CDWordArray& indexes);
 
+    // The stored style of a slot addressed as for StoreStyle, or null; no bounds by the counts.
+    const CGXStyle* GetStoredStyle(ROWCOL nRow, ROWCOL nCol, int nType = 0) const noexcept;
+    // The arrays themselves, for checks of the store's shape. Entry 0 of the column styles is the
+    // table's style.
+    const CGXStylePtrArray& GetRowStyles() const noexcept { return m_rowStyles; }
+    const CGXStylePtrArray& GetColStyles() const noexcept { return m_colStyles; }
+    const CGXStylePtrArrayPtrArray& GetCells() const noexcept { return m_cells; }
+
 private:
+    // The array and index that (row, column, type) address; null array for what cannot be stored.
+    CGXStylePtrArray* Slot(ROWCOL nRow, ROWCOL nCol, int nType, bool bCreateRow, int& nIndex);
+    // Whether every array that holds entries from nAt on can take nCount more entries.
+    bool CanShiftRows(ROWCOL nAt, ROWCOL nCount) const noexcept;
+    bool CanShiftCols(ROWCOL nAt, ROWCOL nCount) const noexcept;
+
     ROWCOL m_nRows = 0;
     ROWCOL m_nCols = 0;
+    CGXStylePtrArray m_rowStyles;
+    CGXStylePtrArray m_colStyles;
+    CGXStylePtrArrayPtrArray m_cells;
 };

@@ -12,36 +12,49 @@ constexpr DWORD nEndMark = 0xFFFFFFFF;
 constexpr DWORD nMaxLength = 0x80000000;
 }  // namespace
 
+void GXArrayArchive::WriteHead(CArchive& ar, int nLength) { ar << nSchema << static_cast<DWORD>(nLength); }
+void GXArrayArchive::WriteEnd(CArchive& ar) { ar << nEndMark; }
+
+DWORD GXArrayArchive::ReadHead(CArchive& ar) {
+    WORD nFileSchema = 0;
+    ar >> nFileSchema;
+    if (nFileSchema != nSchema) AfxThrowArchiveException(CArchiveException::badSchema);
+    DWORD nRead = 0;
+    ar >> nRead;
+    if (nRead > nMaxLength) AfxThrowArchiveException(CArchiveException::genericException);
+    return nRead;
+}
+
+int GXArrayArchive::ReadIndex(CArchive& ar) {
+    DWORD nIndex = 0;
+    ar >> nIndex;
+    if (nIndex == nEndMark) return -1;
+    // Indexes ascend and stay inside the length (and inside int): anything else is damage.
+    if (static_cast<LONGLONG>(nIndex) <= nLast || nIndex >= nLength || nIndex >= static_cast<DWORD>(INT_MAX))
+        AfxThrowArchiveException(CArchiveException::genericException);
+    nLast = nIndex;
+    return static_cast<int>(nIndex);
+}
+
 void CGXDWordArrayPtrArray::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
-        ar << nSchema << static_cast<DWORD>(GetSize());
+        GXArrayArchive::WriteHead(ar, GetSize());
         ForEach([&](int i, CDWordArray* p) {
             ar << static_cast<DWORD>(i);
             p->Serialize(ar);
         });
-        ar << nEndMark;
+        GXArrayArchive::WriteEnd(ar);
         return;
     }
-    WORD nFileSchema = 0;
-    ar >> nFileSchema;
-    if (nFileSchema != nSchema) AfxThrowArchiveException(CArchiveException::badSchema);
-    DWORD nLength = 0;
-    ar >> nLength;
-    if (nLength > nMaxLength) AfxThrowArchiveException(CArchiveException::genericException);
+    GXArrayArchive in;
+    in.nLength = GXArrayArchive::ReadHead(ar);
     // Read aside, so that a damaged archive leaves this array as it was.
     CGXDWordArrayPtrArray read;
-    for (LONGLONG nLast = -1;;) {
-        DWORD nIndex = 0;
-        ar >> nIndex;
-        if (nIndex == nEndMark) break;
-        // Indexes ascend and stay inside the length (and inside int): anything else is damage.
-        if (static_cast<LONGLONG>(nIndex) <= nLast || nIndex >= nLength || nIndex >= static_cast<DWORD>(INT_MAX))
-            AfxThrowArchiveException(CArchiveException::genericException);
-        nLast = nIndex;
+    for (int nIndex; (nIndex = in.ReadIndex(ar)) >= 0;) {
         auto pInner = std::make_unique<CDWordArray>();
         pInner->Serialize(ar);
-        read.SetAtGrow(static_cast<int>(nIndex), pInner.release());
-        read.Compact(static_cast<int>(nIndex));
+        read.SetAtGrow(nIndex, pInner.release());
+        read.Compact(nIndex);
     }
     Swap(read);
 }

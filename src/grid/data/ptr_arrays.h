@@ -94,9 +94,9 @@ public:
     }
     // Gives up the entry at nIndex to the caller; the slot becomes empty.
     TInner* Detach(int nIndex) {
-        TInner* p = GetAt(nIndex);
-        if (p != nullptr) m_entries.SetAt(nIndex, nullptr);
-        return p;
+        std::unique_ptr<TInner> p(GetAt(nIndex));
+        if (p != nullptr) m_entries.SetAt(nIndex, nullptr);  // cleared before anything can fail
+        return p.release();
     }
     void InsertEmpty(int nIndex, int nCount) { m_entries.InsertEmpty(nIndex, nCount); }
     // Deletes and removes up to nCount entries from nIndex; later entries move down.
@@ -130,6 +130,21 @@ public:
             held[j].release();
         }
         return true;
+    }
+    // Takes the stored entries from nFrom up to nTo out of the array, leaving empty entries: the
+    // caller owns them now. Should memory run out part way, what was taken out is deleted.
+    std::vector<std::pair<int, std::unique_ptr<TInner>>> TakeOut(int nFrom, int nTo) {
+        std::vector<std::pair<int, std::unique_ptr<TInner>>> out;
+        size_t n = 0;
+        m_entries.ForEach(nFrom, nTo, [&](int, TInner*) { ++n; });
+        out.reserve(n);
+        m_entries.ForEach(nFrom, nTo, [&](int i, TInner*) { out.emplace_back(i, nullptr); });
+        // From the back, so that each entry cleared is at the end of what is left of its run.
+        for (size_t j = out.size(); j-- > 0;) {
+            out[j].second.reset(GetAt(out[j].first));
+            m_entries.SetAt(out[j].first, nullptr);  // cleared before anything can fail
+        }
+        return out;
     }
     // Deletes the entry at nIndex when it holds nothing but empty entries (trimming it otherwise).
     void Compact(int nIndex) noexcept {
@@ -170,6 +185,21 @@ private:
     }
 
     CGXSparseArray<TInner*> m_entries;
+};
+
+// The framing of an array's archive form: schema 1 and the length before the entries, each
+// stored entry's 32-bit index, 0xFFFFFFFF after them. Reading checks the schema (bad-schema cause),
+// the length (at most 0x80000000) and that indexes ascend within the length (generic cause).
+struct GXArrayArchive {
+    static void WriteHead(CArchive& ar, int nLength);
+    static void WriteEnd(CArchive& ar);
+    // The length read.
+    static DWORD ReadHead(CArchive& ar);
+    // The next index, or -1 at the end.
+    int ReadIndex(CArchive& ar);
+
+    DWORD nLength = 0;
+    LONGLONG nLast = -1;
 };
 
 class CGXPtrArrayPtrArray : public CGXOwnedPtrArray<CPtrArray> {
