@@ -32,7 +32,9 @@ ModalState& M() {
 
 }  // namespace
 
-INT_PTR RunModalLoop(HWND hwnd, HWND hwndOwner) {
+INT_PTR RunModalLoop(HWND hwnd, HWND hwndOwner) { return RunModalLoopFiltered(hwnd, hwndOwner, nullptr); }
+
+INT_PTR RunModalLoopFiltered(HWND hwnd, HWND hwndOwner, ModalMessageFilter filter) {
     if (!IsWindow(hwnd)) return MODAL_LOOP_FAILED;
     ModalState& m = M();
     const bool disableOwner = hwndOwner && IsWindow(hwndOwner) && IsWindowEnabled(hwndOwner);
@@ -50,8 +52,10 @@ INT_PTR RunModalLoop(HWND hwnd, HWND hwndOwner) {
                 PostQuitMessage(static_cast<int>(msg.wParam));
                 break;
             }
-            TranslateMessage(&msg);
-            DispatchMessage(&msg);
+            if (!filter || !filter(hwnd, &msg)) {
+                TranslateMessage(&msg);
+                DispatchMessage(&msg);
+            }
             if (++busy > kMaxBusy) break;
             continue;
         }

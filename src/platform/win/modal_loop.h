@@ -23,6 +23,12 @@ BOOL IsInModalLoop(HWND hwnd);
 // The number of modal loops running.
 int GetModalLoopDepth();
 
+// ---- the dialog manager's share ----
+// A loop that first offers every message it retrieves to a filter (dialogs pass their dialog
+// manager, IsDialogMessage); what the filter takes (TRUE) is not translated or dispatched again.
+using ModalMessageFilter = BOOL (*)(HWND hwndModal, MSG* pMsg);
+INT_PTR RunModalLoopFiltered(HWND hwnd, HWND hwndOwner, ModalMessageFilter filter);
+
 // nDepth is 1 for the outermost loop. An empty hook removes it; ResetWindowSystem removes it too.
 using ModalLoopHook = std::function<void(HWND hwndModal, int nDepth)>;
 void SetModalLoopHook(ModalLoopHook hook);

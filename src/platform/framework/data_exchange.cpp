@@ -1,0 +1,178 @@
+// Dialog data exchange: the exchange object, its failure path, and the DDX_ functions.
+#include "platform/framework/data_exchange.h"
+
+#include <cerrno>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+
+#include "platform/framework/dialog.h"
+
+IMPLEMENT_DYNAMIC(CUserException, CException)
+
+CString CUserException::GetErrorMessage() const { return "The operation was stopped."; }
+
+void AfxThrowUserException() { throw CUserException(); }
+
+namespace {
+
+constexpr UINT kEmSetSel = 0x00B1;
+constexpr UINT kBmGetCheck = 0x00F0;
+constexpr UINT kBmSetCheck = 0x00F1;
+constexpr UINT kCbGetCurSel = 0x0147;
+constexpr UINT kCbSetCurSel = 0x014E;
+
+CString TextOf(HWND h) {
+    CString s;
+    const int n = ::GetWindowTextLength(h);
+    ::GetWindowText(h, s.GetBuffer(n + 1), n + 1);
+    s.ReleaseBuffer();
+    return s;
+}
+
+// Loads a control's text only when it changes, so that an unchanged edit sends no EN_CHANGE.
+void SetTextIfChanged(HWND h, const char* text) {
+    if (TextOf(h) != CString(text)) ::SetWindowText(h, text);
+}
+
+// The whole text, blanks around it allowed, as a number; false for anything else.
+bool ParseInteger(const CString& text, long long& value) {
+    const char* p = text;
+    while (*p == ' ' || *p == '\t') ++p;
+    if (*p == '\0') return false;
+    char* end = nullptr;
+    errno = 0;
+    value = std::strtoll(p, &end, 10);
+    if (end == p || errno == ERANGE) return false;
+    while (*end == ' ' || *end == '\t') ++end;
+    return *end == '\0';
+}
+
+bool ParseReal(const CString& text, double& value) {
+    const char* p = text;
+    while (*p == ' ' || *p == '\t') ++p;
+    if (*p == '\0') return false;
+    char* end = nullptr;
+    errno = 0;
+    value = std::strtod(p, &end);
+    if (end == p || errno == ERANGE || !std::isfinite(value)) return false;
+    while (*end == ' ' || *end == '\t') ++end;
+    return *end == '\0';
+}
+
+[[noreturn]] void Refuse(CDataExchange* pDX, const char* text) {
+    AfxMessageBox(text, MB_ICONEXCLAMATION);
+    pDX->Fail();
+}
+
+bool StartsGroup(HWND h) { return (::GetWindowLongPtr(h, GWL_STYLE) & WS_GROUP) != 0; }
+
+bool IsRadio(HWND h) { return (::SendMessage(h, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) != 0; }
+
+}  // namespace
+
+CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
+    : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
+
+HWND CDataExchange::PrepareCtrl(int nIDC) {
+    const HWND h = m_pDlgWnd ? ::GetDlgItem(m_pDlgWnd->m_hWnd, nIDC) : nullptr;
+    if (!h) AfxThrowNotSupportedException();
+    m_hWndLastControl = h;
+    m_bEditLastControl = FALSE;
+    return h;
+}
+
+HWND CDataExchange::PrepareEditCtrl(int nIDC) {
+    const HWND h = PrepareCtrl(nIDC);
+    m_bEditLastControl = TRUE;
+    return h;
+}
+
+void CDataExchange::Fail() {
+    if (m_bSaveAndValidate && m_hWndLastControl && ::IsWindow(m_hWndLastControl) && m_pDlgWnd) {
+        // The user corrects the value where it was refused.
+        ::SendMessage(m_pDlgWnd->m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_hWndLastControl), TRUE);
+        if (m_bEditLastControl) ::SendMessage(m_hWndLastControl, kEmSetSel, 0, -1);
+    }
+    AfxThrowUserException();
+}
+
+void DDX_Radio(CDataExchange* pDX, int nIDC, int& value) {
+    const HWND first = pDX->PrepareCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate) value = -1;
+    int index = 0;
+    for (HWND h = first; h && (h == first || !StartsGroup(h)); h = ::GetWindow(h, GW_HWNDNEXT)) {
+        if (!IsRadio(h)) continue;
+        if (pDX->m_bSaveAndValidate) {
+            if (::SendMessage(h, kBmGetCheck, 0, 0) == 1) value = index;
+        } else {
+            ::SendMessage(h, kBmSetCheck, index == value ? 1 : 0, 0);
+        }
+        ++index;
+    }
+}
+
+void DDX_Check(CDataExchange* pDX, int nIDC, int& value) {
+    const HWND h = pDX->PrepareCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate)
+        value = static_cast<int>(::SendMessage(h, kBmGetCheck, 0, 0));
+    else
+        ::SendMessage(h, kBmSetCheck, static_cast<WPARAM>(value < 0 || value > 2 ? 0 : value), 0);
+}
+
+void DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {
+    const HWND h = pDX->PrepareEditCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate) value = TextOf(h);
+    else SetTextIfChanged(h, value);
+}
+
+void DDX_Text(CDataExchange* pDX, int nIDC, int& value) {
+    const HWND h = pDX->PrepareEditCtrl(nIDC);
+    if (!pDX->m_bSaveAndValidate) {
+        CString s;
+        s.Format("%d", value);
+        SetTextIfChanged(h, s);
+        return;
+    }
+    long long v = 0;
+    if (!ParseInteger(TextOf(h), v) || v < INT_MIN || v > INT_MAX) Refuse(pDX, kDdxParseInt);
+    value = static_cast<int>(v);
+}
+
+void DDX_Text(CDataExchange* pDX, int nIDC, UINT& value) {
+    const HWND h = pDX->PrepareEditCtrl(nIDC);
+    if (!pDX->m_bSaveAndValidate) {
+        CString s;
+        s.Format("%u", value);
+        SetTextIfChanged(h, s);
+        return;
+    }
+    long long v = 0;
+    if (!ParseInteger(TextOf(h), v) || v < 0 || v > static_cast<long long>(UINT_MAX)) Refuse(pDX, kDdxParseUInt);
+    value = static_cast<UINT>(v);
+}
+
+void DDX_Text(CDataExchange* pDX, int nIDC, double& value) {
+    const HWND h = pDX->PrepareEditCtrl(nIDC);
+    if (!pDX->m_bSaveAndValidate) {
+        CString s;
+        s.Format("%.15g", value);
+        SetTextIfChanged(h, s);
+        return;
+    }
+    double v = 0;
+    if (!ParseReal(TextOf(h), v)) Refuse(pDX, kDdxParseReal);
+    value = v;
+}
+
+void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index) {
+    const HWND h = pDX->PrepareCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate) index = static_cast<int>(::SendMessage(h, kCbGetCurSel, 0, 0));
+    else ::SendMessage(h, kCbSetCurSel, static_cast<WPARAM>(index), 0);
+}
+
+void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {
+    if (rControl.m_hWnd) return;
+    const HWND h = pDX->PrepareCtrl(nIDC);
+    if (!rControl.SubclassWindow(h)) AfxThrowNotSupportedException();
+}
