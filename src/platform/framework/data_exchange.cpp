@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "platform/framework/dialog.h"
+#include "platform/win/controls.h"
 
 IMPLEMENT_DYNAMIC(CUserException, CException)
 
@@ -15,12 +16,6 @@ CString CUserException::GetErrorMessage() const { return "The operation was stop
 void AfxThrowUserException() { throw CUserException(); }
 
 namespace {
-
-constexpr UINT kEmSetSel = 0x00B1;
-constexpr UINT kBmGetCheck = 0x00F0;
-constexpr UINT kBmSetCheck = 0x00F1;
-constexpr UINT kCbGetCurSel = 0x0147;
-constexpr UINT kCbSetCurSel = 0x014E;
 
 CString TextOf(HWND h) {
     CString s;
@@ -92,7 +87,7 @@ void CDataExchange::Fail() {
     if (m_bSaveAndValidate && m_hWndLastControl && ::IsWindow(m_hWndLastControl) && m_pDlgWnd) {
         // The user corrects the value where it was refused.
         ::SendMessage(m_pDlgWnd->m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_hWndLastControl), TRUE);
-        if (m_bEditLastControl) ::SendMessage(m_hWndLastControl, kEmSetSel, 0, -1);
+        if (m_bEditLastControl) ::SendMessage(m_hWndLastControl, EM_SETSEL, 0, -1);
     }
     AfxThrowUserException();
 }
@@ -104,9 +99,9 @@ void DDX_Radio(CDataExchange* pDX, int nIDC, int& value) {
     for (HWND h = first; h && (h == first || !StartsGroup(h)); h = ::GetWindow(h, GW_HWNDNEXT)) {
         if (!IsRadio(h)) continue;
         if (pDX->m_bSaveAndValidate) {
-            if (::SendMessage(h, kBmGetCheck, 0, 0) == 1) value = index;
+            if (::SendMessage(h, BM_GETCHECK, 0, 0) == 1) value = index;
         } else {
-            ::SendMessage(h, kBmSetCheck, index == value ? 1 : 0, 0);
+            ::SendMessage(h, BM_SETCHECK, index == value ? 1 : 0, 0);
         }
         ++index;
     }
@@ -115,9 +110,9 @@ void DDX_Radio(CDataExchange* pDX, int nIDC, int& value) {
 void DDX_Check(CDataExchange* pDX, int nIDC, int& value) {
     const HWND h = pDX->PrepareCtrl(nIDC);
     if (pDX->m_bSaveAndValidate)
-        value = static_cast<int>(::SendMessage(h, kBmGetCheck, 0, 0));
+        value = static_cast<int>(::SendMessage(h, BM_GETCHECK, 0, 0));
     else
-        ::SendMessage(h, kBmSetCheck, static_cast<WPARAM>(value < 0 || value > 2 ? 0 : value), 0);
+        ::SendMessage(h, BM_SETCHECK, static_cast<WPARAM>(value < 0 || value > 2 ? 0 : value), 0);
 }
 
 void DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {
@@ -167,8 +162,8 @@ void DDX_Text(CDataExchange* pDX, int nIDC, double& value) {
 
 void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index) {
     const HWND h = pDX->PrepareCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate) index = static_cast<int>(::SendMessage(h, kCbGetCurSel, 0, 0));
-    else ::SendMessage(h, kCbSetCurSel, static_cast<WPARAM>(index), 0);
+    if (pDX->m_bSaveAndValidate) index = static_cast<int>(::SendMessage(h, CB_GETCURSEL, 0, 0));
+    else ::SendMessage(h, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {

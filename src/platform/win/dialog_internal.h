@@ -1,19 +1,9 @@
 #pragma once
-// What the dialog sources share: the state of each dialog window and the few messages of the
-// standard controls the dialog manager sends (the controls' own numbers).
+// What the dialog sources share: the state of each dialog window.
+#include "platform/win/controls.h"
 #include "platform/win/dialogs.h"
 
 namespace dlg_internal {
-
-constexpr UINT kEmSetSel = 0x00B1;
-constexpr UINT kBmGetCheck = 0x00F0;
-constexpr UINT kBmSetCheck = 0x00F1;
-constexpr UINT kBmSetStyle = 0x00F4;
-constexpr UINT kBmClick = 0x00F5;
-constexpr DWORD kBsPushButton = 0x0000;
-constexpr DWORD kBsDefPushButton = 0x0001;
-constexpr DWORD kBsTypeMask = 0x000F;
-constexpr WPARAM kBstChecked = 1;
 
 struct DialogState {
     HFONT font = nullptr;  // owned

@@ -107,7 +107,7 @@ BOOL CheckRadioButton(HWND hDlg, int nIDFirstButton, int nIDLastButton, int nIDC
     if (!IsWindow(hDlg)) return FALSE;
     for (HWND c = GetWindow(hDlg, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
         const int id = GetDlgCtrlID(c);
-        if (id >= nIDFirstButton && id <= nIDLastButton) SendMessageA(c, kBmSetCheck, id == nIDCheckButton ? kBstChecked : 0, 0);
+        if (id >= nIDFirstButton && id <= nIDLastButton) SendMessageA(c, BM_SETCHECK, id == nIDCheckButton ? static_cast<WPARAM>(BST_CHECKED) : 0, 0);
     }
     return TRUE;
 }
@@ -115,10 +115,10 @@ BOOL CheckRadioButton(HWND hDlg, int nIDFirstButton, int nIDLastButton, int nIDC
 BOOL CheckDlgButton(HWND hDlg, int nIDButton, UINT uCheck) {
     const HWND h = GetDlgItem(hDlg, nIDButton);
     if (!h) return FALSE;
-    SendMessageA(h, kBmSetCheck, uCheck, 0);
+    SendMessageA(h, BM_SETCHECK, uCheck, 0);
     return TRUE;
 }
 
 UINT IsDlgButtonChecked(HWND hDlg, int nIDButton) {
-    return static_cast<UINT>(SendDlgItemMessageA(hDlg, nIDButton, kBmGetCheck, 0, 0));
+    return static_cast<UINT>(SendDlgItemMessageA(hDlg, nIDButton, BM_GETCHECK, 0, 0));
 }

@@ -26,8 +26,8 @@ bool Usable(HWND h) {
 }
 
 void SetButtonLook(HWND hCtl, bool asDefault) {
-    const DWORD s = StyleOf(hCtl) & 0xFFFF & ~kBsTypeMask;
-    SendMessageA(hCtl, kBmSetStyle, s | (asDefault ? kBsDefPushButton : kBsPushButton), TRUE);
+    const DWORD s = StyleOf(hCtl) & 0xFFFF & ~BS_TYPEMASK;
+    SendMessageA(hCtl, BM_SETSTYLE, s | (asDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), TRUE);
 }
 
 // The push button that shows as the default: the focused one when a push button has the focus,
@@ -48,7 +48,7 @@ void UpdateDefaultButton(HWND hDlg, HWND hFocusItem) {
     }
 }
 
-bool Checked(HWND h) { return SendMessageA(h, kBmGetCheck, 0, 0) == static_cast<LRESULT>(kBstChecked); }
+bool Checked(HWND h) { return SendMessageA(h, BM_GETCHECK, 0, 0) == static_cast<LRESULT>(BST_CHECKED); }
 
 // Tabbing into a radio group lands on its checked button.
 HWND CheckedInGroup(HWND hDlg, HWND hRadio) {
@@ -75,8 +75,6 @@ char Mnemonic(const std::string& text) {
     return 0;
 }
 
-constexpr DWORD kSsNoPrefix = 0x0080;
-
 bool HandleMnemonic(HWND hDlg, HWND hFrom, WPARAM ch) {
     const char want = static_cast<char>(std::toupper(static_cast<int>(ch & 0xFF)));
     if (!want) return false;
@@ -91,7 +89,7 @@ bool HandleMnemonic(HWND hDlg, HWND hFrom, WPARAM ch) {
         if (!IsWindow(h) || !Usable(h)) continue;
         const UINT code = DlgCode(h);
         if (code & (DLGC_HASSETSEL | DLGC_WANTCHARS)) continue;  // an edit's text is no label
-        if ((code & DLGC_STATIC) && (StyleOf(h) & kSsNoPrefix)) continue;
+        if ((code & DLGC_STATIC) && (StyleOf(h) & SS_NOPREFIX)) continue;
         char buf[256];
         GetWindowTextA(h, buf, sizeof buf);
         if (Mnemonic(buf) != want) continue;
@@ -107,7 +105,7 @@ bool HandleMnemonic(HWND hDlg, HWND hFrom, WPARAM ch) {
         } else {
             SetDlgFocus(hDlg, h, true);
             if (code & (DLGC_BUTTON | DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON | DLGC_RADIOBUTTON))
-                SendMessageA(h, kBmClick, 0, 0);
+                SendMessageA(h, BM_CLICK, 0, 0);
         }
         return true;
     }
@@ -143,7 +141,7 @@ bool HandleKeyDown(HWND hDlg, MSG& msg) {
         if (next && next != item) {
             SetDlgFocus(hDlg, next, true);
             // Moving within a radio group checks the button moved to.
-            if (IsWindow(next) && (DlgCode(next) & DLGC_RADIOBUTTON) && !Checked(next)) SendMessageA(next, kBmClick, 0, 0);
+            if (IsWindow(next) && (DlgCode(next) & DLGC_RADIOBUTTON) && !Checked(next)) SendMessageA(next, BM_CLICK, 0, 0);
         }
         return true;
     }
@@ -195,7 +193,7 @@ HWND DialogItemOf(HWND hDlg, HWND hCtl) {
 void SetDlgFocus(HWND hDlg, HWND hCtl, bool select) {
     if (hCtl && IsWindow(hCtl)) {
         if (GetFocus() != hCtl) SetFocus(hCtl);
-        if (select && IsWindow(hCtl) && (DlgCode(hCtl) & DLGC_HASSETSEL)) SendMessageA(hCtl, kEmSetSel, 0, -1);
+        if (select && IsWindow(hCtl) && (DlgCode(hCtl) & DLGC_HASSETSEL)) SendMessageA(hCtl, EM_SETSEL, 0, -1);
     }
     if (IsWindow(hDlg)) UpdateDefaultButton(hDlg, DialogItemOf(hDlg, GetFocus()));
 }

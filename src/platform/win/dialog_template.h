@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win/controls.h"
 #include "platform/win/dialogs.h"
 
 constexpr DWORD kDialogDefaultStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
@@ -50,27 +51,26 @@ struct DialogItem {
 constexpr WORD kNoId = 0xFFFF;
 
 // ---- items by kind -------------------------------------------------------------------------------
-// The styles are the standard controls' own numbers (BS_*, SS_*, ES_*, CBS_*).
 constexpr DialogItem PushButton(WORD id, const char* text, short x, short y, short cx, short cy, DWORD style = WS_TABSTOP) {
-    return {id, DLGCLASS_BUTTON, nullptr, text, x, y, cx, cy, style | 0x0000u, 0};
+    return {id, DLGCLASS_BUTTON, nullptr, text, x, y, cx, cy, style | BS_PUSHBUTTON, 0};
 }
 constexpr DialogItem DefPushButton(WORD id, const char* text, short x, short y, short cx, short cy, DWORD style = WS_TABSTOP) {
-    return {id, DLGCLASS_BUTTON, nullptr, text, x, y, cx, cy, style | 0x0001u, 0};
+    return {id, DLGCLASS_BUTTON, nullptr, text, x, y, cx, cy, style | BS_DEFPUSHBUTTON, 0};
 }
 constexpr DialogItem AutoCheckBox(WORD id, const char* text, short x, short y, short cx, short cy, DWORD style = WS_TABSTOP) {
-    return {id, DLGCLASS_BUTTON, nullptr, text, x, y, cx, cy, style | 0x0003u, 0};
+    return {id, DLGCLASS_BUTTON, nullptr, text, x, y, cx, cy, style | BS_AUTOCHECKBOX, 0};
 }
 constexpr DialogItem AutoRadioButton(WORD id, const char* text, short x, short y, short cx, short cy, DWORD style = 0) {
-    return {id, DLGCLASS_BUTTON, nullptr, text, x, y, cx, cy, style | 0x0009u, 0};
+    return {id, DLGCLASS_BUTTON, nullptr, text, x, y, cx, cy, style | BS_AUTORADIOBUTTON, 0};
 }
 constexpr DialogItem GroupBox(WORD id, const char* text, short x, short y, short cx, short cy, DWORD style = 0) {
-    return {id, DLGCLASS_BUTTON, nullptr, text, x, y, cx, cy, style | 0x0007u, 0};
+    return {id, DLGCLASS_BUTTON, nullptr, text, x, y, cx, cy, style | BS_GROUPBOX, 0};
 }
 constexpr DialogItem LText(WORD id, const char* text, short x, short y, short cx, short cy, DWORD style = 0) {
-    return {id, DLGCLASS_STATIC, nullptr, text, x, y, cx, cy, style | 0x0000u, 0};
+    return {id, DLGCLASS_STATIC, nullptr, text, x, y, cx, cy, style | SS_LEFT, 0};
 }
 constexpr DialogItem BlackRect(WORD id, short x, short y, short cx, short cy, DWORD style = 0) {
-    return {id, DLGCLASS_STATIC, nullptr, "", x, y, cx, cy, style | 0x0004u, 0};
+    return {id, DLGCLASS_STATIC, nullptr, "", x, y, cx, cy, style | SS_BLACKRECT, 0};
 }
 // An edit box with a border.
 constexpr DialogItem EditText(WORD id, short x, short y, short cx, short cy, DWORD style = WS_TABSTOP) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/win/controls.h"
 #include "platform/win/dialog_template.h"
 
 HFONT MakeDialogFont(WORD pointSize, const char* face);  // dialog_items.cpp
@@ -16,7 +17,6 @@ constexpr short kButtonCx = 50;
 constexpr short kButtonCy = 14;
 constexpr short kButtonGap = 6;
 constexpr int kMaxTextWidth = 420;  // pixels; longer lines wrap
-constexpr DWORD kSsNoPrefix = 0x0080;
 
 struct Box {
     int ids[3];
@@ -115,7 +115,7 @@ int MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType) {
     if (defIndex >= box.count) defIndex = 0;
     box.def = defIndex;
     DialogItem items[4];
-    items[0] = LText(kTextId, text, kMargin, kMargin, inner, textCy, kSsNoPrefix);
+    items[0] = LText(kTextId, text, kMargin, kMargin, inner, textCy, SS_NOPREFIX);
     short x = static_cast<short>(kMargin + (inner - row) / 2);
     for (int i = 0; i < box.count; ++i) {
         const auto id = static_cast<WORD>(box.ids[i]);

@@ -10,8 +10,8 @@ class Templates : public DialogTest {};
 
 const DialogItem kTimeItems[] = {
     LText(kNoId, "Generate time interrupt every", 7, 10, 92, 8),
-    EditText(5004, 104, 7, 46, 14, WS_TABSTOP | 0x0080 /* horizontal auto-scroll */),
-    ComboBox(5005, 154, 8, 38, 108, WS_TABSTOP | WS_VSCROLL | 0x0003 /* drop-down list */),
+    EditText(5004, 104, 7, 46, 14, WS_TABSTOP | ES_AUTOHSCROLL),
+    ComboBox(5005, 154, 8, 38, 108, WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST),
     DefPushButton(IDOK, "OK", 12, 26, 50, 14),
     PushButton(IDCANCEL, "Cancel", 74, 26, 50, 14),
     PushButton(57671, "Help", 136, 26, 50, 14),
@@ -33,7 +33,7 @@ TEST_F(Templates, TheBinaryFormReadsBackAsBuilt) {
     EXPECT_EQ(p.items[0].text, "Generate time interrupt every");
     EXPECT_EQ(p.items[0].id, kNoId);
     EXPECT_EQ(p.items[1].classOrdinal, DLGCLASS_EDIT);
-    EXPECT_EQ(p.items[1].style, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | 0x0080u);
+    EXPECT_EQ(p.items[1].style, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL);
     EXPECT_EQ(p.items[2].classOrdinal, DLGCLASS_COMBOBOX);
     EXPECT_EQ(p.items[2].cy, 108);
     EXPECT_EQ(p.items[3].style & 0xF, 1u);  // default push button

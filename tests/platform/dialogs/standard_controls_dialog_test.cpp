@@ -1,0 +1,203 @@
+// Dialogs of the standard controls, as the details dialogs are made: radio groups that the keys
+// move through and check, the default look following the focus, data exchange through real
+// edits and buttons, and a snapshot of a sample dialog against a checked-in picture.
+#include <cstdlib>
+#include <string>
+
+#include "dialog_test_support.h"
+#include "platform/framework/dialog.h"
+#include "platform/win/controls.h"
+#include "platform/win/png_writer.h"
+#include "platform/win/window_surface.h"
+
+using namespace dialog_test;
+
+namespace {
+
+const DialogItem kCapture[] = {
+    AutoRadioButton(5001, "Generate capture interrupt on first encoder index", 7, 7, 168, 10, WS_GROUP | WS_TABSTOP),
+    AutoRadioButton(5002, "Generate capture interrupt on second encoder index", 7, 75, 181, 10),
+    AutoRadioButton(5003, "transition low -> high", 27, 22, 80, 10, WS_GROUP | WS_TABSTOP),
+    AutoRadioButton(5004, "transition high -> low", 27, 37, 80, 10),
+    LText(kNoId, "When transition occurs, position computed from first encoder signals is stored in variable CAPPOS",
+          7, 50, 181, 18, WS_GROUP),
+    BlackRect(kNoId, 7, 70, 181, 1),
+    AutoRadioButton(5006, "transition low -> high", 27, 89, 80, 10, WS_GROUP | WS_TABSTOP),
+    AutoRadioButton(5007, "transition high -> low", 27, 104, 80, 10),
+    LText(5008, "When transition occurs, position computed from second encoder signals is stored in variable CAPPOS2",
+          7, 117, 181, 18, WS_GROUP),
+    DefPushButton(IDOK, "OK", 11, 141, 50, 14, WS_GROUP | WS_TABSTOP),
+    PushButton(IDCANCEL, "Cancel", 72, 141, 50, 14),
+    PushButton(57671, "Help", 133, 141, 50, 14),
+};
+
+const DialogItem kLimitSwitch[] = {
+    GroupBox(kNoId, "Generate limit switch interrupt on", 7, 7, 172, 80),
+    AutoRadioButton(5003, "transition low -> high", 27, 22, 80, 10, WS_GROUP | WS_TABSTOP),
+    AutoRadioButton(5004, "transition high -> low", 27, 37, 80, 10),
+    LText(kNoId,
+          "When transition occurs, position computed from first encoder signals is stored in variable CAPPOS and "
+          "position computed from second encoder signals is stored in variable CAPPOS2.",
+          14, 50, 159, 34),
+    DefPushButton(IDOK, "OK", 9, 90, 50, 14, WS_GROUP | WS_TABSTOP),
+    PushButton(IDCANCEL, "Cancel", 68, 90, 50, 14),
+    PushButton(57671, "Help", 127, 90, 50, 14),
+};
+
+const DialogItem kTime[] = {
+    LText(kNoId, "Generate time interrupt every", 7, 10, 92, 8),
+    EditText(5004, 104, 7, 46, 14, WS_TABSTOP | ES_AUTOHSCROLL),
+    DefPushButton(IDOK, "OK", 12, 26, 50, 14, WS_GROUP | WS_TABSTOP),
+    PushButton(IDCANCEL, "Cancel", 74, 26, 50, 14),
+    PushButton(57671, "Help", 136, 26, 50, 14),
+};
+
+class CRadioDlg : public CDialog {
+public:
+    CRadioDlg() { InitModalIndirect(AsTemplate(m_bytes)); }
+    std::vector<BYTE> m_bytes = BuildDialogTemplate(DialogHeader{"Capture", 0, 0, 195, 162}, kCapture);
+    int m_nInput = 0;
+    int m_nEdge = 1;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override {
+        DDX_Radio(pDX, 5001, m_nInput);
+        DDX_Radio(pDX, 5003, m_nEdge);
+    }
+};
+
+class CPeriodDlg : public CDialog {
+public:
+    CPeriodDlg() { InitModalIndirect(AsTemplate(m_bytes)); }
+    std::vector<BYTE> m_bytes = BuildDialogTemplate(DialogHeader{"Time", 0, 0, 199, 47}, kTime);
+    int m_nPeriod = 250;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, 5004, m_nPeriod); }
+};
+
+class StandardControls : public DialogTest {};
+
+int FocusId() { return GetDlgCtrlID(GetFocus()); }
+
+TEST_F(StandardControls, KeysMoveThroughTheRadioGroupsOfTheCaptureLayout) {
+    CRadioDlg dlg;
+    ModalScript script;
+    script.Then([&](HWND) {
+        EXPECT_EQ(FocusId(), 5001);
+        EXPECT_EQ(dlg.GetCheckedRadioButton(5001, 5002), 5001);
+        EXPECT_EQ(dlg.GetCheckedRadioButton(5003, 5004), 5004);
+        synthetic::KeyPress(VK_DOWN);  // 5002 is in 5001's group although it stands further down
+    });
+    script.Then([&](HWND) {
+        EXPECT_EQ(FocusId(), 5002);
+        EXPECT_EQ(dlg.GetCheckedRadioButton(5001, 5002), 5002);
+        synthetic::KeyPress(VK_TAB);  // into the edge group, onto its checked button
+    });
+    script.Then([&](HWND) {
+        EXPECT_EQ(FocusId(), 5004);
+        synthetic::KeyPress(VK_UP);
+    });
+    script.Then([&](HWND) {
+        EXPECT_EQ(FocusId(), 5003);
+        EXPECT_EQ(dlg.IsDlgButtonChecked(5004), 0u);
+        // Tab on: the third group, OK, then Cancel, which shows as the default while it has the
+        // focus.
+        synthetic::KeyPress(VK_TAB);
+        synthetic::KeyPress(VK_TAB);
+        synthetic::KeyPress(VK_TAB);
+    });
+    script.Then([&](HWND h) {
+        EXPECT_EQ(FocusId(), IDCANCEL);
+        EXPECT_EQ(GetWindowLongPtr(GetDlgItem(h, IDCANCEL), GWL_STYLE) & BS_TYPEMASK, static_cast<LONG_PTR>(BS_DEFPUSHBUTTON));
+        EXPECT_EQ(GetWindowLongPtr(GetDlgItem(h, IDOK), GWL_STYLE) & BS_TYPEMASK, static_cast<LONG_PTR>(BS_PUSHBUTTON));
+        synthetic::KeyPress(VK_TAB);  // to Help, then around to the first group's checked button
+        synthetic::KeyPress(VK_TAB);
+    });
+    script.Then([&](HWND h) {
+        EXPECT_EQ(FocusId(), 5002);
+        EXPECT_EQ(GetWindowLongPtr(GetDlgItem(h, IDOK), GWL_STYLE) & BS_TYPEMASK, static_cast<LONG_PTR>(BS_DEFPUSHBUTTON));
+        synthetic::KeyPress(VK_RETURN);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.m_nInput, 1);
+    EXPECT_EQ(dlg.m_nEdge, 0);
+}
+
+TEST_F(StandardControls, ARefusedNumberIsSelectedForTheUserToRetype) {
+    CPeriodDlg dlg;
+    std::string boxText;
+    ModalScript script;
+    script.Then([&](HWND h) {
+        EXPECT_EQ(FocusId(), 5004);
+        char text[16];
+        GetDlgItemText(h, 5004, text, sizeof text);
+        EXPECT_STREQ(text, "250");
+        synthetic::TypeText("12x");  // the selected text is replaced
+        synthetic::KeyPress(VK_RETURN);
+    });
+    script.Then([&](HWND box) {
+        for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+            char text[64];
+            GetWindowText(c, text, sizeof text);
+            if (GetDlgCtrlID(c) != IDOK) boxText = text;
+        }
+        synthetic::KeyPress(VK_RETURN);
+    });
+    script.Then([&](HWND h) {
+        EXPECT_EQ(FocusId(), 5004);
+        DWORD start = 0, end = 0;
+        SendDlgItemMessage(h, 5004, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        EXPECT_EQ(start, 0u);
+        EXPECT_EQ(end, 3u);
+        EXPECT_EQ(dlg.m_nPeriod, 250);
+        synthetic::TypeText("34\n");
+    });
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(boxText, kDdxParseInt);
+    EXPECT_EQ(dlg.m_nPeriod, 34);
+}
+
+// The client area of a window as the screen shows it.
+PngImage ClientPixels(HWND h) {
+    UpdateWindow(h);
+    RECT rc;
+    GetClientRect(h, &rc);
+    HDC out = CreateImageDC(rc.right, rc.bottom);
+    HDC src = GetDC(h);
+    BitBlt(out, 0, 0, rc.right, rc.bottom, src, 0, 0, SRCCOPY);
+    ReleaseDC(h, src);
+    PngImage img = CapturePixels(out);
+    if (std::getenv("KRX_UPDATE_REFERENCE") != nullptr)
+        WritePng(out, (std::string(KRX_SOURCE_DIR) + "/tests/platform/dialogs/reference/limit_switch.png").c_str());
+    DeleteDC(out);
+    return img;
+}
+
+TEST_F(StandardControls, TheLimitSwitchDialogLooksAsItsReference) {
+    const std::vector<BYTE> t = BuildDialogTemplate(DialogHeader{"Limit Switch", 0, 0, 186, 111}, kLimitSwitch);
+    HWND dlg = CreateDialogIndirectParam(nullptr, AsTemplate(t), nullptr, TestDlgProc, 0);
+    ASSERT_NE(dlg, nullptr);
+    CheckRadioButton(dlg, 5003, 5004, 5003);
+    ShowWindow(dlg, SW_SHOW);
+    const PngImage got = ClientPixels(dlg);
+    PngImage ref;
+    const std::string path = std::string(KRX_SOURCE_DIR) + "/tests/platform/dialogs/reference/limit_switch.png";
+    ASSERT_TRUE(ReadPng(path.c_str(), ref)) << path;
+    ASSERT_EQ(got.width, ref.width);
+    ASSERT_EQ(got.height, ref.height);
+    EXPECT_EQ(got.width, 279);   // 186 units of 6-pixel letters
+    EXPECT_EQ(got.height, 180);  // 111 units of 13-pixel lines
+    // Small differences in glyph rendering are tolerated; moved or missing controls are not.
+    int off = 0;
+    for (size_t i = 0; i < got.pixels.size(); ++i) {
+        int diff = 0;
+        for (int shift = 0; shift < 24; shift += 8)
+            diff = std::max(diff, std::abs(static_cast<int>((got.pixels[i] >> shift) & 0xFF) -
+                                           static_cast<int>((ref.pixels[i] >> shift) & 0xFF)));
+        off += diff > 48;
+    }
+    EXPECT_LE(off, static_cast<int>(got.pixels.size() / 200));
+}
+
+}  // namespace
