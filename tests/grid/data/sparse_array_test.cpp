@@ -1,12 +1,13 @@
 // The sparse arrays under the pools and the data store: random sequences of stores, clears,
-// inserts, removes and moves against a map of index to value, with the form checked after every
-// step; the far end of the index range; moves of owned entries.
+// inserts and removes against a map of index to value, with the form checked after every step;
+// the far end of the index range. Moves of owned entries are followed by the pool and data store
+// model tests.
 #include <gtest/gtest.h>
 
 #include <map>
 #include <random>
 
-#include "grid/data/ptr_arrays.h"
+#include "grid/data/sparse_array.h"
 #include "sparse_form.h"
 
 namespace {
@@ -92,38 +93,4 @@ TEST(SparseArrayTest, TheFarEndOfTheIndexesCostsOneEntry) {
     a.InsertEmpty(2, INT_MAX - 4);
     EXPECT_EQ(a.GetAt(INT_MAX - 1), 1u);
     EXPECT_TRUE(SparseFormHolds(a, "array"));
-}
-
-TEST(SparseArrayTest, OwnedMovesMoveThePointersAndFollowTheModel) {
-    std::mt19937 rng(7);
-    auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
-    CGXDWordArrayPtrArray a;
-    std::map<int, CDWordArray*> m;
-    for (int nStep = 0; nStep < 2000; ++nStep) {
-        const int nFrom = pick(60), n = 1 + pick(12), nDest = pick(60);
-        if (pick(3) == 0) {
-            CDWordArray* p = a.Ensure(nFrom);
-            p->SetAtGrow(0, 1);
-            m[nFrom] = p;
-            continue;
-        }
-        const bool bMoved = a.MoveEntries(nFrom, n, nDest);
-        const int nSize = m.empty() ? 0 : m.rbegin()->first + 1;
-        ASSERT_EQ(bMoved, nDest != nFrom && !(nFrom >= nSize && nDest >= nSize));
-        if (bMoved) {
-            std::map<int, CDWordArray*> out;
-            for (auto [i, p] : m) {
-                int j = i;
-                if (i >= nFrom && i < nFrom + n) j = nDest + (i - nFrom);
-                else if (nDest < nFrom && i >= nDest && i < nFrom) j = i + n;
-                else if (nDest > nFrom && i >= nFrom + n && i < nDest + n) j = i - n;
-                out[j] = p;
-            }
-            m.swap(out);
-        }
-        ASSERT_TRUE(SparseFormHolds(a.GetEntries(), "owned"));
-        std::map<int, CDWordArray*> held;
-        a.ForEach([&](int i, CDWordArray* p) { held[i] = p; });
-        ASSERT_EQ(held, m) << "step " << nStep;
-    }
 }
