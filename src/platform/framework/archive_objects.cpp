@@ -147,9 +147,12 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested, bool* pbN
         if (obTag == 0) return nullptr;
         if (obTag >= m_loadArray.size() || m_loadArray[obTag].bIsClass || m_loadArray[obTag].pObject == nullptr)
             Fail(CArchiveException::badIndex);
-        CObject* pOb = m_loadArray[obTag].pObject;
-        if (pClassRefRequested != nullptr && !pOb->IsKindOf(pClassRefRequested)) Fail(CArchiveException::badClass);
-        return pOb;
+        // The class is the one recorded when the object was read: the object itself may be gone
+        // by now, when whoever read it dropped it, and must not be touched here.
+        const LoadEntry& loaded = m_loadArray[obTag];
+        if (pClassRefRequested != nullptr && !loaded.pClass->IsDerivedFrom(pClassRefRequested))
+            Fail(CArchiveException::badClass);
+        return loaded.pObject;
     }
 
     // A new object: its class must be the requested kind before anything is made of it.
@@ -160,6 +163,7 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested, bool* pbN
     DWORD nIndex = NextIndex();
     LoadEntry entry;
     entry.pObject = pOb.get();
+    entry.pClass = pClass;
     m_loadArray.push_back(entry);
     ++m_nDepth;
     try {
