@@ -41,7 +41,7 @@ void FillParts(CGXGridParam& p) {
     pMap->CreateStandardStyles();
     p.SetStylesMap(pMap, true);
     p.SetData(new CGXData, true);
-    p.GetData()->SetColCount(7);
+    p.GetData()->StoreStyle(2, 7, CGXStyle().SetValue("v").SetBaseStyle(2), ModifyMode::Override);
     p.SetProperties(new CGXProperties, true);
     p.GetProperties()->SetScale(90);
     p.SetPrintDevice(new CGXPrintDevice, true);
@@ -146,7 +146,9 @@ TEST(GridParamArchive, OlderSchemasRestoreWhatTheyHold) {
         EXPECT_EQ(back.GetFrozenCols() + back.GetHeaderCols() + back.GetColSizingFlags(), 8u);
         EXPECT_EQ(back.GetDefaultColWidth(), 8000u);
         EXPECT_EQ(f.f23, "twenty-three");
-        EXPECT_EQ(back.GetData()->GetColCount(), 7u);
+        CGXStyle cell;
+        ASSERT_TRUE(back.GetData()->LookupStyle(2, 7, cell, ModifyMode::Copy));
+        EXPECT_EQ(cell.GetBaseStyle(), 2);  // resolved through the styles map read before it
         EXPECT_EQ(back.GetHiddenRows().GetAt(4), 1);
         EXPECT_EQ(back.GetCoveredCellPool()->GetCoveredCell(2, 3), back.GetCoveredCellsList()->GetHead());
         // The later settings as their schema has them, or at their defaults.

@@ -21,7 +21,7 @@ void Fill(CGXProperties& props) {
     props.SetFurtherSwitch(7);
     props.SetPrintFrame(false);
     props.SetFirstPage(11);
-    props.GetDataHeader().SetRowCount(4);
+    props.GetDataHeader().StoreStyle(4, 1, CGXStyle().SetValue("$F"), ModifyMode::Override);
 }
 }  // namespace
 
@@ -36,7 +36,11 @@ TEST(PropertiesArchive, RoundTripKeepsEverything) {
     EXPECT_EQ(back.GetFurtherSwitch(), 7);
     EXPECT_EQ(back.GetUserProperty(51100)->GetControlId(), 3u);
     EXPECT_EQ(back.GetUserPropertyName(51100), "Test Property");
-    EXPECT_EQ(back.GetDataHeader().GetRowCount(), 4u);
+    CGXStyle cell;
+    ASSERT_TRUE(back.GetDataHeader().LookupStyle(4, 1, cell, ModifyMode::Copy));
+    EXPECT_EQ(cell.GetValue(), "$F");
+    ASSERT_TRUE(back.GetDataFooter().LookupStyle(1, 1, cell, ModifyMode::Copy));
+    EXPECT_EQ(cell.GetValue(), "$D");
 }
 
 TEST(PropertiesArchive, ColoursAreMatchedByName) {

@@ -30,6 +30,15 @@ TEST(Properties, Defaults) {
     EXPECT_EQ(m[0] + m[1], 76);
     EXPECT_EQ(props.GetDataFooter().GetRowCount(), 10u);
     EXPECT_EQ(props.GetDataHeader().GetColCount(), 3u);
+    CGXStyle cell;
+    ASSERT_TRUE(props.GetDataFooter().LookupStyle(1, 1, cell, ModifyMode::Copy));
+    EXPECT_EQ(cell.GetValue(), "$D");
+    ASSERT_TRUE(props.GetDataFooter().LookupStyle(1, 3, cell, ModifyMode::Copy));
+    EXPECT_EQ(cell.GetValue(), "$P/$N");
+    ASSERT_TRUE(props.GetDataHeader().LookupStyle(1, 2, cell, ModifyMode::Copy));
+    EXPECT_EQ(cell.GetValue(), "$R");
+    EXPECT_EQ(cell.GetFont()->GetWeight(), 700);
+    EXPECT_EQ(cell.GetFont()->GetSize(), 16);
     EXPECT_EQ(props.GetTokens().GetSize(), 6);
     props.SetPrinting(true);
     EXPECT_TRUE(props.GetBlackWhite() && props.GetPrintRowHeaders() && props.GetPrintColHeaders());
