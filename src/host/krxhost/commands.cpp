@@ -7,8 +7,108 @@
 #include <string_view>
 
 #include "host/mckernel/read_log.h"
+#include "platform/win/display.h"
+#include "platform/win/window_surface.h"
 
 namespace {
+
+// ---- demo-window ---------------------------------------------------------------------------
+
+// What the demo window shows besides its colours: what was typed, where the pointer is, and the
+// time on the window system's clock, so that a person sees input and timers work.
+struct DemoState {
+    std::string typed;
+    POINT pointer{-1, -1};
+};
+
+DemoState& Demo() {
+    static DemoState state;
+    return state;
+}
+
+constexpr UINT_PTR kClockTimer = 1;
+
+void PaintDemo(HWND hwnd) {
+    PAINTSTRUCT ps;
+    HDC hdc = BeginPaint(hwnd, &ps);
+    if (!hdc) return;
+    RECT client;
+    GetClientRect(hwnd, &client);
+    const COLORREF colors[] = {RGB(200, 40, 40), RGB(40, 160, 60), RGB(40, 70, 200), RGB(240, 200, 40)};
+    for (int i = 0; i < 4; ++i) {
+        RECT r{16 + i * 56, 16, 16 + i * 56 + 48, 64};
+        HBRUSH b = CreateSolidBrush(colors[i]);
+        FillRect(hdc, &r, b);
+        DeleteObject(b);
+    }
+    RECT panel{16, 80, client.right - 16, client.bottom - 16};
+    DrawEdge(hdc, &panel, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+    FillRect(hdc, &panel, GetSysColorBrush(COLOR_WINDOW));
+    SetBkMode(hdc, TRANSPARENT);
+    SelectObject(hdc, GetStockObject(DEFAULT_GUI_FONT));
+    const DemoState& d = Demo();
+    char line[512];
+    std::snprintf(line, sizeof line,
+                  "Type, move the pointer, drag the caption; the close box ends the demo.\n\n"
+                  "Clock: %lu ms\nPointer: %ld, %ld\nTyped: %s",
+                  static_cast<unsigned long>(GetTickCount()), static_cast<long>(d.pointer.x),
+                  static_cast<long>(d.pointer.y), d.typed.c_str());
+    RECT text{panel.left + 8, panel.top + 6, panel.right - 8, panel.bottom - 6};
+    DrawTextA(hdc, line, -1, &text, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
+    EndPaint(hwnd, &ps);
+}
+
+LRESULT DemoProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    DemoState& d = Demo();
+    switch (msg) {
+    case WM_PAINT:
+        PaintDemo(hwnd);
+        return 0;
+    case WM_TIMER:
+        InvalidateRect(hwnd, nullptr, TRUE);
+        return 0;
+    case WM_MOUSEMOVE:
+        d.pointer = POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        InvalidateRect(hwnd, nullptr, TRUE);
+        return 0;
+    case WM_CHAR:
+        if (wParam == '\b') {
+            if (!d.typed.empty()) d.typed.pop_back();
+        } else if (wParam >= ' ' && d.typed.size() < 60) {
+            d.typed.push_back(static_cast<char>(wParam));
+        }
+        InvalidateRect(hwnd, nullptr, TRUE);
+        return 0;
+    case WM_DESTROY:
+        KillTimer(hwnd, kClockTimer);
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProc(hwnd, msg, wParam, lParam);
+    }
+}
+
+// Runs the window's messages until it has been presented on the display, or for at most a few
+// seconds of the clock.
+bool RunUntilPresented(HWND hwnd) {
+    const DWORD start = GetTickCount();
+    MSG msg;
+    while (IsWindow(hwnd) && !IsWindowPresented(hwnd)) {
+        if (GetTickCount() - start > 5000) return false;
+        while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) return false;
+            TranslateMessage(&msg);
+            DispatchMessage(&msg);
+        }
+        if (GetDisplayBackend().DeliversEvents()) {
+            if (!WaitMessage()) return false;
+        } else {
+            SyncDisplay();
+            if (!IsWindowPresented(hwnd)) return false;
+        }
+    }
+    return IsWindowPresented(hwnd);
+}
 
 // Output is gathered and written in large blocks: translating many items must not cost a
 // system call per line.
@@ -121,4 +221,44 @@ int RunTranslate(PluginLibrary& plugin, const CMC_Setup& setup, const TranslateO
     CMC_ReadLog log;
     OutputBuffer out;
     return TranslateOne(plugin, setup, CString(text), options.strict, "", log, out);
+}
+
+int RunDemoWindow(const DemoWindowOptions& options) {
+    if (!SetDisplayBackend(options.display.c_str())) {
+        std::fprintf(stderr, "krxhost: the %s display cannot be opened\n", options.display.c_str());
+        return kExitUsage;
+    }
+    const bool headless = !GetDisplayBackend().DeliversEvents();
+    const std::string screenshot = options.screenshot.empty() && headless ? "demo-window.png" : options.screenshot;
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = DemoProc;
+    wc.lpszClassName = "KrxDemoWindow";
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<UINT_PTR>(COLOR_BTNFACE + 1));
+    RegisterClass(&wc);
+    HWND hwnd = CreateWindowEx(0, "KrxDemoWindow", "krxhost demo window", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE,
+                               120, 120, 480, 300, nullptr, nullptr, nullptr, nullptr);
+    if (!hwnd) {
+        std::fprintf(stderr, "krxhost: the demo window cannot be made\n");
+        return kExitFailed;
+    }
+    SetTimer(hwnd, kClockTimer, 500, nullptr);
+    if (!screenshot.empty()) {
+        const bool shown = RunUntilPresented(hwnd);
+        const bool written = shown && WriteDisplayScreenshot(hwnd, screenshot.c_str());
+        if (IsWindow(hwnd)) DestroyWindow(hwnd);
+        if (!written) {
+            std::fprintf(stderr, "krxhost: %s: the screenshot cannot be written\n", screenshot.c_str());
+            return kExitFailed;
+        }
+        std::printf("%s\n", screenshot.c_str());
+        return kExitOk;
+    }
+    MSG msg;
+    while (GetMessage(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessage(&msg);
+    }
+    if (IsWindow(hwnd)) DestroyWindow(hwnd);
+    return kExitOk;
 }

@@ -16,6 +16,14 @@ struct TranslateOptions {
     bool strict = false;
 };
 
+struct DemoWindowOptions {
+    std::string display = "auto";  // the display backend: headless, sdl or auto
+    std::string screenshot;         // where to write what the window shows, then exit
+};
+
 int RunInfo(PluginLibrary& plugin, const CMC_Setup& setup);
 int RunDefault(PluginLibrary& plugin, const CMC_Setup& setup);
 int RunTranslate(PluginLibrary& plugin, const CMC_Setup& setup, const TranslateOptions& options);
+// Opens a window with a caption and painted content on the display; runs until it is closed, or
+// writes a screenshot and exits (always so on the headless display).
+int RunDemoWindow(const DemoWindowOptions& options);

@@ -28,6 +28,13 @@ int main(int argc, char** argv) {
     app.require_subcommand(1);
     CommonOptions common;
     TranslateOptions translate;
+    DemoWindowOptions demo;
+    app.add_option("--display", demo.display,
+                   "where windows show: headless (the virtual screen), sdl (desktop windows), or auto (sdl when a "
+                   "display is there, else headless); commands that open no window ignore it")
+        ->check(CLI::IsMember({"headless", "sdl", "auto"}))
+        ->default_str("auto")
+        ->type_name("DISPLAY");
 
     CLI::App* info = app.add_subcommand("info", "print the plug-in's name, class name, order number and availability");
     AddCommon(info, common);
@@ -47,6 +54,11 @@ int main(int argc, char** argv) {
             throw CLI::RequiredError("TEXT or --items");
     });
 
+    CLI::App* demoWindow = app.add_subcommand("demo-window", "open a window with a caption and painted content until it is closed");
+    demoWindow->add_option("--screenshot", demo.screenshot,
+                           "write what the window shows as a PNG file, then exit (under headless: default demo-window.png)")
+        ->type_name("FILE");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -57,6 +69,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "krxhost: %s\nRun with --help for more information.\n", e.what());
         return kExitUsage;
     }
+
+    // The demo needs neither the plug-in nor a drive.
+    if (demoWindow->parsed()) return RunDemoWindow(demo);
 
     CMC_Setup setup = CMC_Setup::Default();
     if (!common.setupFile.empty()) {

@@ -1,8 +1,10 @@
 // Default handling of window messages: creation text, text messages, paint and erase, the
-// non-client hit test, cursor setting, mouse activation, activation focus, cancel mode and close.
+// non-client area (hit test, painting, activation look, presses on caption and close box), cursor
+// setting, mouse activation, activation focus, cancel mode and close.
 #include <algorithm>
 #include <cstring>
 
+#include "platform/win/nonclient.h"
 #include "platform/win/window_internal.h"
 
 using namespace win_internal;
@@ -10,38 +12,6 @@ using namespace win_internal;
 namespace {
 
 constexpr UINT SC_CLOSE = 0xF060;
-
-LRESULT HitTest(const Window& w, POINT pt) {
-    RECT wr;
-    if (!GetWindowRect(w.hwnd, &wr)) return HTNOWHERE;
-    if (pt.x < wr.left || pt.x >= wr.right || pt.y < wr.top || pt.y >= wr.bottom) return HTNOWHERE;
-    const POINT co = ClientOrigin(w);
-    const SIZE cs = ClientSize(w);
-    const RECT client{co.x, co.y, co.x + cs.cx, co.y + cs.cy};
-    if (pt.x >= client.left && pt.x < client.right && pt.y >= client.top && pt.y < client.bottom) return HTCLIENT;
-    const int sb = ScrollBarSize();
-    const bool inRows = pt.y >= client.top && pt.y < client.bottom;
-    const bool inCols = pt.x >= client.left && pt.x < client.right;
-    if ((w.style & WS_VSCROLL) && inRows && pt.x >= client.right && pt.x < client.right + sb) return HTVSCROLL;
-    if ((w.style & WS_HSCROLL) && inCols && pt.y >= client.bottom && pt.y < client.bottom + sb) return HTHSCROLL;
-    if ((w.style & WS_VSCROLL) && (w.style & WS_HSCROLL) && pt.x >= client.right && pt.x < client.right + sb &&
-        pt.y >= client.bottom && pt.y < client.bottom + sb)
-        return (w.style & WS_THICKFRAME) ? HTBOTTOMRIGHT : HTSIZE;
-    const RECT ins = NonClientInsets(w);
-    const int frame = ins.left;
-    if ((w.style & WS_CAPTION) == WS_CAPTION && pt.y >= wr.top + frame && pt.y < client.top &&
-        pt.x >= wr.left + frame && pt.x < wr.right - frame)
-        return HTCAPTION;
-    if (w.style & WS_THICKFRAME) {
-        const bool left = pt.x < wr.left + frame, right = pt.x >= wr.right - frame;
-        const bool top = pt.y < wr.top + frame, bottom = pt.y >= wr.bottom - frame;
-        if (top) return left ? HTTOPLEFT : right ? HTTOPRIGHT : HTTOP;
-        if (bottom) return left ? HTBOTTOMLEFT : right ? HTBOTTOMRIGHT : HTBOTTOM;
-        if (left) return HTLEFT;
-        if (right) return HTRIGHT;
-    }
-    return HTBORDER;
-}
 
 // The cursor of the window under the pointer (wParam of WM_SETCURSOR), whichever window of its
 // parent chain answers.
@@ -79,6 +49,8 @@ LRESULT DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
     case WM_SETTEXT: {
         const char* text = reinterpret_cast<const char*>(lParam);
         w->text = text ? text : "";
+        // The caption shows the text: redrawn at once, as the platform does.
+        if ((w->style & WS_CAPTION) == WS_CAPTION && VisibleChain(*w)) nonclient::Paint(hWnd);
         return TRUE;
     }
     case WM_GETTEXT: {
@@ -115,7 +87,10 @@ LRESULT DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
         return hooks.erase_background(hWnd, hdc, w->cls->hbrBackground);
     }
     case WM_NCHITTEST:
-        return HitTest(*w, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return nonclient::HitTest(*w, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    case WM_NCPAINT:
+        nonclient::Paint(hWnd);
+        return 0;
     case WM_SETCURSOR:
         // A child asks its parent first: a parent that sets the cursor wins.
         if (w->parent && Find(w->parent) && SendMessageA(w->parent, WM_SETCURSOR, wParam, lParam)) return TRUE;
@@ -130,6 +105,10 @@ LRESULT DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
     case WM_NCLBUTTONDBLCLK:
         if (wParam == HTVSCROLL || wParam == HTHSCROLL)
             TrackScrollBar(hWnd, wParam == HTVSCROLL ? SB_VERT : SB_HORZ, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        else if (wParam == HTCAPTION && Msg == WM_NCLBUTTONDOWN)
+            nonclient::TrackCaption(hWnd, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        else if (wParam == HTCLOSE)
+            nonclient::TrackCloseBox(hWnd);
         return 0;
     case WM_MOUSEWHEEL:
         if (w->parent && Find(w->parent)) return SendMessageA(w->parent, Msg, wParam, lParam);
@@ -138,6 +117,9 @@ LRESULT DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
         if (LOWORD(wParam) != WA_INACTIVE && !(w->style & WS_MINIMIZE)) SetFocus(hWnd);
         return 0;
     case WM_NCACTIVATE:
+        // The frame shows the new state at once; TRUE lets the activation go on.
+        w->ncActive = wParam != FALSE;
+        if (VisibleChain(*w)) nonclient::Paint(hWnd);
         return TRUE;
     case WM_CANCELMODE:
         if (GetCapture() == hWnd) ReleaseCapture();

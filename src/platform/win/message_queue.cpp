@@ -15,11 +15,20 @@ const HWND kThreadOnly = reinterpret_cast<HWND>(static_cast<INT_PTR>(-1));
 
 bool FilterValid(HWND filter) { return !filter || filter == kThreadOnly || Find(filter); }
 
-// Parents before children, top-level windows in z-order.
-HWND FindPaintWindow(const std::vector<HWND>& list, HWND filter) {
+// Parents before children, top-level windows in z-order. A frame that needs painting is painted
+// on the way (WM_NCPAINT is sent, as the platform sends it before the window's WM_PAINT); the
+// list is copied because that handler may change the windows.
+HWND FindPaintWindow(const std::vector<HWND>& shown, HWND filter) {
+    const std::vector<HWND> list = shown;
     for (HWND h : list) {
         Window* w = Find(h);
         if (!w || !(w->style & WS_VISIBLE)) continue;
+        if (w->ncDirty && MatchWindow(filter, h)) {
+            w->ncDirty = false;
+            CallProc(h, WM_NCPAINT, 1, 0);
+            w = Find(h);
+            if (!w || !(w->style & WS_VISIBLE)) continue;
+        }
         if (!w->update.empty() && MatchWindow(filter, h)) return h;
         if (HWND c = FindPaintWindow(w->children, filter)) return c;
     }

@@ -3,6 +3,7 @@
 // shrinks or grows and the window hears WM_SIZE.
 #include <algorithm>
 
+#include "platform/win/nonclient.h"
 #include "platform/win/window_internal.h"
 
 using namespace win_internal;
@@ -43,7 +44,7 @@ void ShowBars(HWND hwnd, DWORD bits, bool show) {
 
 }  // namespace
 
-int SetScrollInfo(HWND hWnd, int nBar, LPCSCROLLINFO lpsi, BOOL) {
+int SetScrollInfo(HWND hWnd, int nBar, LPCSCROLLINFO lpsi, BOOL bRedraw) {
     ScrollBarState* b = Bar(hWnd, nBar);
     if (!b || !lpsi) return 0;
     b->known = true;
@@ -60,6 +61,11 @@ int SetScrollInfo(HWND hWnd, int nBar, LPCSCROLLINFO lpsi, BOOL) {
             ShowBars(hWnd, bit, false);
         else if (!idle && (lpsi->fMask & ~SIF_DISABLENOSCROLL) != SIF_PAGE)  // a page alone does not show a bar
             ShowBars(hWnd, bit, true);
+    }
+    // The bar shows its new state at once when asked to; a bar that appeared or went away
+    // repaints with the frame.
+    if (bRedraw) {
+        if (Window* w = Find(hWnd); w && VisibleChain(*w)) nonclient::PaintScrollBars(hWnd);
     }
     return pos;
 }

@@ -54,6 +54,12 @@ RECT Bounds(const std::vector<RECT>& pieces) {
 void SendPaintTree(HWND hwnd) {
     Window* w = Find(hwnd);
     if (!w || !VisibleChain(*w)) return;
+    if (w->ncDirty) {
+        w->ncDirty = false;
+        CallProc(hwnd, WM_NCPAINT, 1, 0);
+        w = Find(hwnd);
+        if (!w) return;
+    }
     if (!w->update.empty()) CallProc(hwnd, WM_PAINT, 0, 0);
     w = Find(hwnd);
     if (!w) return;
@@ -95,6 +101,9 @@ void AddUpdate(Window& w, const RECT& rcIn, bool erase, bool children) {
         if (!c || !(c->style & WS_VISIBLE)) continue;
         const RECT inChild = Intersect(rc, c->rect);
         if (RectEmpty(inChild)) continue;
+        // The parent's paint covers the child's frame too, even where it misses the client area.
+        const RECT ins = NonClientInsets(*c);
+        if (ins.left || ins.top || ins.right || ins.bottom) c->ncDirty = true;
         const RECT cw = ClientInWindow(*c);
         AddUpdate(*c, Offset(inChild, -(c->rect.left + cw.left), -(c->rect.top + cw.top)), erase, true);
     }

@@ -87,6 +87,11 @@ HWND GetAncestor(HWND hWnd, UINT gaFlags);
 HWND GetWindow(HWND hWnd, UINT uCmd);
 HWND GetTopWindow(HWND hWnd);
 BOOL IsChild(HWND hWndParent, HWND hWnd);
+// Moves a window under another parent (null or the desktop: it becomes a top-level window),
+// keeping its position's numbers, now in the new parent's client coordinates, at the top of its
+// new siblings. The old parent (the desktop for a top-level window); null when a handle is bad or
+// the new parent is the window itself or one of its descendants.
+HWND SetParent(HWND hWndChild, HWND hWndNewParent);
 HWND GetDlgItem(HWND hDlg, int nIDDlgItem);
 int GetDlgCtrlID(HWND hWnd);
 // The stand-in for the screen: a window handle the coordinate functions accept.

@@ -4,20 +4,13 @@
 #include <algorithm>
 
 #include "platform/win/sys_colors.h"
+#include "platform/win/system_metrics.h"
 #include "platform/win/window_internal.h"
 
 using namespace win_internal;
 
 namespace {
 
-// The classic metrics at 96 dots per inch, scaled like the system metrics (borders stay 1 pixel).
-int Scaled(int v) { return (v * GetScreenDpi() + 48) / 96; }
-constexpr int kBorder = 1;
-constexpr int kDlgFrame = 3;
-constexpr int kSizeFrame = 4;
-constexpr int kEdge = 2;
-constexpr int kCaption = 19;
-constexpr int kScrollBar = 16;
 
 void MoveInList(std::vector<HWND>& list, HWND hwnd, HWND after) {
     auto it = std::find(list.begin(), list.end(), hwnd);
@@ -40,6 +33,7 @@ void ExposeInParent(const Window& w, const RECT& rc) {
 }
 
 void InvalidateWhole(Window& w) {
+    w.ncDirty = true;
     const SIZE c = ClientSize(w);
     AddUpdate(w, RECT{0, 0, c.cx, c.cy}, true, true);
 }
@@ -56,24 +50,7 @@ HWND NextActivatable(HWND except) {
 
 namespace win_internal {
 
-int ScrollBarSize() { return Scaled(kScrollBar); }
-
-RECT NonClientInsets(const Window& w) {
-    int frame = 0;
-    if (w.style & WS_THICKFRAME)
-        frame = Scaled(kSizeFrame);
-    else if ((w.style & WS_DLGFRAME) || (w.exStyle & WS_EX_DLGMODALFRAME))
-        frame = Scaled(kDlgFrame);
-    else if (w.style & WS_BORDER)
-        frame = kBorder;
-    if (w.exStyle & WS_EX_CLIENTEDGE) frame += Scaled(kEdge);
-    if (w.exStyle & WS_EX_STATICEDGE) frame += kBorder;
-    RECT ins{frame, frame, frame, frame};
-    if ((w.style & WS_CAPTION) == WS_CAPTION) ins.top += Scaled(kCaption);
-    if (w.style & WS_VSCROLL) ins.right += ScrollBarSize();
-    if (w.style & WS_HSCROLL) ins.bottom += ScrollBarSize();
-    return ins;
-}
+int ScrollBarSize() { return GetSystemMetrics(SM_CXVSCROLL); }
 
 RECT ClientInWindow(const Window& w) {
     const RECT ins = NonClientInsets(w);

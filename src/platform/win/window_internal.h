@@ -58,6 +58,8 @@ struct Window {
     std::vector<BYTE> extra;
     std::vector<RECT> update;  // client coordinates, pieces do not overlap
     bool erase = false;
+    bool ncDirty = false;   // the frame needs WM_NCPAINT before the window next paints
+    bool ncActive = false;  // the caption shows active (set by WM_NCACTIVATE's default handling)
     bool destroying = false;
     bool dead = false;
     ScrollBarState bars[2];

@@ -12,6 +12,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/win/display_internal.h"
 #include "platform/win/gdi_internal.h"
 #include "platform/win/window_internal.h"
 
@@ -29,10 +30,17 @@ struct Surface {
     HDC image = nullptr;
 };
 
+// A device context out with GetDC or BeginPaint: the top-level window whose surface it draws on
+// and the bounds of what it may touch there, which the display presents once it is released.
+struct Issued {
+    HWND top = nullptr;
+    RECT bounds{};
+};
+
 struct Store {
     std::unordered_map<HWND, Surface> surfaces;
     HDC screen = nullptr;
-    std::unordered_map<HDC, HWND> issued;  // device contexts out with GetDC and BeginPaint
+    std::unordered_map<HDC, Issued> issued;
 };
 
 Store& Surfaces() {
@@ -194,7 +202,7 @@ HDC MakeWindowDC(HWND hwnd, bool wholeWindow, const RECT* paint) {
     }
     SelectClipRgn(hdc, clip);
     DeleteObject(clip);
-    Surfaces().issued[hdc] = hwnd;
+    Surfaces().issued[hdc] = Issued{top->hwnd, visible};
     return hdc;
 }
 
@@ -237,6 +245,15 @@ void ScrollPixels(HWND hwnd, const RECT& rcScroll, const RECT& rcClip, int dx, i
         std::memcpy(out, copy.data() + rowBytes * static_cast<std::size_t>(i), rowBytes);
     }
     cairo_surface_mark_dirty_rectangle(dc->surface, dst.left, dst.top, dst.right - dst.left, rows);
+    display_internal::NoteDamage(top->hwnd, dst);
+}
+
+void DropSurface(HWND hwnd) {
+    Store& store = Surfaces();
+    auto it = store.surfaces.find(hwnd);
+    if (it == store.surfaces.end()) return;
+    DeleteDC(it->second.image);
+    store.surfaces.erase(it);
 }
 
 }  // namespace win_surface
@@ -245,7 +262,7 @@ HDC GetDC(HWND hWnd) {
     if (hWnd == nullptr || hWnd == GetDesktopWindow()) {
         HDC screen = ScreenSurface();
         HDC hdc = screen != nullptr ? ShareImage(screen) : nullptr;
-        if (hdc != nullptr) Surfaces().issued[hdc] = nullptr;
+        if (hdc != nullptr) Surfaces().issued[hdc] = Issued{};
         return hdc;
     }
     return win_surface::MakeWindowDC(hWnd, false, nullptr);
@@ -262,8 +279,10 @@ int ReleaseDC(HWND, HDC hDC) {
     auto& issued = Surfaces().issued;
     auto it = issued.find(hDC);
     if (it == issued.end()) return 0;
+    const Issued done = it->second;
     issued.erase(it);
     DeleteDC(hDC);
+    if (done.top) display_internal::NoteDamage(done.top, done.bounds);
     return 1;
 }
 

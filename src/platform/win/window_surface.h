@@ -36,5 +36,7 @@ namespace win_surface {
 HDC MakeWindowDC(HWND hwnd, bool wholeWindow, const RECT* paint);
 // Moves client pixels of rcScroll by (dx, dy) on the surface, within rcScroll ∩ rcClip.
 void ScrollPixels(HWND hwnd, const RECT& rcScroll, const RECT& rcClip, int dx, int dy);
+// Forgets the backing surface of a window that is no longer a top-level window.
+void DropSurface(HWND hwnd);
 
 }  // namespace win_surface

@@ -1,0 +1,291 @@
+// The non-client area: the client rectangle each frame leaves, what points on the frame hit,
+// the frame's and caption's pixels, when the frame is painted, and presses on the close box and
+// the caption.
+#include <algorithm>
+
+#include <unistd.h>
+
+#include <string>
+
+#include "platform/window/window_test_support.h"
+#include "platform/win/png_writer.h"
+#include "platform/win/synthetic_input.h"
+#include "platform/win/system_metrics.h"
+#include "platform/win/window_surface.h"
+
+using namespace window_test;
+
+namespace {
+
+// A scratch file of this test process.
+std::string Temp(const char* name) { return testing::TempDir() + std::to_string(getpid()) + "_" + name; }
+
+constexpr unsigned kFace = 0xD4D0C8, kWhite = 0xFFFFFF, kBlack = 0x000000, kShadow = 0x808080, kDark = 0x404040;
+constexpr unsigned kActive = 0x0A246A, kInactive = 0x808080, kRed = 0xFF0000;
+constexpr DWORD kDialog = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE;
+
+PngImage Pixels(HWND h) { return CapturePixels(GetWindowSurfaceDC(h)); }
+
+int HitAt(HWND h, int x, int y) {  // window coordinates
+    RECT wr;
+    GetWindowRect(h, &wr);
+    return static_cast<int>(SendMessage(h, WM_NCHITTEST, 0, MAKEPOINTLPARAM(wr.left + x, wr.top + y)));
+}
+
+// Client coordinates of a point given in window coordinates.
+POINT FromWindow(HWND h, int x, int y) {
+    RECT wr;
+    GetWindowRect(h, &wr);
+    POINT pt{wr.left + x, wr.top + y};
+    ScreenToClient(h, &pt);
+    return pt;
+}
+
+int CountOf(const PngImage& img, RECT area, unsigned px) {
+    int n = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x) n += img.At(x, y) == px;
+    return n;
+}
+
+class NonClient : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = RecordingProc;
+        wc.lpszClassName = "Faced";
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<UINT_PTR>(COLOR_BTNFACE + 1));
+        ASSERT_NE(RegisterClass(&wc), 0);
+    }
+    void TearDown() override {
+        WindowTest::TearDown();
+        SetScreenDpi(96);
+    }
+    static HWND Dialog(int x = 100, int y = 100, int cx = 200, int cy = 100, DWORD style = kDialog, DWORD ex = 0) {
+        return CreateWindowEx(ex, "Faced", "Settings", style, x, y, cx, cy, nullptr, nullptr, nullptr, nullptr);
+    }
+};
+
+TEST_F(NonClient, EachFrameLeavesTheClientAreaItsMetricsSay) {
+    struct Case { DWORD style, ex; int side, top; };
+    const int dlg = GetSystemMetrics(SM_CXDLGFRAME), cap = GetSystemMetrics(SM_CYCAPTION);
+    const int edge = GetSystemMetrics(SM_CXEDGE), frame = GetSystemMetrics(SM_CXFRAME);
+    const Case cases[] = {
+        {WS_POPUP | WS_BORDER, 0, 1, 1},
+        {WS_POPUP | WS_DLGFRAME, 0, dlg, dlg},
+        {WS_POPUP, WS_EX_DLGMODALFRAME, dlg, dlg},
+        {WS_POPUP | WS_CAPTION, 0, dlg, dlg + cap},
+        {WS_POPUP | WS_CAPTION | WS_THICKFRAME, 0, frame, frame + cap},
+        {WS_POPUP | WS_CAPTION, WS_EX_CLIENTEDGE, dlg + edge, dlg + cap + edge},
+        {WS_POPUP, WS_EX_CLIENTEDGE, edge, edge},
+    };
+    for (const Case& c : cases) {
+        HWND h = Dialog(0, 0, 200, 100, c.style, c.ex);
+        RECT rc;
+        ASSERT_TRUE(GetClientRect(h, &rc));
+        EXPECT_EQ(rc.right, 200 - 2 * c.side) << std::hex << c.style << " " << c.ex;
+        EXPECT_EQ(rc.bottom, 100 - c.top - c.side) << std::hex << c.style << " " << c.ex;
+        POINT origin{0, 0};
+        ClientToScreen(h, &origin);
+        EXPECT_EQ(origin.y, c.top);
+        DestroyWindow(h);
+    }
+    // At 144 dots per inch the caption and frames grow with the metrics; the border stays.
+    SetScreenDpi(144);
+    HWND h = Dialog(0, 0, 200, 100, WS_POPUP | WS_CAPTION);
+    RECT rc;
+    GetClientRect(h, &rc);
+    EXPECT_EQ(GetSystemMetrics(SM_CYCAPTION), 29);
+    EXPECT_EQ(rc.bottom, 100 - GetSystemMetrics(SM_CYCAPTION) - 2 * GetSystemMetrics(SM_CYDLGFRAME));
+}
+
+TEST_F(NonClient, HitTestsOfCaptionCloseBoxFrameAndScrollBars) {
+    HWND h = Dialog();
+    EXPECT_EQ(HitAt(h, 50, 10), HTCAPTION);
+    EXPECT_EQ(HitAt(h, 50, 21), HTCAPTION);  // the line below the caption
+    EXPECT_EQ(HitAt(h, 186, 11), HTCLOSE);
+    EXPECT_EQ(HitAt(h, 196, 11), HTCAPTION);  // right of the close box, still the caption
+    EXPECT_EQ(HitAt(h, 1, 50), HTBORDER);
+    EXPECT_EQ(HitAt(h, 50, 1), HTBORDER);
+    EXPECT_EQ(HitAt(h, 50, 22), HTCLIENT);
+    EXPECT_EQ(HitAt(h, 200, 50), HTNOWHERE);
+
+    HWND plain = Dialog(100, 300, 200, 100, WS_POPUP | WS_CAPTION | WS_VISIBLE);  // no system menu
+    EXPECT_EQ(HitAt(plain, 186, 11), HTCAPTION);
+
+    HWND sized = Dialog(400, 100, 200, 100, WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE);
+    EXPECT_EQ(HitAt(sized, 0, 50), HTLEFT);
+    EXPECT_EQ(HitAt(sized, 199, 99), HTBOTTOMRIGHT);
+    EXPECT_EQ(HitAt(sized, 190, 50), HTVSCROLL);
+    EXPECT_EQ(HitAt(sized, 50, 90), HTHSCROLL);
+    EXPECT_EQ(HitAt(sized, 190, 90), HTBOTTOMRIGHT);  // the size box of a sizable window
+}
+
+TEST_F(NonClient, DialogFrameCaptionAndCloseBoxPixels) {
+    HWND h = Dialog();
+    ASSERT_TRUE(WriteWindowPng(h, Temp("nonclient_dialog.png").c_str()));
+    const PngImage img = Pixels(h);
+    // The raised frame: light and highlight at the top left, dark and shadow at the bottom
+    // right, then the face colour.
+    EXPECT_EQ(img.At(0, 50), kFace);
+    EXPECT_EQ(img.At(1, 50), kWhite);
+    EXPECT_EQ(img.At(2, 50), kFace);
+    EXPECT_EQ(img.At(199, 50), kDark);
+    EXPECT_EQ(img.At(198, 50), kShadow);
+    EXPECT_EQ(img.At(100, 99), kDark);
+    EXPECT_EQ(img.At(100, 98), kShadow);
+    // The active caption from row 3 to 20, the face colour below it.
+    EXPECT_EQ(img.At(150, 3), kActive);
+    EXPECT_EQ(img.At(150, 20), kActive);
+    EXPECT_EQ(img.At(150, 21), kFace);
+    // The caption text in the caption text colour, left-aligned.
+    EXPECT_GT(CountOf(img, RECT{5, 3, 60, 21}, kWhite), 20);
+    EXPECT_EQ(CountOf(img, RECT{120, 3, 175, 21}, kWhite), 0);
+    // The close box: a raised button with its cross.
+    EXPECT_EQ(img.At(179, 5), kFace);
+    EXPECT_EQ(img.At(180, 6), kWhite);
+    EXPECT_EQ(img.At(194, 12), kDark);
+    EXPECT_EQ(img.At(183, 8), kBlack);
+    EXPECT_EQ(img.At(186, 11), kBlack);
+    EXPECT_EQ(img.At(190, 8), kBlack);
+    EXPECT_EQ(img.At(186, 8), kFace);
+}
+
+TEST_F(NonClient, BorderAndClientEdgePixels) {
+    HWND top = Dialog(0, 0, 200, 150, WS_POPUP | WS_VISIBLE);
+    HWND bordered = Child(top, 1, 10, 10, 50, 30, WS_CHILD | WS_VISIBLE | WS_BORDER, "Faced");
+    HWND edged = CreateWindowEx(WS_EX_CLIENTEDGE, "Faced", "", WS_CHILD | WS_VISIBLE, 100, 10, 60, 30, top, nullptr,
+                                nullptr, nullptr);
+    ASSERT_TRUE(bordered && edged);
+    ASSERT_TRUE(WriteWindowPng(top, Temp("nonclient_edges.png").c_str()));
+    const PngImage img = Pixels(top);
+    EXPECT_EQ(img.At(10, 10), kBlack);
+    EXPECT_EQ(img.At(59, 39), kBlack);
+    EXPECT_EQ(img.At(11, 11), kFace);
+    // Sunken: shadow over dark shadow at the top left, highlight over light at the bottom right.
+    EXPECT_EQ(img.At(100, 20), kShadow);
+    EXPECT_EQ(img.At(101, 20), kDark);
+    EXPECT_EQ(img.At(159, 20), kWhite);
+    EXPECT_EQ(img.At(158, 20), kFace);
+}
+
+TEST_F(NonClient, TheCaptionFollowsActivationAndText) {
+    HWND one = Dialog(0, 0, 200, 100);
+    HWND two = Dialog(300, 0, 200, 100);
+    PumpMessages();
+    EXPECT_EQ(Pixels(one).At(150, 10), kInactive);  // two was shown last and is active
+    EXPECT_EQ(Pixels(two).At(150, 10), kActive);
+    SetActiveWindow(one);  // redrawn at once, without a paint
+    EXPECT_EQ(Pixels(one).At(150, 10), kActive);
+    EXPECT_EQ(Pixels(two).At(150, 10), kInactive);
+    EXPECT_GT(CountOf(Pixels(one), RECT{5, 3, 60, 21}, kWhite), 20);
+    SetWindowText(one, "");
+    EXPECT_EQ(CountOf(Pixels(one), RECT{5, 3, 60, 21}, kWhite), 0);
+}
+
+TEST_F(NonClient, TheFrameIsPaintedBeforeTheClientArea) {
+    HWND h = Dialog();
+    ASSERT_TRUE(h);
+    PumpMessages();
+    EXPECT_EQ(Sequence({WM_NCPAINT, WM_PAINT}), (std::vector<UINT>{WM_NCPAINT, WM_PAINT}));
+    Log().clear();
+    MoveWindow(h, 100, 100, 250, 120, TRUE);  // a new size repaints the frame too
+    PumpMessages();
+    EXPECT_EQ(Sequence({WM_NCPAINT, WM_PAINT}), (std::vector<UINT>{WM_NCPAINT, WM_PAINT}));
+    Log().clear();
+    InvalidateRect(h, nullptr, TRUE);  // the client area alone
+    PumpMessages();
+    EXPECT_EQ(Sequence({WM_NCPAINT, WM_PAINT}), (std::vector<UINT>{WM_PAINT}));
+}
+
+TEST_F(NonClient, AChildsFrameComesBackAfterItsParentPaintsOverIt) {
+    HWND top = Dialog(0, 0, 200, 150, WS_POPUP | WS_VISIBLE);
+    HWND child = Child(top, 1, 20, 20, 60, 40, WS_CHILD | WS_VISIBLE | WS_BORDER, "Faced");
+    ASSERT_TRUE(child);
+    Settle();
+    CurrentHandler() = [top](HWND hw, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        if (m != WM_PAINT || hw != top) return std::nullopt;
+        PAINTSTRUCT ps;
+        HDC hdc = BeginPaint(hw, &ps);
+        HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+        RECT all{0, 0, 200, 150};
+        FillRect(hdc, &all, red);  // over the child too: the parent does not clip its children
+        DeleteObject(red);
+        EndPaint(hw, &ps);
+        return 0;
+    };
+    // Only the child's top border row lies in the invalid part: its client area stays valid.
+    RECT row{20, 20, 80, 21};
+    InvalidateRect(top, &row, TRUE);
+    PumpMessages();
+    const PngImage img = Pixels(top);
+    EXPECT_FALSE(Received(top, WM_PAINT).empty());
+    EXPECT_EQ(img.At(40, 20), kBlack);
+    EXPECT_TRUE(Received(child, WM_PAINT).empty());
+    EXPECT_FALSE(Received(child, WM_NCPAINT).empty());
+}
+
+TEST_F(NonClient, ScrollBarsAreDrawnAndFollowThePosition) {
+    HWND h = Dialog(0, 0, 200, 150, WS_POPUP | WS_BORDER | WS_VSCROLL | WS_VISIBLE);
+    SetScrollRange(h, SB_VERT, 0, 100, FALSE);
+    PumpMessages();
+    ASSERT_TRUE(WriteWindowPng(h, Temp("nonclient_scroll_bar.png").c_str()));
+    const int sb = GetSystemMetrics(SM_CXVSCROLL);
+    const int x = 199 - sb;  // the bar's left column, inside the border
+    PngImage img = Pixels(h);
+    EXPECT_EQ(img.At(x, 1), kFace);             // the up arrow's raised edge
+    EXPECT_EQ(img.At(x + sb / 2, 1 + sb / 2), kBlack);  // its glyph
+    // The shaft below the thumb is a checkerboard of highlight and face.
+    const int y = 100;
+    EXPECT_NE(img.At(x + 4, y), img.At(x + 5, y));
+    EXPECT_TRUE(img.At(x + 4, y) == kWhite || img.At(x + 4, y) == kFace);
+    // The thumb at the top; moved to the end with a redraw, without a paint.
+    const int thumbY = 1 + sb + 2;
+    EXPECT_EQ(img.At(x + 4, thumbY), kFace);
+    EXPECT_EQ(img.At(x + 5, thumbY), kFace);
+    SetScrollPos(h, SB_VERT, 100, TRUE);
+    img = Pixels(h);
+    EXPECT_NE(img.At(x + 4, thumbY), img.At(x + 5, thumbY));
+    EXPECT_EQ(img.At(x + 4, 148 - sb - 4), kFace);
+    EXPECT_EQ(img.At(x + 5, 148 - sb - 4), kFace);
+}
+
+TEST_F(NonClient, TheCloseBoxClosesWhenReleasedOverIt) {
+    HWND h = Dialog();
+    PumpMessages();
+    // Pressed, then released elsewhere: nothing happens.
+    synthetic::MouseDown(h, FromWindow(h, 186, 11));
+    synthetic::MouseMove(h, FromWindow(h, 100, 50));
+    synthetic::MouseUp(h, FromWindow(h, 100, 50));
+    PumpMessages();
+    ASSERT_TRUE(IsWindow(h));
+    EXPECT_TRUE(Received(h, WM_SYSCOMMAND).empty());
+    EXPECT_EQ(GetCapture(), nullptr);
+    synthetic::Click(h, FromWindow(h, 186, 11));
+    PumpMessages();
+    EXPECT_FALSE(IsWindow(h));
+    const auto sys = Received(h, WM_SYSCOMMAND);
+    ASSERT_EQ(sys.size(), 1u);
+    EXPECT_EQ(sys[0].wParam & 0xFFF0, 0xF060u);
+    EXPECT_EQ(Sequence({WM_SYSCOMMAND, WM_CLOSE, WM_DESTROY}), (std::vector<UINT>{WM_SYSCOMMAND, WM_CLOSE, WM_DESTROY}));
+}
+
+TEST_F(NonClient, DraggingTheCaptionMovesTheWindow) {
+    HWND h = Dialog(100, 100);
+    PumpMessages();
+    synthetic::MouseDown(h, FromWindow(h, 50, 10));
+    synthetic::MouseMove(h, FromWindow(h, 60, 15));
+    synthetic::MouseMove(h, FromWindow(h, 80, 30));
+    synthetic::MouseUp(h, FromWindow(h, 80, 30));
+    PumpMessages();
+    RECT wr;
+    GetWindowRect(h, &wr);
+    EXPECT_EQ(wr.left, 130);
+    EXPECT_EQ(wr.top, 120);
+    EXPECT_EQ(wr.right - wr.left, 200);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_FALSE(Received(h, WM_MOVE).empty());
+}
+
+}  // namespace
