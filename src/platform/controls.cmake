@@ -9,5 +9,8 @@ target_sources(platform PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/win/edit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win/edit_text.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win/edit_paint.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/win/combo_box.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/win/combo_box_list.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/win/combo_box_paint.cpp
   ${CMAKE_CURRENT_LIST_DIR}/framework/controls.cpp
 )

@@ -22,6 +22,8 @@ const SystemClass kClasses[] = {
     {"BUTTON", controls::ButtonProc, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, IDC_ARROW, 0},
     {"STATIC", controls::StaticProc, CS_DBLCLKS, IDC_ARROW, 0},
     {"EDIT", controls::EditProc, CS_DBLCLKS, IDC_IBEAM, 0},
+    {"COMBOBOX", controls::ComboBoxProc, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, IDC_ARROW, 0},
+    {COMBOLBOX_CLASS, controls::ComboListProc, CS_DBLCLKS | CS_SAVEBITS, IDC_ARROW, 0},
 };
 
 bool SameName(const char* a, const char* b) {

@@ -12,7 +12,7 @@ constexpr POINT kIn{10, 8};
 
 TEST_F(Buttons, TheClassesAreThereWithoutRegistrationAndComeBackAfterAReset) {
     WNDCLASSA wc{};
-    for (const char* name : {"BUTTON", "button", "Static", "EDIT"})
+    for (const char* name : {"BUTTON", "button", "Static", "EDIT", "ComboBox", "ComboLBox"})
         EXPECT_TRUE(GetClassInfo(nullptr, name, &wc)) << name;
     ResetWindowSystem();
     HWND top = CreateWindowEx(0, "STATIC", "x", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);

@@ -10,6 +10,7 @@
 #include "platform/win/controls.h"
 #include "platform/win/gdi.h"
 #include "platform/win/synthetic_input.h"
+#include "platform/win/system_metrics.h"
 #include "platform/win/window.h"
 #include "platform/win/window_surface.h"
 

@@ -84,4 +84,35 @@ TEST_F(FrameworkControls, AnEditCreatedByTheClassSelectsReplacesAndLimits) {
     EXPECT_STREQ(static_cast<const char*>(s), "52");
 }
 
+TEST_F(FrameworkControls, AComboBoxCreatedByTheClassHoldsItemsAndTheSelection) {
+    CComboBox units;
+    ASSERT_TRUE(units.Create(WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST, RECT{10, 10, 60, 118}, Parent(), 5005));
+    EXPECT_EQ(units.AddString("ms"), 0);
+    EXPECT_EQ(units.AddString("s"), 1);
+    EXPECT_EQ(units.InsertString(0, "us"), 0);
+    EXPECT_EQ(units.GetCount(), 3);
+    EXPECT_EQ(units.GetCurSel(), CB_ERR);
+    EXPECT_EQ(units.SetCurSel(2), 2);
+    CString text;
+    units.GetLBText(units.GetCurSel(), text);
+    EXPECT_STREQ(static_cast<const char*>(text), "s");
+    units.GetLBText(7, text);
+    EXPECT_TRUE(text.IsEmpty());
+    EXPECT_EQ(units.GetLBTextLen(1), 2);
+    EXPECT_EQ(units.FindStringExact(-1, "MS"), 1);
+    EXPECT_EQ(units.SelectString(-1, "u"), 0);
+    units.SetItemData(1, 1000);
+    EXPECT_EQ(units.GetItemData(1), 1000u);
+    EXPECT_EQ(units.DeleteString(0), 2);
+    units.ShowDropDown();
+    EXPECT_TRUE(units.GetDroppedState());
+    units.ShowDropDown(FALSE);
+    EXPECT_FALSE(units.GetDroppedState());
+    RECT dropped;
+    units.GetDroppedControlRect(&dropped);
+    EXPECT_EQ(dropped.bottom - dropped.top, 108);
+    units.ResetContent();
+    EXPECT_EQ(units.GetCount(), 0);
+}
+
 }  // namespace
