@@ -1,0 +1,107 @@
+// What a person sees of the three details dialogs, compared with checked-in pictures. Set
+// KRX_UPDATE_REFERENCE to write the pictures anew (and look at them before checking them in).
+#include <cstdlib>
+#include <cstdio>
+
+#include "details_fixture.h"
+#include "dialogs/capture_dlg.h"
+#include "dialogs/limit_switch_dlg.h"
+#include "dialogs/time_dlg.h"
+#include "interrupts/drives.h"
+#include "platform/win/png_writer.h"
+#include "platform/win/window_surface.h"
+
+namespace {
+
+using DetailsSnapshot = DetailsDialogTest;
+
+// Pixels whose colour differs by more than a glyph's anti-aliasing would; at most 0.5% may.
+int DifferentPixels(const PngImage& a, const PngImage& b) {
+    int off = 0;
+    for (size_t i = 0; i < a.pixels.size(); ++i) {
+        int diff = 0;
+        for (int shift = 0; shift < 24; shift += 8)
+            diff = std::max(diff, std::abs(static_cast<int>((a.pixels[i] >> shift) & 0xFF) -
+                                           static_cast<int>((b.pixels[i] >> shift) & 0xFF)));
+        off += diff > 48;
+    }
+    return off;
+}
+
+void ExpectLooksLikeReference(HWND hDlg, const char* name) {
+    const std::string reference = std::string(KRX_SOURCE_DIR) + "/tests/dialogs/reference/" + name + ".png";
+    const std::string taken = ::testing::TempDir() + name + ".png";
+    if (std::getenv("KRX_UPDATE_REFERENCE") != nullptr) {
+        ASSERT_TRUE(WriteWindowPng(hDlg, reference.c_str()));
+    }
+    ASSERT_TRUE(WriteWindowPng(hDlg, taken.c_str()));
+    PngImage want, got;
+    ASSERT_TRUE(ReadPng(reference.c_str(), want)) << reference;
+    ASSERT_TRUE(ReadPng(taken.c_str(), got));
+    std::remove(taken.c_str());
+    ASSERT_EQ(got.width, want.width) << name;
+    ASSERT_EQ(got.height, want.height) << name;
+    EXPECT_LE(DifferentPixels(got, want), static_cast<int>(got.pixels.size() / 200)) << name;
+}
+
+TEST_F(DetailsSnapshot, CaptureLimitSwitchAndTime) {
+    CCaptureDlg capture(m_module, nullptr);
+    capture.m_bIndexPresent = capture.m_bIndex2Present = true;
+    capture.m_CaptureType = 1;
+    capture.m_Capture = 1;
+    ModalScript script;
+    script.Then([](HWND hDlg) {
+        ExpectLooksLikeReference(hDlg, "capture");
+        synthetic::KeyPress(VK_ESCAPE);
+    });
+    EXPECT_EQ(capture.DoModal(), IDCANCEL);
+
+    CLimitSwitchDlg limit(m_module, nullptr);
+    limit.m_strTitle = "Limit Switch Positive";
+    script.Then([](HWND hDlg) {
+        ExpectLooksLikeReference(hDlg, "limit_switch");
+        synthetic::KeyPress(VK_ESCAPE);
+    });
+    EXPECT_EQ(limit.DoModal(), IDCANCEL);
+
+    const CMC_Setup setup = MakeDrive({"Time"}, 0, 0, 0, 0, 0, true);
+    CMC_Motion motion(m_module);
+    CInternalData block(setup, motion);
+    CString text;
+    CTimeDlg time(block, text, nullptr);
+    script.Then([](HWND hDlg) {
+        ExpectLooksLikeReference(hDlg, "time");
+        synthetic::KeyPress(VK_ESCAPE);
+    });
+    EXPECT_EQ(time.DoModal(), IDCANCEL);
+    EXPECT_EQ(script.Remaining(), 0u);
+}
+
+TEST_F(DetailsSnapshot, HelpShowsAMessageAndKeepsTheDialogOpen) {
+    const CMC_Setup setup = MakeDrive({"Time"}, 0, 0, 0, 0, 0, true);
+    CMC_Motion motion(m_module);
+    CInternalData block(setup, motion);
+    CString text;
+    CTimeDlg time(block, text, nullptr);
+    std::string said;
+    HWND hTime = nullptr;
+    ModalScript script;
+    script.Then([&](HWND hDlg) {
+        hTime = hDlg;
+        synthetic::ClickDlgItem(hDlg, 57671);
+    });
+    script.Then([&](HWND hMessage) {
+        EXPECT_NE(hMessage, hTime);
+        said = ChildTexts(hMessage);
+        synthetic::KeyPress(VK_RETURN);
+    });
+    script.Then([&](HWND hDlg) {
+        EXPECT_EQ(hDlg, hTime);
+        synthetic::ClickDlgItem(hDlg, IDCANCEL);
+    });
+    EXPECT_EQ(time.DoModal(), IDCANCEL);
+    EXPECT_NE(said.find("OK"), std::string::npos) << said;
+    EXPECT_TRUE(text.IsEmpty());
+}
+
+}  // namespace
