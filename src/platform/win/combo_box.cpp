@@ -215,6 +215,10 @@ LRESULT ComboBoxProc(HWND combo, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_NCCREATE) {
         ComboRecord* made = MakeRecord<ComboRecord>(combo);
         made->itemHeight = ItemHeightFor(*made);
+        // The scroll bar styles are the list's; the closed field never shows a scroll bar.
+        const DWORD asked = StyleOf(combo);
+        made->listScrollBar = (asked & WS_VSCROLL) != 0;
+        SetWindowLong(combo, GWL_STYLE, static_cast<LONG>(asked & ~(WS_VSCROLL | WS_HSCROLL)));
         return DefWindowProc(combo, msg, wParam, lParam);
     }
     ComboRecord* r = RecordOf<ComboRecord>(combo);

@@ -35,6 +35,7 @@ struct ComboRecord {
     bool focused = false;
     bool arrowPushed = false;  // the drop button shows pressed while the mouse holds it
     bool closing = false;      // the list is being hidden: its capture loss is expected
+    bool listScrollBar = false;  // WS_VSCROLL was asked for: it belongs to the list, not the field
 };
 
 inline int Count(const ComboRecord& r) { return static_cast<int>(r.items.size()); }

@@ -159,7 +159,8 @@ int VisibleRows(const ComboRecord& r) {
 }
 
 HWND MakeList(HWND combo) {
-    const DWORD style = WS_POPUP | WS_BORDER | (StyleOf(combo) & WS_VSCROLL);
+    const ComboRecord* r = ComboOf(combo);
+    const DWORD style = WS_POPUP | WS_BORDER | (r != nullptr && r->listScrollBar ? DWORD{WS_VSCROLL} : DWORD{0});
     return CreateWindowEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, COMBOLBOX_CLASS, "", style, 0, 0, 10, 10, combo, nullptr,
                           nullptr, combo);
 }
@@ -192,7 +193,7 @@ void DropDown(HWND combo, ComboRecord& r) {
     const int most = std::max(0, Count(*p) - rows);
     p->top = p->hot >= 0 ? std::clamp(p->hot - rows + 1, 0, most) : 0;
     if (p->hot >= 0 && p->hot < p->top) p->top = p->hot;
-    if (StyleOf(combo) & WS_VSCROLL) {
+    if (p->listScrollBar) {
         SCROLLINFO si{sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE | SIF_POS, 0, std::max(0, Count(*p) - 1),
                       static_cast<UINT>(rows), p->top, 0};
         SetScrollInfo(p->list, SB_VERT, &si, FALSE);

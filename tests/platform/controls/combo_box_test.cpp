@@ -256,6 +256,7 @@ TEST_F(Combos, ALongListScrollsAndKeepsTheHighlightInView) {
     HWND list = List();
     ASSERT_TRUE(list);
     EXPECT_NE(GetWindowLong(list, GWL_STYLE) & WS_VSCROLL, 0) << "more items than rows: a scroll bar";
+    EXPECT_EQ(GetWindowLong(c, GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL), 0) << "the closed field shows no scroll bar";
     RECT rc;
     GetClientRect(list, &rc);
     const int rows = rc.bottom / static_cast<int>(SendMessage(c, CB_GETITEMHEIGHT, 0, 0));
