@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "alloc_guard.h"
+#include "support/archive_bytes.h"
 #include "grid/data/data.h"
 #include "grid/style/styles_map.h"
 #include "host_strings.h"
@@ -13,12 +14,10 @@ namespace {
 CGXStylesMap* g_pMap = nullptr;
 
 std::vector<BYTE> Write(CGXData& data) {
-    CMemFile out;
-    CArchive ar(&out, CArchive::store);
-    ar.m_pDocument = g_pMap;
-    data.Serialize(ar);
-    ar.Close();
-    return out.GetBytes();
+    return test_archive::Store([&](CArchive& ar) {
+        ar.m_pDocument = g_pMap;
+        data.Serialize(ar);
+    });
 }
 }  // namespace
 

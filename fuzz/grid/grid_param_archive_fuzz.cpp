@@ -5,16 +5,13 @@
 #include <vector>
 
 #include "alloc_guard.h"
+#include "support/archive_bytes.h"
 #include "grid/data/grid_param.h"
 #include "grid_param_host_strings.h"
 
 namespace {
 std::vector<BYTE> StoreParam(CGXGridParam& param) {
-    CMemFile out;
-    CArchive ar(&out, CArchive::store);
-    param.Serialize(ar);
-    ar.Close();
-    return out.GetBytes();
+    return test_archive::Store([&](CArchive& ar) { param.Serialize(ar); });
 }
 }  // namespace
 

@@ -5,16 +5,13 @@
 #include <vector>
 
 #include "alloc_guard.h"
+#include "support/archive_bytes.h"
 #include "grid/properties/properties.h"
 #include "grid_param_host_strings.h"
 
 namespace {
 std::vector<BYTE> StoreProperties(CGXProperties& props) {
-    CMemFile out;
-    CArchive ar(&out, CArchive::store);
-    props.Serialize(ar);
-    ar.Close();
-    return out.GetBytes();
+    return test_archive::Store([&](CArchive& ar) { props.Serialize(ar); });
 }
 }  // namespace
 

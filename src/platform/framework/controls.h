@@ -9,6 +9,8 @@ class CButton : public CWnd {
     DECLARE_DYNAMIC(CButton)
 public:
     BOOL Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+    // The window-class form stays callable beside this one.
+    using CWnd::Create;
     int GetCheck() const;
     void SetCheck(int nCheck);
     UINT GetState() const;
@@ -22,12 +24,16 @@ class CStatic : public CWnd {
     DECLARE_DYNAMIC(CStatic)
 public:
     BOOL Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID = 0xFFFF);
+    // The window-class form stays callable beside this one.
+    using CWnd::Create;
 };
 
 class CEdit : public CWnd {
     DECLARE_DYNAMIC(CEdit)
 public:
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+    // The window-class form stays callable beside this one.
+    using CWnd::Create;
     void GetSel(int& nStartChar, int& nEndChar) const;
     DWORD GetSel() const;
     void SetSel(int nStartChar, int nEndChar, BOOL bNoScroll = FALSE);
@@ -53,6 +59,8 @@ class CComboBox : public CWnd {
     DECLARE_DYNAMIC(CComboBox)
 public:
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+    // The window-class form stays callable beside this one.
+    using CWnd::Create;
     int GetCount() const;
     int GetCurSel() const;
     int SetCurSel(int nSelect);

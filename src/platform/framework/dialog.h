@@ -37,6 +37,8 @@ public:
     // ---- modeless ----------------------------------------------------------------------------
     BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
     BOOL Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd = nullptr);
+    // The window-class form stays callable beside this one.
+    using CWnd::Create;
     BOOL CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = nullptr);
 
     void EndDialog(int nResult);
