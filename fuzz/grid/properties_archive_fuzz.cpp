@@ -1,19 +1,11 @@
 // The archive record of the grid properties; what reads is then copied and written again, which
 // must read back to the same bytes.
 #include <cstdint>
-#include <cstdlib>
-#include <vector>
 
 #include "alloc_guard.h"
-#include "support/archive_bytes.h"
+#include "archive_round.h"
 #include "grid/properties/properties.h"
 #include "grid_param_host_strings.h"
-
-namespace {
-std::vector<BYTE> StoreProperties(CGXProperties& props) {
-    return test_archive::Store([&](CArchive& ar) { props.Serialize(ar); });
-}
-}  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     RegisterGridParamHostStrings();
@@ -25,20 +17,13 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     alloc_guard::Run(size, [&] {
         CGXProperties props;
-        try {
-            CMemFile file(data, size);
-            CArchive ar(&file, CArchive::load);
-            props.Serialize(ar);
-        } catch (const CArchiveException&) {
-            return;
-        }
+        auto serialize = [](CGXProperties& p) { return [&p](CArchive& ar) { p.Serialize(ar); }; };
+        if (!archive_round::ReadInput(data, size, serialize(props))) return;
         CGXProperties copy(props);
-        const std::vector<BYTE> first = StoreProperties(copy);
+        const archive_round::Bytes first = archive_round::Write(serialize(copy));
         CGXProperties again;
-        CMemFile file(first.data(), first.size());
-        CArchive ar(&file, CArchive::load);
-        again.Serialize(ar);
-        if (StoreProperties(again) != first) std::abort();
+        archive_round::ReadBack(first, serialize(again));
+        if (archive_round::Write(serialize(again)) != first) __builtin_trap();
     });
     return 0;
 }

@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "alloc_guard.h"
+#include "archive_round.h"
 #include "grid/data/range_list.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -12,23 +13,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     alloc_guard::Run(size, [&] {
         CGXRangeList list;
-        try {
-            CMemFile file(data, size);
-            CArchive ar(&file, CArchive::load);
-            list.Serialize(ar);
-        } catch (const CArchiveException&) {
-            return;
-        }
-        CMemFile out;
-        {
-            CArchive ar(&out, CArchive::store);
-            list.Serialize(ar);
-            ar.Close();
-        }
-        CMemFile in(out.GetData(), out.GetLength());
-        CArchive ar(&in, CArchive::load);
+        auto serialize = [](CGXRangeList& l) { return [&l](CArchive& ar) { l.Serialize(ar); }; };
+        if (!archive_round::ReadInput(data, size, serialize(list))) return;
         CGXRangeList again;
-        again.Serialize(ar);
+        archive_round::ReadBack(archive_round::Write(serialize(list)), serialize(again));
         // Ranges that are not valid are not written; the valid ones come back in order.
         POSITION posAgain = again.GetHeadPosition();
         for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {

@@ -1,20 +1,10 @@
 // The archive form of a span pool: read, written again, read back and written to the same bytes;
 // no input may make the pool allocate beyond what its data back.
 #include <cstdint>
-#include <vector>
 
 #include "alloc_guard.h"
+#include "archive_round.h"
 #include "grid/data/span_cell_pool.h"
-
-namespace {
-std::vector<BYTE> Write(CGXSpanCellPool& pool) {
-    CMemFile out;
-    CArchive ar(&out, CArchive::store);
-    pool.Serialize(ar);
-    ar.Close();
-    return out.GetBytes();
-}
-}  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     alloc_guard::Install();
@@ -24,19 +14,12 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     alloc_guard::Run(size, [&] {
         CGXSpanCellPool pool;
-        try {
-            CMemFile file(data, size);
-            CArchive ar(&file, CArchive::load);
-            pool.Serialize(ar);
-        } catch (const CArchiveException&) {
-            return;
-        }
-        const std::vector<BYTE> once = Write(pool);
+        auto serialize = [](CGXSpanCellPool& p) { return [&p](CArchive& ar) { p.Serialize(ar); }; };
+        if (!archive_round::ReadInput(data, size, serialize(pool))) return;
+        const archive_round::Bytes once = archive_round::Write(serialize(pool));
         CGXSpanCellPool again;
-        CMemFile in(once.data(), once.size());
-        CArchive ar(&in, CArchive::load);
-        again.Serialize(ar);
-        if (Write(again) != once) __builtin_trap();
+        archive_round::ReadBack(once, serialize(again));
+        if (archive_round::Write(serialize(again)) != once) __builtin_trap();
         CGXRange range;
         pool.GetSpanCellsRowCol(1, 1, range);
     });

@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "alloc_guard.h"
+#include "archive_round.h"
 #include "grid/style/styles_map.h"
 #include "host_strings.h"
 
@@ -15,23 +16,14 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     alloc_guard::Run(size, [&] {
         CGXStylesMap map;
-        try {
-            CMemFile file(data, size);
-            CArchive ar(&file, CArchive::load);
-            map.Serialize(ar);
-        } catch (const CArchiveException&) {
-            return;
-        }
+        if (!archive_round::ReadInput(data, size, [&](CArchive& ar) { map.Serialize(ar); })) return;
         CGXStylesMap copy;
         copy = map;
         map.ForEachStyle([&](const CString&, WORD, UINT, const CGXStyle& style) {
             CGXStyle cell(style);
             cell.LoadBaseStyle(copy);
         });
-        CMemFile out;
-        CArchive ar(&out, CArchive::store);
-        copy.Serialize(ar);
-        ar.Close();
+        archive_round::Write([&](CArchive& ar) { copy.Serialize(ar); });
     });
     return 0;
 }
