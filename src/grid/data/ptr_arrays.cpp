@@ -37,24 +37,12 @@ int GXArrayArchive::ReadIndex(CArchive& ar) {
 }
 
 void CGXDWordArrayPtrArray::Serialize(CArchive& ar) {
-    if (ar.IsStoring()) {
-        GXArrayArchive::WriteHead(ar, GetSize());
-        ForEach([&](int i, CDWordArray* p) {
-            ar << static_cast<DWORD>(i);
-            p->Serialize(ar);
+    GXArrayArchive::Serialize(
+        *this, ar, [&](CDWordArray* p) { p->Serialize(ar); },
+        [&](CGXDWordArrayPtrArray& read, int nIndex) {
+            auto pInner = std::make_unique<CDWordArray>();
+            pInner->Serialize(ar);
+            read.SetAtGrow(nIndex, pInner.release());
+            read.Compact(nIndex);
         });
-        GXArrayArchive::WriteEnd(ar);
-        return;
-    }
-    GXArrayArchive in;
-    in.nLength = GXArrayArchive::ReadHead(ar);
-    // Read aside, so that a damaged archive leaves this array as it was.
-    CGXDWordArrayPtrArray read;
-    for (int nIndex; (nIndex = in.ReadIndex(ar)) >= 0;) {
-        auto pInner = std::make_unique<CDWordArray>();
-        pInner->Serialize(ar);
-        read.SetAtGrow(nIndex, pInner.release());
-        read.Compact(nIndex);
-    }
-    Swap(read);
 }

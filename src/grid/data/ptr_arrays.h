@@ -191,6 +191,28 @@ private:
 // stored entry's 32-bit index, 0xFFFFFFFF after them. Reading checks the schema (bad-schema cause),
 // the length (at most 0x80000000) and that indexes ascend within the length (generic cause).
 struct GXArrayArchive {
+    // Writes or reads the whole form of an owned pointer array; what follows each index is the
+    // entry's own: writeEntry(entry) writes it, readEntry(array, index) reads one and stores it in
+    // the array given. Reading fills a new array, which replaces this one only once the whole form
+    // is read, so that a damaged archive leaves the array as it was.
+    template <typename TArray, typename FWrite, typename FRead>
+    static void Serialize(TArray& a, CArchive& ar, FWrite writeEntry, FRead readEntry) {
+        if (ar.IsStoring()) {
+            WriteHead(ar, a.GetSize());
+            a.ForEach([&](int i, auto* p) {
+                ar << static_cast<DWORD>(i);
+                writeEntry(p);
+            });
+            WriteEnd(ar);
+            return;
+        }
+        GXArrayArchive in;
+        in.nLength = ReadHead(ar);
+        TArray read;
+        for (int nIndex; (nIndex = in.ReadIndex(ar)) >= 0;) readEntry(read, nIndex);
+        a.Swap(read);
+    }
+
     static void WriteHead(CArchive& ar, int nLength);
     static void WriteEnd(CArchive& ar);
     // The length read.
