@@ -47,16 +47,16 @@ CGXStyle::CGXStyle(const CGXStyle& other)
       m_dwAppData(other.m_dwAppData),
       m_strValue(other.m_strValue),
       m_strChoicesList(other.m_strChoicesList) {
-    if (other.GetIncludeBorders() && other.m_pBorders != nullptr)
-        m_pBorders = std::make_unique<std::array<StylePen, 4>>(*other.m_pBorders);
+    if (other.GetIncludeBorders() && other.Borders() != nullptr)
+        SetBorderArray(std::make_unique<std::array<StylePen, 4>>(*other.Borders()));
     else
         m_nInclude &= ~exBorders;
-    if (other.GetIncludeFont() && other.m_pFont != nullptr)
-        m_pFont = std::make_unique<CGXFont>(*other.m_pFont);
+    if (other.GetIncludeFont() && other.Font() != nullptr)
+        SetFontObject(std::make_unique<CGXFont>(*other.Font()));
     else
         m_nInclude &= ~exFont;
-    if (other.m_pUserAttributes != nullptr && !other.m_pUserAttributes->IsEmpty())
-        m_pUserAttributes = std::make_unique<CGXCollMapDWordToString>(*other.m_pUserAttributes);
+    if (other.UserAttributes() != nullptr && !other.UserAttributes()->IsEmpty())
+        SetUserAttributeMap(std::make_unique<CGXCollMapDWordToString>(*other.UserAttributes()));
     else
         m_nInclude &= ~exUserAttributes;
 }
@@ -86,26 +86,27 @@ CGXStyle& CGXStyle::SetInterior(COLORREF color) noexcept {
 COLORREF CGXStyle::GetTextColor() const noexcept { return GXGetColor(m_clrText); }
 
 std::array<StylePen, 4>& CGXStyle::BorderArray() {
-    if (m_pBorders == nullptr) {
-        m_pBorders = std::make_unique<std::array<StylePen, 4>>();
-        for (StylePen& pen : *m_pBorders) pen = StylePen{0, 0, 0, 0};
+    if (Borders() == nullptr) {
+        auto pBorders = std::make_unique<std::array<StylePen, 4>>();
+        for (StylePen& pen : *pBorders) pen = StylePen{0, 0, 0, 0};
+        SetBorderArray(std::move(pBorders));
     }
-    return *m_pBorders;
+    return *Borders();
 }
 
 void CGXStyle::UpdateBordersFlag() noexcept {
     bool bAny = false;
-    if (m_pBorders != nullptr)
-        for (const StylePen& pen : *m_pBorders) bAny = bAny || pen.GetInclude();
+    if (const auto* pBorders = Borders())
+        for (const StylePen& pen : *pBorders) bAny = bAny || pen.GetInclude();
     SetIncl(exBorders, bAny);
 }
 
 bool CGXStyle::GetIncludeBorders(int nSide) const noexcept {
-    return GetIncludeBorders() && m_pBorders != nullptr && IsSide(nSide) && (*m_pBorders)[nSide].GetInclude();
+    return GetIncludeBorders() && Borders() != nullptr && IsSide(nSide) && (*Borders())[nSide].GetInclude();
 }
 
 const StylePen& CGXStyle::GetBorders(int nSide) const noexcept {
-    return GetIncludeBorders(nSide) ? (*m_pBorders)[nSide] : AbsentPen();
+    return GetIncludeBorders(nSide) ? (*Borders())[nSide] : AbsentPen();
 }
 
 CGXStyle& CGXStyle::SetBorders(int nSide, const StylePen& pen) {
@@ -122,7 +123,7 @@ CGXStyle& CGXStyle::SetBorders(int nSide, const StylePen& pen) {
 
 CGXStyle& CGXStyle::SetBorders(const StylePen* pPens) {
     if (pPens == nullptr) {
-        m_pBorders.reset();
+        SetBorderArray(nullptr);
         return SetIncl(exBorders, false);
     }
     auto& borders = BorderArray();
@@ -133,38 +134,38 @@ CGXStyle& CGXStyle::SetBorders(const StylePen* pPens) {
 
 CGXStyle& CGXStyle::SetIncludeBorders(int nSide, bool b) {
     if (nSide == gxBorderAll) {
-        if (m_pBorders == nullptr && !b) return SetIncl(exBorders, false);
+        if (Borders() == nullptr && !b) return SetIncl(exBorders, false);
         for (StylePen& pen : BorderArray()) pen.lopnInclude = b ? 1 : 0;
         return SetIncl(exBorders, b);
     }
-    if (!IsSide(nSide) || (m_pBorders == nullptr && !b)) return *this;
+    if (!IsSide(nSide) || (Borders() == nullptr && !b)) return *this;
     BorderArray()[nSide].lopnInclude = b ? 1 : 0;
     UpdateBordersFlag();
     return *this;
 }
 
 CGXStyle& CGXStyle::SetFont(const CGXFont& font, ModifyMode mode) {
-    if (m_pFont == nullptr) m_pFont = std::make_unique<CGXFont>();
-    else if (!GetIncludeFont() && mode != ModifyMode::Exclude) m_pFont->Release();  // what was there is no longer part of the style
-    m_pFont->ChangeFont(font, mode);
-    return SetIncl(exFont, !m_pFont->IsEmpty());
+    if (Font() == nullptr) SetFontObject(std::make_unique<CGXFont>());
+    else if (!GetIncludeFont() && mode != ModifyMode::Exclude) Font()->Release();  // what was there is no longer part of the style
+    Font()->ChangeFont(font, mode);
+    return SetIncl(exFont, !Font()->IsEmpty());
 }
 
 CGXStyle& CGXStyle::SetUserAttribute(DWORD nID, const char* pszValue) {
-    if (m_pUserAttributes == nullptr) m_pUserAttributes = std::make_unique<CGXCollMapDWordToString>(10);
-    m_pUserAttributes->SetAt(nID, pszValue);
+    if (UserAttributes() == nullptr) SetUserAttributeMap(std::make_unique<CGXCollMapDWordToString>(10));
+    UserAttributes()->SetAt(nID, pszValue);
     return Incl(exUserAttributes);
 }
 
 CGXStyle& CGXStyle::RemoveUserAttribute(DWORD nID) {
-    if (m_pUserAttributes == nullptr) return *this;
-    m_pUserAttributes->RemoveKey(nID);
-    if (m_pUserAttributes->IsEmpty()) SetIncl(exUserAttributes, false);
+    if (UserAttributes() == nullptr) return *this;
+    UserAttributes()->RemoveKey(nID);
+    if (UserAttributes()->IsEmpty()) SetIncl(exUserAttributes, false);
     return *this;
 }
 
 bool CGXStyle::GetUserAttribute(DWORD nID, CString& rValue) const {
-    return GetIncludeUserAttributes() && m_pUserAttributes != nullptr && m_pUserAttributes->Lookup(nID, rValue);
+    return GetIncludeUserAttributes() && UserAttributes() != nullptr && UserAttributes()->Lookup(nID, rValue);
 }
 
 CString CGXStyle::GetUserAttribute(DWORD nID) const {
@@ -175,20 +176,18 @@ CString CGXStyle::GetUserAttribute(DWORD nID) const {
 
 CGXStyle& CGXStyle::SetUserAttributes(const CGXCollMapDWordToString* pMap) {
     if (pMap == nullptr || pMap->IsEmpty()) {
-        m_pUserAttributes.reset();
+        SetUserAttributeMap(nullptr);
         return SetIncl(exUserAttributes, false);
     }
-    if (pMap == m_pUserAttributes.get()) return Incl(exUserAttributes);
-    m_pUserAttributes = std::make_unique<CGXCollMapDWordToString>(*pMap);
+    if (pMap == UserAttributes()) return Incl(exUserAttributes);
+    SetUserAttributeMap(std::make_unique<CGXCollMapDWordToString>(*pMap));
     return Incl(exUserAttributes);
 }
 
 // --- combining
 
 void CGXStyle::Free() {
-    m_pBorders.reset();
-    m_pFont.reset();
-    m_pUserAttributes.reset();
+    m_pParts.reset();
     m_dwAppData = 0;
     m_strValue.Empty();
     m_strChoicesList.Empty();
@@ -268,48 +267,49 @@ void CGXStyle::Assign(const CGXStyle& s) {
     if (s.GetIncludeBaseStyle()) m_wBaseStyle = s.m_wBaseStyle;
     if (s.GetIncludeChoicesList()) m_strChoicesList = s.m_strChoicesList;
 
-    if (s.m_pUserAttributes != nullptr && !s.m_pUserAttributes->IsEmpty()) {
-        if (m_pUserAttributes == nullptr) m_pUserAttributes = std::make_unique<CGXCollMapDWordToString>(10);
-        else if (!(nOldInclude & exUserAttributes)) m_pUserAttributes->RemoveAll();
-        for (const auto& [nID, text] : *s.m_pUserAttributes) m_pUserAttributes->SetAt(nID, text);
+    if (s.UserAttributes() != nullptr && !s.UserAttributes()->IsEmpty()) {
+        if (UserAttributes() == nullptr) SetUserAttributeMap(std::make_unique<CGXCollMapDWordToString>(10));
+        else if (!(nOldInclude & exUserAttributes)) UserAttributes()->RemoveAll();
+        for (const auto& [nID, text] : *s.UserAttributes()) UserAttributes()->SetAt(nID, text);
     } else {
-        m_pUserAttributes.reset();
+        SetUserAttributeMap(nullptr);
         m_nInclude &= ~exUserAttributes;
     }
 
-    if (s.GetIncludeBorders() && s.m_pBorders != nullptr) BorderArray() = *s.m_pBorders;
+    if (s.GetIncludeBorders() && s.Borders() != nullptr) BorderArray() = *s.Borders();
     else m_nInclude &= ~exBorders;
 
-    if (s.GetIncludeFont() && s.m_pFont != nullptr) {
-        if (m_pFont == nullptr) m_pFont = std::make_unique<CGXFont>();
-        else if (!(nOldInclude & exFont)) m_pFont->Release();
-        m_pFont->ChangeFont(*s.m_pFont, ModifyMode::Override);
+    if (s.GetIncludeFont() && s.Font() != nullptr) {
+        if (Font() == nullptr) SetFontObject(std::make_unique<CGXFont>());
+        else if (!(nOldInclude & exFont)) Font()->Release();
+        Font()->ChangeFont(*s.Font(), ModifyMode::Override);
     } else {
-        m_pFont.reset();
+        SetFontObject(nullptr);
         m_nInclude &= ~exFont;
     }
 }
 
 void CGXStyle::MergeBorders(const CGXStyle& s, bool bOverride) {
-    if (!s.GetIncludeBorders() || s.m_pBorders == nullptr) return;
+    if (!s.GetIncludeBorders() || s.Borders() == nullptr) return;
     // Sides left over from before the flag was cleared are not part of this style.
-    if (!GetIncludeBorders() && m_pBorders != nullptr)
-        for (StylePen& old : *m_pBorders) old.lopnInclude = 0;
+    if (!GetIncludeBorders() && Borders() != nullptr)
+        for (StylePen& old : *Borders()) old.lopnInclude = 0;
     for (int i = 0; i < 4; ++i) {
-        const StylePen& pen = (*s.m_pBorders)[i];
-        if (pen.GetInclude() && (bOverride || m_pBorders == nullptr || !(*m_pBorders)[i].GetInclude()))
+        const StylePen& pen = (*s.Borders())[i];
+        if (pen.GetInclude() && (bOverride || Borders() == nullptr || !(*Borders())[i].GetInclude()))
             BorderArray()[i] = pen;
     }
     UpdateBordersFlag();
 }
 
 void CGXStyle::MergeUserAttributes(const CGXStyle& s, bool bOverride) {
-    if (!s.GetIncludeUserAttributes() || s.m_pUserAttributes == nullptr || s.m_pUserAttributes->IsEmpty()) return;
-    if (m_pUserAttributes == nullptr) m_pUserAttributes = std::make_unique<CGXCollMapDWordToString>(10);
-    else if (!GetIncludeUserAttributes()) m_pUserAttributes->RemoveAll();
-    for (const auto& [nID, text] : *s.m_pUserAttributes) {
-        if (!bOverride && m_pUserAttributes->Find(nID) != nullptr) continue;
-        m_pUserAttributes->SetAt(nID, text);
+    if (!s.GetIncludeUserAttributes() || s.UserAttributes() == nullptr || s.UserAttributes()->IsEmpty()) return;
+    if (UserAttributes() == nullptr) SetUserAttributeMap(std::make_unique<CGXCollMapDWordToString>(10));
+    else if (!GetIncludeUserAttributes()) UserAttributes()->RemoveAll();
+    CGXCollMapDWordToString& mine = *UserAttributes();
+    for (const auto& [nID, text] : *s.UserAttributes()) {
+        if (!bOverride && mine.Find(nID) != nullptr) continue;
+        mine.SetAt(nID, text);
     }
     Incl(exUserAttributes);
 }
@@ -318,18 +318,18 @@ void CGXStyle::ExcludeFrom(const CGXStyle& s) {
     DWORD nRemove = s.m_nInclude & ~kCompound;
     m_nInclude &= ~nRemove;
     if (nRemove & exValue) m_strValue.Empty();
-    if (s.GetIncludeBorders() && s.m_pBorders != nullptr && GetIncludeBorders() && m_pBorders != nullptr) {
+    if (s.GetIncludeBorders() && s.Borders() != nullptr && GetIncludeBorders() && Borders() != nullptr) {
         for (int i = 0; i < 4; ++i)
-            if ((*s.m_pBorders)[i].GetInclude()) (*m_pBorders)[i].lopnInclude = 0;
+            if ((*s.Borders())[i].GetInclude()) (*Borders())[i].lopnInclude = 0;
         UpdateBordersFlag();
     }
-    if (s.GetIncludeFont() && s.m_pFont != nullptr && GetIncludeFont() && m_pFont != nullptr) {
-        m_pFont->ChangeFont(*s.m_pFont, ModifyMode::Exclude);
-        if (m_pFont->IsEmpty()) m_nInclude &= ~exFont;
+    if (s.GetIncludeFont() && s.Font() != nullptr && GetIncludeFont() && Font() != nullptr) {
+        Font()->ChangeFont(*s.Font(), ModifyMode::Exclude);
+        if (Font()->IsEmpty()) m_nInclude &= ~exFont;
     }
-    if (s.GetIncludeUserAttributes() && s.m_pUserAttributes != nullptr && m_pUserAttributes != nullptr) {
-        for (const auto& entry : *s.m_pUserAttributes) m_pUserAttributes->RemoveKey(entry.first);
-        if (m_pUserAttributes->IsEmpty()) m_nInclude &= ~exUserAttributes;
+    if (s.GetIncludeUserAttributes() && s.UserAttributes() != nullptr && UserAttributes() != nullptr) {
+        for (const auto& entry : *s.UserAttributes()) UserAttributes()->RemoveKey(entry.first);
+        if (UserAttributes()->IsEmpty()) m_nInclude &= ~exUserAttributes;
     }
 }
 
@@ -350,10 +350,10 @@ void CGXStyle::ChangeStyle(const CGXStyle& s, ModifyMode mode) {
     bool bOverride = mode == ModifyMode::Override;
     CopyPlainFields(s, s.m_nInclude & ~kCompound & (bOverride ? exAll : ~m_nInclude));
     MergeBorders(s, bOverride);
-    if (s.GetIncludeFont() && s.m_pFont != nullptr) {
-        if (m_pFont == nullptr) m_pFont = std::make_unique<CGXFont>(*s.m_pFont);
-        else if (!GetIncludeFont()) *m_pFont = *s.m_pFont;
-        else m_pFont->ChangeFont(*s.m_pFont, mode);
+    if (s.GetIncludeFont() && s.Font() != nullptr) {
+        if (Font() == nullptr) SetFontObject(std::make_unique<CGXFont>(*s.Font()));
+        else if (!GetIncludeFont()) *Font() = *s.Font();
+        else Font()->ChangeFont(*s.Font(), mode);
         Incl(exFont);
     }
     MergeUserAttributes(s, bOverride);
@@ -383,14 +383,14 @@ bool CGXStyle::IsSubSet(const CGXStyle& o) const {
     if ((need & exFloatCell) && m_switches.bFloatCell != o.m_switches.bFloatCell) return false;
     if ((need & exFloodCell) && m_switches.bFloodCell != o.m_switches.bFloodCell) return false;
     if ((need & exMergeCell) && m_switches.nMergeCell != o.m_switches.nMergeCell) return false;
-    if ((need & exBorders) && o.m_pBorders != nullptr) {
+    if ((need & exBorders) && o.Borders() != nullptr) {
         for (int i = 0; i < 4; ++i)
-            if (o.GetIncludeBorders(i) && !(GetIncludeBorders(i) && (*m_pBorders)[i] == (*o.m_pBorders)[i])) return false;
+            if (o.GetIncludeBorders(i) && !(GetIncludeBorders(i) && (*Borders())[i] == (*o.Borders())[i])) return false;
     }
-    if ((need & exFont) && o.m_pFont != nullptr && (m_pFont == nullptr || !m_pFont->IsSubSet(*o.m_pFont))) return false;
-    if ((need & exUserAttributes) && o.m_pUserAttributes != nullptr) {
-        for (const auto& [nID, text] : *o.m_pUserAttributes) {
-            const CString* pMine = m_pUserAttributes != nullptr ? m_pUserAttributes->Find(nID) : nullptr;
+    if ((need & exFont) && o.Font() != nullptr && (Font() == nullptr || !Font()->IsSubSet(*o.Font()))) return false;
+    if ((need & exUserAttributes) && o.UserAttributes() != nullptr) {
+        for (const auto& [nID, text] : *o.UserAttributes()) {
+            const CString* pMine = UserAttributes() != nullptr ? UserAttributes()->Find(nID) : nullptr;
             if (pMine == nullptr || *pMine != text) return false;
         }
     }

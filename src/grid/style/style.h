@@ -138,11 +138,11 @@ public:
     CGXStyle& SetBorders(const StylePen* pPens);
     CGXStyle& SetIncludeBorders(int nSide, bool b);
     CGXStyle& SetIncludeBorders(bool b) { return SetIncludeBorders(gxBorderAll, b); }
-    bool HasBorderArray() const noexcept { return m_pBorders != nullptr; }
+    bool HasBorderArray() const noexcept { return Borders() != nullptr; }
 
     // --- font
     bool GetIncludeFont() const noexcept { return (m_nInclude & exFont) != 0; }
-    const CGXFont* GetFont() const noexcept { return m_pFont.get(); }
+    const CGXFont* GetFont() const noexcept { return Font(); }
     CGXStyle& SetFont(const CGXFont& font, ModifyMode mode = ModifyMode::Override);
     CGXStyle& SetIncludeFont(bool b) noexcept { return SetIncl(exFont, b); }
 
@@ -167,7 +167,7 @@ public:
     CString GetUserAttribute(DWORD nID) const;
     // The whole map; an empty or absent map removes this style's.
     CGXStyle& SetUserAttributes(const CGXCollMapDWordToString* pMap);
-    const CGXCollMapDWordToString* GetUserAttributes() const noexcept { return m_pUserAttributes.get(); }
+    const CGXCollMapDWordToString* GetUserAttributes() const noexcept { return UserAttributes(); }
     CGXStyle& SetIncludeUserAttributes(bool b) noexcept { return SetIncl(exUserAttributes, b); }
 
 private:
@@ -176,6 +176,32 @@ private:
         m_nInclude = b ? (m_nInclude | nFlag) : (m_nInclude & ~nFlag);
         return *this;
     }
+    // Borders, font and user attributes: few styles have any, so the three share one block, made
+    // with the first of them and freed with the last; a style of plain attributes stays small.
+    struct Parts {
+        std::unique_ptr<std::array<StylePen, 4>> pBorders;
+        std::unique_ptr<CGXFont> pFont;
+        std::unique_ptr<CGXCollMapDWordToString> pUserAttributes;
+    };
+    std::array<StylePen, 4>* Borders() const noexcept { return m_pParts != nullptr ? m_pParts->pBorders.get() : nullptr; }
+    CGXFont* Font() const noexcept { return m_pParts != nullptr ? m_pParts->pFont.get() : nullptr; }
+    CGXCollMapDWordToString* UserAttributes() const noexcept {
+        return m_pParts != nullptr ? m_pParts->pUserAttributes.get() : nullptr;
+    }
+    // Gives the part (null: none) to the style; the block goes with its last part.
+    template <auto Member, typename TPart>
+    void SetPart(std::unique_ptr<TPart> p) {
+        if (p != nullptr) {
+            if (m_pParts == nullptr) m_pParts = std::make_unique<Parts>();
+            (*m_pParts).*Member = std::move(p);
+        } else if (m_pParts != nullptr) {
+            ((*m_pParts).*Member).reset();
+            if (!m_pParts->pBorders && !m_pParts->pFont && !m_pParts->pUserAttributes) m_pParts.reset();
+        }
+    }
+    void SetBorderArray(std::unique_ptr<std::array<StylePen, 4>> p) { SetPart<&Parts::pBorders>(std::move(p)); }
+    void SetFontObject(std::unique_ptr<CGXFont> p) { SetPart<&Parts::pFont>(std::move(p)); }
+    void SetUserAttributeMap(std::unique_ptr<CGXCollMapDWordToString> p) { SetPart<&Parts::pUserAttributes>(std::move(p)); }
     std::array<StylePen, 4>& BorderArray();
     void UpdateBordersFlag() noexcept;
     void CopyPlainFields(const CGXStyle& source, DWORD nTake) noexcept;
@@ -209,9 +235,7 @@ private:
     COLORREF m_clrText;
     Switches m_switches;
     DWORD m_dwAppData;
-    std::unique_ptr<std::array<StylePen, 4>> m_pBorders;
-    std::unique_ptr<CGXFont> m_pFont;
+    std::unique_ptr<Parts> m_pParts;
     CString m_strValue;
     CString m_strChoicesList;
-    std::unique_ptr<CGXCollMapDWordToString> m_pUserAttributes;
 };

@@ -92,14 +92,14 @@ void CGXStyle::WriteProfile(const char* pszSection, const CGXStylesMap* pStylesM
     put("Value", GetIncludeValue(), m_strValue);
     put("Interior", GetIncludeInterior(), m_brushInterior.GetDescription());
     put("ChoicesList", GetIncludeChoicesList(), EscapeChoices(m_strChoicesList));
-    bool bFont = GetIncludeFont() && m_pFont != nullptr;
-    put("Font", bFont, bFont ? m_pFont->GetDescription() : CString());
-    bool bBorders = GetIncludeBorders() && m_pBorders != nullptr;
+    bool bFont = GetIncludeFont() && Font() != nullptr;
+    put("Font", bFont, bFont ? Font()->GetDescription() : CString());
+    bool bBorders = GetIncludeBorders() && Borders() != nullptr;
     put("Borders", bBorders, "1");
     if (bBorders)
-        for (int i = 0; i < 4; ++i) put(kSideKeys[i], (*m_pBorders)[i].GetInclude(), (*m_pBorders)[i].GetDescription());
-    if (GetIncludeUserAttributes() && m_pUserAttributes != nullptr)
-        for (const auto& [nID, text] : *m_pUserAttributes)
+        for (int i = 0; i < 4; ++i) put(kSideKeys[i], (*Borders())[i].GetInclude(), (*Borders())[i].GetDescription());
+    if (GetIncludeUserAttributes() && UserAttributes() != nullptr)
+        for (const auto& [nID, text] : *UserAttributes())
             put(FormatString("UA%lu", static_cast<unsigned long>(nID)), true, text);
 }
 
@@ -178,9 +178,9 @@ void CGXStyle::Serialize(CArchive& ar, const CGXStylesMap* pStylesMap) {
 void CGXStyle::SerializeStore(CArchive& ar, const CGXStylesMap* pStylesMap) const {
     // What the flags announce must be there to write: keep them true to what the style owns.
     DWORD nInclude = m_nInclude;
-    bool bBorders = GetIncludeBorders() && m_pBorders != nullptr;
+    bool bBorders = GetIncludeBorders() && Borders() != nullptr;
     if (!bBorders) nInclude &= ~exBorders;
-    if (m_pFont == nullptr) nInclude &= ~exFont;
+    if (Font() == nullptr) nInclude &= ~exFont;
 
     ar << kStyleSchema << nInclude;
     if (nInclude & exHorizontalAlignment) ar << m_nHorizontalAlignment;
@@ -193,7 +193,7 @@ void CGXStyle::SerializeStore(CArchive& ar, const CGXStylesMap* pStylesMap) cons
     if (nInclude & exTextColor) ar << m_clrText;
     if (nInclude & exWrapText) ar << static_cast<BYTE>(GetWrapText());
     if (nInclude & exAllowEnter) ar << static_cast<BYTE>(GetAllowEnter());
-    if (nInclude & exFont) ar.WriteObject(m_pFont.get());
+    if (nInclude & exFont) ar.WriteObject(Font());
     if (nInclude & exValue) ar << m_strValue;
     if (nInclude & exChoicesList) ar << m_strChoicesList;
     if (nInclude & exVerticalScrollbar) ar << static_cast<BYTE>(GetVerticalScrollbar());
@@ -204,7 +204,7 @@ void CGXStyle::SerializeStore(CArchive& ar, const CGXStylesMap* pStylesMap) cons
     if (nInclude & exAutoSize) ar << static_cast<BYTE>(GetAutoSize());
     ar << static_cast<WORD>(bBorders ? 1 : 0);
     if (bBorders) {
-        for (const StylePen& pen : *m_pBorders) {
+        for (const StylePen& pen : *Borders()) {
             ar << static_cast<WORD>(pen.GetInclude() ? 1 : 0);
             if (pen.GetInclude()) ar << pen.GetDescription();
         }
@@ -217,7 +217,7 @@ void CGXStyle::SerializeStore(CArchive& ar, const CGXStylesMap* pStylesMap) cons
         if (nResourceID == 0) ar << name;
     }
     const CGXCollMapDWordToString* pUA =
-        GetIncludeUserAttributes() && m_pUserAttributes != nullptr && !m_pUserAttributes->IsEmpty() ? m_pUserAttributes.get() : nullptr;
+        GetIncludeUserAttributes() && UserAttributes() != nullptr && !UserAttributes()->IsEmpty() ? UserAttributes() : nullptr;
     ar.WriteObject(pUA);
     if (nInclude & exFloatCell) ar << static_cast<BYTE>(GetFloatCell());
     if (nInclude & exFloodCell) ar << static_cast<BYTE>(GetFloodCell());
@@ -254,8 +254,8 @@ void CGXStyle::SerializeLoad(CArchive& ar, const CGXStylesMap* pStylesMap) {
         CObject* pOb = ar.ReadObject(RUNTIME_CLASS(CGXFont), &bNew);
         // A style owns its font: a reference to a font that another object holds is damaged data.
         if (pOb != nullptr && !bNew) AfxThrowArchiveException(CArchiveException::badIndex);
-        m_pFont.reset(static_cast<CGXFont*>(pOb));
-        if (m_pFont != nullptr) Incl(exFont);
+        SetFontObject(std::unique_ptr<CGXFont>(static_cast<CGXFont*>(pOb)));
+        if (Font() != nullptr) Incl(exFont);
     }
     if (nInclude & exValue) { ar >> m_strValue; Incl(exValue); }
     if (nInclude & exChoicesList) { ar >> m_strChoicesList; Incl(exChoicesList); }
@@ -267,7 +267,7 @@ void CGXStyle::SerializeLoad(CArchive& ar, const CGXStylesMap* pStylesMap) {
     if (nInclude & exAutoSize) { ar >> b; SetAutoSize(b); }
     WORD wBorders;
     ar >> wBorders;
-    m_pBorders.reset();
+    SetBorderArray(nullptr);
     if (wBorders != 0) {
         for (int i = 0; i < 4; ++i) {
             WORD wSide;
@@ -294,9 +294,9 @@ void CGXStyle::SerializeLoad(CArchive& ar, const CGXStylesMap* pStylesMap) {
     bool bNew = false;
     CObject* pOb = ar.ReadObject(RUNTIME_CLASS(CGXCollMapDWordToString), &bNew);
     if (pOb != nullptr && !bNew) AfxThrowArchiveException(CArchiveException::badIndex);
-    m_pUserAttributes.reset(static_cast<CGXCollMapDWordToString*>(pOb));
-    if (m_pUserAttributes != nullptr && !m_pUserAttributes->IsEmpty()) Incl(exUserAttributes);
-    else m_pUserAttributes.reset();
+    SetUserAttributeMap(std::unique_ptr<CGXCollMapDWordToString>(static_cast<CGXCollMapDWordToString*>(pOb)));
+    if (UserAttributes() != nullptr && !UserAttributes()->IsEmpty()) Incl(exUserAttributes);
+    else SetUserAttributeMap(nullptr);
     // Older records end here; what they lack keeps the value the style held, included as flagged.
     if (wSchema >= 2) {
         if (nInclude & exFloatCell) { ar >> b; SetFloatCell(b); }
