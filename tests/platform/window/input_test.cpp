@@ -1,6 +1,8 @@
 // Input routing and double clicks: mouse messages to the capture window or the window under the
 // pointer, their flags and coordinates, double clicks by class style, activation by click, the
 // cursor, keys to the focus window, characters and key state, and the synthetic input.
+#include <tuple>
+
 #include "platform/win/synthetic_input.h"
 #include "window_test_support.h"
 
@@ -9,8 +11,6 @@ using namespace window_test;
 namespace {
 
 class Input : public WindowTest {};
-
-POINT At(LPARAM l) { return POINT{GET_X_LPARAM(l), GET_Y_LPARAM(l)}; }
 
 std::vector<UINT> MouseMessages(HWND h) {
     std::vector<UINT> out;
@@ -30,21 +30,14 @@ TEST_F(Input, AClickReachesTheDeepestVisibleEnabledWindowInClientCoordinates) {
     synthetic::Click(panel, POINT{70, 70});   // where the hidden child is
     synthetic::Click(disabled, POINT{3, 3});  // a disabled child: its parent gets the click
     PumpMessages();
-    const auto downs = Received(nullptr, WM_LBUTTONDOWN);
-    ASSERT_EQ(downs.size(), 3u);
-    EXPECT_EQ(downs[0].hwnd, button);
-    EXPECT_EQ(At(downs[0].lParam).x, 5);
-    EXPECT_EQ(At(downs[0].lParam).y, 6);
-    EXPECT_EQ(downs[0].wParam, static_cast<WPARAM>(MK_LBUTTON));
-    EXPECT_EQ(downs[1].hwnd, panel);
-    EXPECT_EQ(At(downs[1].lParam).x, 70);
-    EXPECT_EQ(downs[2].hwnd, panel);
-    EXPECT_EQ(At(downs[2].lParam).x, 63);
+    using Down = std::tuple<HWND, std::pair<int, int>, WPARAM>;
+    std::vector<Down> downs;
+    for (const Logged& e : Received(nullptr, WM_LBUTTONDOWN)) downs.emplace_back(e.hwnd, XY(e.lParam), e.wParam);
+    EXPECT_EQ(downs, (std::vector<Down>{{button, {5, 6}, MK_LBUTTON}, {panel, {70, 70}, MK_LBUTTON},
+                                        {panel, {63, 13}, MK_LBUTTON}}));
     EXPECT_TRUE(Received(hidden).empty());
     EXPECT_TRUE(Received(disabled, WM_LBUTTONDOWN).empty());
-    const auto ups = Received(button, WM_LBUTTONUP);
-    ASSERT_EQ(ups.size(), 1u);
-    EXPECT_EQ(ups[0].wParam, 0u);  // the button is up in its own up message
+    EXPECT_EQ(One(button, WM_LBUTTONUP).wParam, 0u);  // the button is up in its own up message
 }
 
 TEST_F(Input, TheCaptureWindowGetsEverythingEvenOutsideWithNegativeCoordinates) {
@@ -60,28 +53,9 @@ TEST_F(Input, TheCaptureWindowGetsEverythingEvenOutsideWithNegativeCoordinates) 
     EXPECT_TRUE(Received(b, WM_LBUTTONDOWN).empty());
     const auto moves = Received(a, WM_MOUSEMOVE);
     ASSERT_FALSE(moves.empty());
-    EXPECT_EQ(At(moves[0].lParam).x, -40);
-    EXPECT_EQ(At(moves[0].lParam).y, -40);
-    const auto downs = Received(a, WM_LBUTTONDOWN);
-    ASSERT_EQ(downs.size(), 1u);
-    EXPECT_EQ(At(downs[0].lParam).x, 151);
+    EXPECT_EQ(XY(moves[0].lParam), std::make_pair(-40, -40));
+    EXPECT_EQ(XY(One(a, WM_LBUTTONDOWN).lParam), std::make_pair(151, 1));
     EXPECT_TRUE(Received(a, WM_SETCURSOR).empty());  // no cursor question while captured
-}
-
-TEST_F(Input, ShiftAndControlShowInTheMouseFlags) {
-    HWND top = Top();
-    Settle();
-    synthetic::KeyDown(VK_SHIFT);
-    synthetic::KeyDown(VK_CONTROL);
-    synthetic::MouseDown(top, POINT{5, 5}, MouseButton::Right);
-    synthetic::MouseMove(top, POINT{6, 6});
-    PumpMessages();
-    const auto downs = Received(top, WM_RBUTTONDOWN);
-    ASSERT_EQ(downs.size(), 1u);
-    EXPECT_EQ(downs[0].wParam, static_cast<WPARAM>(MK_RBUTTON | MK_SHIFT | MK_CONTROL));
-    const auto moves = Received(top, WM_MOUSEMOVE);
-    ASSERT_FALSE(moves.empty());
-    EXPECT_EQ(moves.back().wParam, static_cast<WPARAM>(MK_RBUTTON | MK_SHIFT | MK_CONTROL));
 }
 
 TEST_F(Input, DoubleClicksNeedTheClassStyleTheTimeAndTheDistance) {
@@ -138,15 +112,11 @@ TEST_F(Input, AClickIntoAnInactiveWindowAsksForMouseActivationAndMayBeEaten) {
     PumpMessages();
     EXPECT_EQ(GetActiveWindow(), one);
     // The child asks first, its parent answers through the default handling.
-    const auto asked = Received(child, WM_MOUSEACTIVATE);
-    ASSERT_EQ(asked.size(), 1u);
-    EXPECT_EQ(reinterpret_cast<HWND>(asked[0].wParam), one);
-    EXPECT_EQ(LOWORD(asked[0].lParam), HTCLIENT);
-    EXPECT_EQ(HIWORD(asked[0].lParam), WM_LBUTTONDOWN);
+    const Logged asked = One(child, WM_MOUSEACTIVATE);
+    EXPECT_EQ(reinterpret_cast<HWND>(asked.wParam), one);
+    EXPECT_EQ(asked.lParam, MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
     EXPECT_EQ(Received(one, WM_MOUSEACTIVATE).size(), 1u);
-    const auto act = Received(one, WM_ACTIVATE);
-    ASSERT_EQ(act.size(), 1u);
-    EXPECT_EQ(LOWORD(act[0].wParam), WA_CLICKACTIVE);
+    EXPECT_EQ(LOWORD(One(one, WM_ACTIVATE).wParam), WA_CLICKACTIVE);
     EXPECT_EQ(Sequence({WM_MOUSEACTIVATE, WM_ACTIVATE, WM_LBUTTONDOWN}),
               (std::vector<UINT>{WM_MOUSEACTIVATE, WM_MOUSEACTIVATE, WM_ACTIVATE, WM_ACTIVATE, WM_LBUTTONDOWN}));
     // Clicking the now active window asks nothing.
@@ -155,10 +125,7 @@ TEST_F(Input, AClickIntoAnInactiveWindowAsksForMouseActivationAndMayBeEaten) {
     PumpMessages();
     EXPECT_TRUE(Received(nullptr, WM_MOUSEACTIVATE).empty());
     // A window that answers "activate and eat" is activated without getting the click.
-    CurrentHandler() = [](HWND, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
-        if (m == WM_MOUSEACTIVATE) return MA_ACTIVATEANDEAT;
-        return std::nullopt;
-    };
+    Answer(WM_MOUSEACTIVATE, MA_ACTIVATEANDEAT);
     Settle();
     synthetic::Click(two, POINT{5, 5});
     PumpMessages();
@@ -188,20 +155,16 @@ TEST_F(Input, SetCursorCarriesTheHitTestAndTheClassCursorIsSet) {
     synthetic::MouseMove(edit, POINT{5, 5});
     PumpMessages();
     EXPECT_EQ(GetCursorId(GetCursor()), 32513u);
-    const auto q = Received(edit, WM_SETCURSOR);
-    ASSERT_EQ(q.size(), 1u);
-    EXPECT_EQ(reinterpret_cast<HWND>(q[0].wParam), edit);
-    EXPECT_EQ(LOWORD(q[0].lParam), HTCLIENT);
-    EXPECT_EQ(HIWORD(q[0].lParam), WM_MOUSEMOVE);
+    const Logged q = One(edit, WM_SETCURSOR);
+    EXPECT_EQ(reinterpret_cast<HWND>(q.wParam), edit);
+    EXPECT_EQ(q.lParam, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     EXPECT_EQ(Received(top, WM_SETCURSOR).size(), 1u);  // asked first by the child's default handling
     Settle();
     RECT rc;
     GetClientRect(top, &rc);
     synthetic::MouseMove(top, POINT{rc.right + 3, 20});  // on the vertical scroll bar
     PumpMessages();
-    const auto nc = Received(top, WM_SETCURSOR);
-    ASSERT_EQ(nc.size(), 1u);
-    EXPECT_EQ(LOWORD(nc[0].lParam), HTVSCROLL);
+    EXPECT_EQ(LOWORD(One(top, WM_SETCURSOR).lParam), HTVSCROLL);
     EXPECT_EQ(Received(top, WM_NCMOUSEMOVE).size(), 1u);
     EXPECT_TRUE(Received(top, WM_MOUSEMOVE).empty());
     EXPECT_EQ(GetCursorId(GetCursor()), 32512u);
@@ -239,15 +202,11 @@ TEST_F(Input, ControlLettersAltKeysAndKeysWithoutAFocusWindow) {
     synthetic::KeyPress('X');
     synthetic::KeyUp(VK_MENU);
     PumpMessages();
-    const auto chars = Received(edit, WM_CHAR);
-    ASSERT_EQ(chars.size(), 1u);
-    EXPECT_EQ(chars[0].wParam, 0x16u);  // Ctrl+V
+    EXPECT_EQ(One(edit, WM_CHAR).wParam, 0x16u);  // Ctrl+V
     const auto sys = Received(edit, WM_SYSKEYDOWN);
     ASSERT_EQ(sys.size(), 2u);  // Alt itself and X
     EXPECT_TRUE(static_cast<ULONG>(sys[1].lParam) & (1u << 29));
-    const auto syschars = Received(edit, WM_SYSCHAR);
-    ASSERT_EQ(syschars.size(), 1u);
-    EXPECT_EQ(syschars[0].wParam, static_cast<WPARAM>('x'));
+    EXPECT_EQ(One(edit, WM_SYSCHAR).wParam, static_cast<WPARAM>('x'));
     EXPECT_EQ(Received(edit, WM_SYSKEYUP).size(), 2u);
     Settle();
     SetFocus(nullptr);
@@ -256,15 +215,26 @@ TEST_F(Input, ControlLettersAltKeysAndKeysWithoutAFocusWindow) {
     EXPECT_EQ(Received(top, WM_SYSKEYDOWN).size(), 1u);  // the active window, as a system key
 }
 
-TEST_F(Input, GetKeyStateFollowsRetrievedMessagesAsyncStateFollowsTheDevice) {
+TEST_F(Input, KeyStateFollowsRetrievedMessagesAsyncStateTheDeviceAndMouseFlagsShowShiftAndControl) {
     HWND top = Top();
     Settle();
     synthetic::KeyDown(VK_SHIFT);
+    synthetic::KeyDown(VK_CONTROL);
     EXPECT_TRUE(GetAsyncKeyState(VK_SHIFT) & 0x8000);
     EXPECT_FALSE(GetKeyState(VK_SHIFT) < 0);
     PumpMessages();
     EXPECT_TRUE(GetKeyState(VK_SHIFT) < 0);
     EXPECT_TRUE(GetKeyState(VK_LSHIFT) < 0);
+    synthetic::MouseDown(top, POINT{5, 5}, MouseButton::Right);
+    synthetic::MouseMove(top, POINT{6, 6});
+    PumpMessages();
+    const WPARAM flags = MK_RBUTTON | MK_SHIFT | MK_CONTROL;
+    EXPECT_EQ(One(top, WM_RBUTTONDOWN).wParam, flags);
+    const auto moves = Received(top, WM_MOUSEMOVE);
+    ASSERT_FALSE(moves.empty());
+    EXPECT_EQ(moves.back().wParam, flags);
+    synthetic::MouseUp(top, POINT{6, 6}, MouseButton::Right);
+    synthetic::KeyUp(VK_CONTROL);
     synthetic::KeyUp(VK_SHIFT);
     PumpMessages();
     EXPECT_FALSE(GetKeyState(VK_SHIFT) < 0);
@@ -273,9 +243,7 @@ TEST_F(Input, GetKeyStateFollowsRetrievedMessagesAsyncStateFollowsTheDevice) {
     EXPECT_EQ(GetKeyState(VK_CAPITAL) & 1, 1);
     synthetic::KeyPress('Q');
     PumpMessages();
-    const auto chars = Received(top, WM_CHAR);
-    ASSERT_EQ(chars.size(), 1u);
-    EXPECT_EQ(chars[0].wParam, static_cast<WPARAM>('Q'));  // caps lock on
+    EXPECT_EQ(One(top, WM_CHAR).wParam, static_cast<WPARAM>('Q'));  // caps lock on
 }
 
 TEST_F(Input, KeyboardMessagesCanBeFlushedPastAPendingClick) {
@@ -299,9 +267,7 @@ TEST_F(Input, ConsecutiveMovesMergeAndSyntheticInputRejectsStaleWindows) {
     synthetic::MouseMove(top, POINT{2, 2});
     synthetic::MouseMove(top, POINT{3, 3});
     PumpMessages();
-    const auto moves = Received(top, WM_MOUSEMOVE);
-    ASSERT_EQ(moves.size(), 1u);
-    EXPECT_EQ(At(moves[0].lParam).x, 3);
+    EXPECT_EQ(XY(One(top, WM_MOUSEMOVE).lParam).first, 3);
     DestroyWindow(top);
     EXPECT_FALSE(synthetic::Click(top, POINT{1, 1}));
     EXPECT_EQ(PumpMessages(), 0);

@@ -11,20 +11,19 @@ namespace {
 
 UINT g_registered = 0;
 
+// Every handler notes its call with its arguments in one list.
 class CBaseWnd : public CWnd {
 public:
-    int baseUser = 0;
-    CPoint lastDown{-1, -1};
-    UINT lastDownFlags = 0;
+    std::vector<std::string> calls;
 
 protected:
+    void Note(std::string what) { calls.push_back(std::move(what)); }
     LRESULT OnUser2(WPARAM w, LPARAM) {
-        ++baseUser;
+        Note("base user2");
         return static_cast<LRESULT>(w) * 2;
     }
-    void OnLButtonDown(UINT nFlags, CPoint point) {
-        lastDownFlags = nFlags;
-        lastDown = point;
+    void OnLButtonDown(UINT nFlags, CPoint pt) {
+        Note("down " + std::to_string(pt.x) + "," + std::to_string(pt.y) + " flags " + std::to_string(nFlags));
     }
     DECLARE_MESSAGE_MAP()
 };
@@ -36,55 +35,41 @@ END_MESSAGE_MAP()
 
 class CTestWnd : public CBaseWnd {
 public:
-    std::vector<std::string> calls;
-    int createSawAttached = -1;
-    bool failCreate = false;
-    bool destroyOnClick = false;
-    bool deleteAtEnd = false;
-    UINT lastChar = 0, lastRepeat = 0;
-    UINT_PTR lastTimer = 0;
-    UINT lastRangeId = 0;
-    UINT lastNotifyCode = 0;
+    bool failCreate = false, destroyOnClick = false, deleteAtEnd = false;
+    int hitTests = 0;
 
 protected:
     int OnCreate(LPCREATESTRUCT cs) {
-        createSawAttached = CWnd::FromHandlePermanent(m_hWnd) == this ? 1 : 0;
-        calls.push_back(std::string("create:") + (cs && cs->lpszName ? cs->lpszName : ""));
-        if (failCreate) return -1;
-        return CWnd::OnCreate(cs);
+        Note(std::string("create ") + cs->lpszName + (CWnd::FromHandlePermanent(m_hWnd) == this ? " attached" : ""));
+        return failCreate ? -1 : CWnd::OnCreate(cs);
     }
     void OnLButtonDown(UINT nFlags, CPoint point) {
-        calls.push_back("down");
         CBaseWnd::OnLButtonDown(nFlags, point);
         if (destroyOnClick) DestroyWindow();
     }
     void OnChar(UINT nChar, UINT nRepCnt, UINT) {
-        lastChar = nChar;
-        lastRepeat = nRepCnt;
+        Note("char " + std::string(1, static_cast<char>(nChar)) + " x" + std::to_string(nRepCnt));
     }
-    void OnTimer(UINT_PTR nIDEvent) { lastTimer = nIDEvent; }
-    LRESULT OnUser1(WPARAM w, LPARAM l) {
-        calls.push_back("user1");
-        return static_cast<LRESULT>(w + static_cast<WPARAM>(l));
-    }
+    void OnTimer(UINT_PTR nIDEvent) { Note("timer " + std::to_string(nIDEvent)); }
+    LRESULT OnUser1(WPARAM w, LPARAM l) { return static_cast<LRESULT>(w + static_cast<WPARAM>(l)); }
     LRESULT OnRegistered(WPARAM, LPARAM) {
-        calls.push_back("registered");
+        Note("registered");
         return 5;
     }
-    void OnOK() { calls.push_back("ok"); }
-    void OnDetails() { calls.push_back("details"); }
-    void OnEditChange() { calls.push_back("edit"); }
-    void OnRange(UINT nID) { lastRangeId = nID; }
+    void OnOK() { Note("ok"); }
+    void OnDetails() { Note("details"); }
+    void OnEditChange() { Note("edit"); }
+    void OnRange(UINT nID) { Note("range " + std::to_string(nID)); }
     void OnItemNotify(NMHDR* hdr, LRESULT* result) {
-        lastNotifyCode = hdr->code;
+        Note("notify " + std::to_string(hdr->code));
         *result = 99;
     }
     LRESULT OnNcHitTest(CPoint point) {
-        calls.push_back("hittest");
+        ++hitTests;
         return CWnd::OnNcHitTest(point);  // the default answer
     }
     void PostNcDestroy() override {
-        calls.push_back("postncdestroy");
+        Note("postncdestroy");
         if (deleteAtEnd) delete this;
     }
     DECLARE_MESSAGE_MAP()
@@ -119,9 +104,8 @@ protected:
 TEST_F(MessageMaps, WindowMessagesReachTheirHandlersWithTheirArguments) {
     CTestWnd w;
     ASSERT_TRUE(Make(w));
-    EXPECT_EQ(w.createSawAttached, 1);  // attached before WM_CREATE
     ASSERT_FALSE(w.calls.empty());
-    EXPECT_EQ(w.calls.front(), "create:framework");
+    EXPECT_EQ(w.calls.front(), "create framework attached");  // attached before WM_CREATE
     PumpMessages();
     w.calls.clear();
     synthetic::KeyDown(VK_SHIFT);
@@ -131,16 +115,12 @@ TEST_F(MessageMaps, WindowMessagesReachTheirHandlersWithTheirArguments) {
     w.SetTimer(9, 50);
     AdvanceClock(50);
     PumpMessages();
-    EXPECT_EQ(w.lastDown.x, 7);
-    EXPECT_EQ(w.lastDown.y, 8);
-    EXPECT_EQ(w.lastDownFlags, static_cast<UINT>(MK_LBUTTON | MK_SHIFT));
-    EXPECT_EQ(w.lastChar, static_cast<UINT>('z'));
-    EXPECT_EQ(w.lastRepeat, 1u);
-    EXPECT_EQ(w.lastTimer, 9u);
-    EXPECT_NE(std::find(w.calls.begin(), w.calls.end(), "hittest"), w.calls.end());
+    const std::string down = "down 7,8 flags " + std::to_string(MK_LBUTTON | MK_SHIFT);
+    EXPECT_EQ(w.calls, (std::vector<std::string>{down, "char z x1", "timer 9"}));
+    EXPECT_GT(w.hitTests, 0);
     EXPECT_EQ(w.SendMessage(WM_USER + 1, 2, 3), 5);
     EXPECT_EQ(w.SendMessage(WM_USER + 2, 4), 8);  // from the base class's map
-    EXPECT_EQ(w.baseUser, 1);
+    EXPECT_EQ(w.calls.back(), "base user2");
     // Unmapped messages get the default handling.
     CString text;
     w.GetWindowText(text);
@@ -152,22 +132,31 @@ TEST_F(MessageMaps, RegisteredMessagesCommandsAndNotificationsAreRouted) {
     g_registered = RegisterWindowMessage("krx-test-registered");
     CTestWnd w;
     ASSERT_TRUE(Make(w));
-    w.calls.clear();
-    EXPECT_EQ(w.SendMessage(g_registered), 5);
-    EXPECT_EQ(w.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, 0)), 1);
-    EXPECT_EQ(w.SendMessage(WM_COMMAND, MAKEWPARAM(100, BN_CLICKED)), 1);
-    EXPECT_EQ(w.SendMessage(WM_COMMAND, MAKEWPARAM(101, EN_CHANGE)), 1);
-    EXPECT_EQ(w.SendMessage(WM_COMMAND, MAKEWPARAM(101, EN_UPDATE)), 0);  // a code nobody maps
-    EXPECT_EQ(w.SendMessage(WM_COMMAND, MAKEWPARAM(100, BN_DOUBLECLICKED)), 0);
-    EXPECT_EQ(w.calls, (std::vector<std::string>{"registered", "ok", "details", "edit"}));
-    EXPECT_EQ(w.SendMessage(WM_COMMAND, MAKEWPARAM(205, 0)), 1);
-    EXPECT_EQ(w.lastRangeId, 205u);
-    EXPECT_EQ(w.SendMessage(WM_COMMAND, MAKEWPARAM(211, 0)), 0);
-    NMHDR hdr{nullptr, 300, 7};
-    EXPECT_EQ(w.SendMessage(WM_NOTIFY, 300, reinterpret_cast<LPARAM>(&hdr)), 99);
-    EXPECT_EQ(w.lastNotifyCode, 7u);
-    hdr.code = 8;
-    EXPECT_EQ(w.SendMessage(WM_NOTIFY, 300, reinterpret_cast<LPARAM>(&hdr)), 0);
+    NMHDR hdr7{nullptr, 300, 7}, hdr8{nullptr, 300, 8};
+    const struct {
+        UINT msg;
+        WPARAM wParam;
+        const NMHDR* hdr;
+        LRESULT result;
+        std::string call;  // empty: nothing mapped
+    } cases[] = {
+        {g_registered, 0, nullptr, 5, "registered"},
+        {WM_COMMAND, MAKEWPARAM(IDOK, 0), nullptr, 1, "ok"},
+        {WM_COMMAND, MAKEWPARAM(100, BN_CLICKED), nullptr, 1, "details"},
+        {WM_COMMAND, MAKEWPARAM(101, EN_CHANGE), nullptr, 1, "edit"},
+        {WM_COMMAND, MAKEWPARAM(101, EN_UPDATE), nullptr, 0, ""},  // a code nobody maps
+        {WM_COMMAND, MAKEWPARAM(100, BN_DOUBLECLICKED), nullptr, 0, ""},
+        {WM_COMMAND, MAKEWPARAM(205, 0), nullptr, 1, "range 205"},
+        {WM_COMMAND, MAKEWPARAM(211, 0), nullptr, 0, ""},
+        {WM_NOTIFY, 300, &hdr7, 99, "notify 7"},
+        {WM_NOTIFY, 300, &hdr8, 0, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.msg << " " << c.wParam);
+        w.calls.clear();
+        EXPECT_EQ(w.SendMessage(c.msg, c.wParam, reinterpret_cast<LPARAM>(c.hdr)), c.result);
+        EXPECT_EQ(w.calls, c.call.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.call});
+    }
 }
 
 TEST_F(MessageMaps, CreationFailsWhenOnCreateRefusesAndTheObjectIsDetached) {
@@ -175,7 +164,7 @@ TEST_F(MessageMaps, CreationFailsWhenOnCreateRefusesAndTheObjectIsDetached) {
     w.failCreate = true;
     EXPECT_FALSE(Make(w));
     EXPECT_EQ(w.m_hWnd, nullptr);
-    EXPECT_NE(std::find(w.calls.begin(), w.calls.end(), "postncdestroy"), w.calls.end());
+    EXPECT_EQ(w.calls.back(), "postncdestroy");
     EXPECT_FALSE(w.CreateEx(0, "NoSuchClass", "", WS_POPUP, 0, 0, 1, 1, nullptr, 0));
 }
 
@@ -189,7 +178,7 @@ TEST_F(MessageMaps, ADialogItemSubclassedByIdKeepsItsOwnProcedureForTheRest) {
     EXPECT_EQ(CWnd::FromHandle(dlg)->GetDlgItem(5000), &w);
     synthetic::Click(item, POINT{3, 4});
     PumpMessages();
-    EXPECT_EQ(w.lastDown.x, 3);
+    EXPECT_EQ(w.calls.back(), "down 3,4 flags " + std::to_string(MK_LBUTTON));
     EXPECT_TRUE(Received(item, WM_LBUTTONDOWN).empty());  // the map took it
     EXPECT_EQ(Received(item, WM_LBUTTONUP).size(), 1u);   // the original procedure got the rest
     EXPECT_FALSE(w.SubclassDlgItem(5000, CWnd::FromHandle(dlg)));  // attached already
@@ -235,7 +224,7 @@ TEST_F(MessageMaps, HandleMapsAttachOnceAndTemporaryObjectsStandInForOthers) {
     EXPECT_TRUE(one.Attach(a));
     EXPECT_EQ(CWnd::FromHandle(a), &one);
     EXPECT_FALSE(two.Attach(a));
-    EXPECT_FALSE(two.Attach(reinterpret_cast<HWND>(static_cast<UINT_PTR>(0xDEAD0))));
+    EXPECT_FALSE(two.Attach(BadWindow()));
     EXPECT_EQ(one.Detach(), a);
     CWnd::DeleteTempMap();
     EXPECT_TRUE(IsWindow(a));  // temporary objects never own their windows
@@ -246,40 +235,19 @@ TEST_F(MessageMaps, HandleMapsAttachOnceAndTemporaryObjectsStandInForOthers) {
     EXPECT_FALSE(IsWindow(a));  // a permanent object destroys its window with itself
 }
 
-TEST_F(MessageMaps, MemberOperationsActOnTheWindow) {
+TEST_F(MessageMaps, AChildCreatedThroughItsObjectIsAnItemOfItsParentsObject) {
     CTestWnd w;
     ASSERT_TRUE(Make(w));
     CWnd child;
     ASSERT_TRUE(child.Create(nullptr, "kid", WS_VISIBLE, RECT{5, 6, 55, 26}, &w, 42));
+    EXPECT_TRUE(GetWindowLong(child.m_hWnd, GWL_STYLE) & WS_CHILD);  // Create always makes a child
     EXPECT_EQ(w.GetDlgItem(42), &child);
     EXPECT_EQ(child.GetParent(), &w);
-    EXPECT_EQ(child.GetDlgCtrlID(), 42);
-    w.SetDlgItemText(42, "renamed");
-    CString text;
-    EXPECT_EQ(w.GetDlgItemText(42, text), 7);
-    EXPECT_STREQ(text, "renamed");
     CRect rc;
-    child.GetClientRect(&rc);
-    EXPECT_EQ(rc.Width(), 50);
-    child.ClientToScreen(&rc);
-    EXPECT_EQ(rc.left, 15);
-    EXPECT_EQ(child.SetFocus(), &w);
+    child.GetWindowRect(&rc);
+    EXPECT_TRUE(RectIs(rc, {15, 16, 65, 36}));  // the rectangle is in the parent's client coordinates
+    EXPECT_EQ(child.SetFocus(), &w);  // the previous focus, as an object
     EXPECT_EQ(CWnd::GetFocus(), &child);
-    child.SetCapture();
-    EXPECT_EQ(CWnd::GetCapture(), &child);
-    ReleaseCapture();
-    w.ModifyStyle(0, WS_VSCROLL, SWP_FRAMECHANGED);
-    w.SetScrollRange(SB_VERT, 0, 10);
-    EXPECT_EQ(w.SetScrollPos(SB_VERT, 4), 0);
-    EXPECT_EQ(w.GetScrollPos(SB_VERT), 4);
-    SCROLLINFO si{};
-    EXPECT_TRUE(w.GetScrollInfo(SB_VERT, &si, SIF_RANGE));
-    EXPECT_EQ(si.nMax, 10);
-    PumpMessages();
-    w.Invalidate(FALSE);
-    EXPECT_TRUE(w.GetUpdateRect(nullptr));
-    w.UpdateWindow();
-    EXPECT_FALSE(w.GetUpdateRect(nullptr));
 }
 
 }  // namespace

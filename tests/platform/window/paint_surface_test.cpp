@@ -22,8 +22,30 @@ void Fill(HDC hdc, RECT rc, unsigned px) {
     DeleteObject(b);
 }
 
+// Draws through a context of the window's client area, outside any paint.
+void FillClient(HWND h, RECT rc, unsigned px) {
+    HDC hdc = GetDC(h);
+    ASSERT_NE(hdc, nullptr);
+    Fill(hdc, rc, px);
+    EXPECT_EQ(ReleaseDC(h, hdc), 1);
+}
+
 // The pixels of the top-level surface a window draws on.
 PngImage Surface(HWND h) { return CapturePixels(GetWindowSurfaceDC(h)); }
+
+// The corners of a rectangle have one colour; the pixels just beyond its edges have another, or at
+// least not the same one.
+void ExpectBox(const PngImage& img, RECT r, unsigned inside, std::optional<unsigned> outside = std::nullopt) {
+    for (POINT p : {POINT{r.left, r.top}, POINT{r.right - 1, r.top}, POINT{r.left, r.bottom - 1},
+                    POINT{r.right - 1, r.bottom - 1}})
+        EXPECT_EQ(img.At(p.x, p.y), inside) << "inside at " << p.x << ", " << p.y;
+    for (POINT p : {POINT{r.left - 1, r.top}, POINT{r.left, r.top - 1}, POINT{r.right, r.bottom - 1},
+                    POINT{r.right - 1, r.bottom}}) {
+        if (p.x < 0 || p.y < 0 || p.x >= img.width || p.y >= img.height) continue;
+        if (outside) EXPECT_EQ(img.At(p.x, p.y), *outside) << "outside at " << p.x << ", " << p.y;
+        else EXPECT_NE(img.At(p.x, p.y), inside) << "outside at " << p.x << ", " << p.y;
+    }
+}
 
 // Where a window's client origin lies on its top-level window's surface.
 POINT ClientOnSurface(HWND h) {
@@ -79,13 +101,7 @@ TEST_F(PaintSurface, AChildsDrawingLandsAtItsPlaceOnTheTopLevelSurface) {
     // The caption and the child's border put the grandchild's client further in than 55, 55.
     ASSERT_GT(o.y, 55);
     ASSERT_GT(o.x, 55);
-    const PngImage img = Surface(top);
-    EXPECT_EQ(img.At(o.x + 10, o.y + 5), kRed);
-    EXPECT_EQ(img.At(o.x + 29, o.y + 14), kRed);
-    EXPECT_NE(img.At(o.x + 30, o.y + 5), kRed);
-    EXPECT_NE(img.At(o.x + 10, o.y + 15), kRed);
-    EXPECT_NE(img.At(o.x + 9, o.y + 5), kRed);
-    EXPECT_NE(img.At(o.x + 10, o.y + 4), kRed);
+    ExpectBox(Surface(top), RECT{o.x + 10, o.y + 5, o.x + 30, o.y + 15}, kRed);
 }
 
 TEST_F(PaintSurface, AChildCannotDrawOutsideItsClientAreaOrItsParents) {
@@ -97,15 +113,9 @@ TEST_F(PaintSurface, AChildCannotDrawOutsideItsClientAreaOrItsParents) {
     Fill(hdc, RECT{-50, -50, 500, 500}, kBlue);
     RECT box;
     EXPECT_EQ(GetClipBox(hdc, &box), SIMPLEREGION);
-    EXPECT_EQ(box.left, 0);
-    EXPECT_EQ(box.right, 50);  // the parent's edge
+    EXPECT_TRUE(RectIs(box, {0, 0, 50, 50}));  // the parent's edge
     EXPECT_EQ(ReleaseDC(child, hdc), 1);
-    const PngImage img = Surface(top);
-    EXPECT_EQ(img.At(150, 20), kBlue);
-    EXPECT_EQ(img.At(199, 69), kBlue);
-    EXPECT_EQ(img.At(149, 20), kWhite);
-    EXPECT_EQ(img.At(150, 19), kWhite);
-    EXPECT_EQ(img.At(150, 70), kWhite);
+    ExpectBox(Surface(top), RECT{150, 20, 200, 70}, kBlue, kWhite);
 }
 
 TEST_F(PaintSurface, ClippingOfChildrenAndSiblings) {
@@ -114,18 +124,10 @@ TEST_F(PaintSurface, ClippingOfChildrenAndSiblings) {
     HWND lower = Child(top, 2, 50, 50, 60, 60, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, "WhiteBrushed");
     HWND hidden = Child(top, 3, 120, 20, 40, 40, WS_CHILD, "WhiteBrushed");
     PumpMessages();
-    HDC hdc = GetDC(top);
-    Fill(hdc, RECT{0, 0, 200, 150}, kGreen);
-    ReleaseDC(top, hdc);
-    hdc = GetDC(upper);
-    Fill(hdc, RECT{0, 0, 60, 60}, kBlue);  // the upper one may cover the lower one
-    ReleaseDC(upper, hdc);
-    hdc = GetDC(lower);
-    Fill(hdc, RECT{0, 0, 60, 60}, kRed);
-    ReleaseDC(lower, hdc);
-    hdc = GetDC(hidden);
-    Fill(hdc, RECT{0, 0, 40, 40}, kRed);
-    ReleaseDC(hidden, hdc);
+    FillClient(top, RECT{0, 0, 200, 150}, kGreen);
+    FillClient(upper, RECT{0, 0, 60, 60}, kBlue);  // the upper one may cover the lower one
+    FillClient(lower, RECT{0, 0, 60, 60}, kRed);
+    FillClient(hidden, RECT{0, 0, 40, 40}, kRed);
     const PngImage img = Surface(top);
     EXPECT_EQ(img.At(10, 10), kGreen);   // the parent, outside its children
     EXPECT_EQ(img.At(20, 20), kBlue);    // the parent left its children alone
@@ -150,27 +152,16 @@ TEST_F(PaintSurface, BeginPaintClipsToTheInvalidArea) {
     const RECT dirty{50, 40, 70, 60};
     InvalidateRect(h, &dirty, FALSE);
     PumpMessages();
-    EXPECT_EQ(clipSeen.left, 50);
-    EXPECT_EQ(clipSeen.top, 40);
-    EXPECT_EQ(clipSeen.right, 70);
-    EXPECT_EQ(clipSeen.bottom, 60);
-    const PngImage img = Surface(h);
-    EXPECT_EQ(img.At(50, 40), kRed);
-    EXPECT_EQ(img.At(69, 59), kRed);
-    EXPECT_EQ(img.At(49, 40), kWhite);
-    EXPECT_EQ(img.At(70, 59), kWhite);
-    EXPECT_EQ(img.At(69, 60), kWhite);
+    EXPECT_TRUE(RectIs(clipSeen, dirty));
+    ExpectBox(Surface(h), dirty, kRed, kWhite);
 }
 
 TEST_F(PaintSurface, EraseFillsWithTheClassBrushAndSystemColourBrushes) {
     HWND face = Top(0, 0, 100, 80, WS_POPUP | WS_VISIBLE, "FaceBrushed");
     HWND plain = Top(0, 0, 100, 80, WS_POPUP | WS_VISIBLE);  // no class brush
     PumpMessages();
-    HDC hdc = GetDC(plain);
-    Fill(hdc, RECT{0, 0, 100, 80}, kBlue);
-    ReleaseDC(plain, hdc);
-    const COLORREF faceColour = GetSysColor(COLOR_BTNFACE);
-    EXPECT_EQ(Ref(Surface(face).At(50, 40)), faceColour);
+    FillClient(plain, RECT{0, 0, 100, 80}, kBlue);
+    EXPECT_EQ(Ref(Surface(face).At(50, 40)), GetSysColor(COLOR_BTNFACE));
 
     // The brush follows the colour table.
     const int index = COLOR_BTNFACE;
@@ -198,54 +189,34 @@ TEST_F(PaintSurface, EraseFillsWithTheClassBrushAndSystemColourBrushes) {
 TEST_F(PaintSurface, ScrollWindowMovesPixelsAndInvalidatesWhatCameIn) {
     HWND h = Top(0, 0, 300, 200, WS_POPUP | WS_VISIBLE, "WhiteBrushed");
     PumpMessages();
-    HDC hdc = GetDC(h);
-    Fill(hdc, RECT{100, 100, 110, 110}, kRed);
-    ReleaseDC(h, hdc);
+    FillClient(h, RECT{100, 100, 110, 110}, kRed);
     ASSERT_TRUE(ScrollWindow(h, -20, -30, nullptr, nullptr));
-    PngImage img = Surface(h);
-    EXPECT_EQ(img.At(80, 70), kRed);
-    EXPECT_EQ(img.At(89, 79), kRed);
-    EXPECT_EQ(img.At(100, 100), kWhite);
-    EXPECT_EQ(img.At(79, 70), kWhite);
-    std::vector<RECT> rects;
-    GetUpdateRects(h, rects);
-    long area = 0;
-    for (const RECT& r : rects) area += static_cast<long>(r.right - r.left) * (r.bottom - r.top);
-    EXPECT_EQ(area, 300L * 30 + 20L * 170);  // the strip at the bottom and the one at the right
+    ExpectBox(Surface(h), RECT{80, 70, 90, 80}, kRed, kWhite);
+    EXPECT_EQ(Surface(h).At(100, 100), kWhite);
+    EXPECT_EQ(UpdateArea(h), 300L * 30 + 20L * 170);  // the strip at the bottom and the one at the right
     RECT box;
     ASSERT_TRUE(GetUpdateRect(h, &box, FALSE));
-    EXPECT_EQ(box.right, 300);
-    EXPECT_EQ(box.bottom, 200);
-    EXPECT_EQ(box.left, 0);
-    EXPECT_EQ(box.top, 0);  // the right strip reaches the top
+    EXPECT_TRUE(RectIs(box, {0, 0, 300, 200}));  // the right strip reaches the top
 
     // Scrolled further than the window is wide: nothing stays in view, everything is invalid.
     ValidateRect(h, nullptr);
     ASSERT_TRUE(ScrollWindow(h, 100000, -100000, nullptr, nullptr));
     EXPECT_EQ(Surface(h).At(80, 70), kRed);
-    GetUpdateRects(h, rects);
-    area = 0;
-    for (const RECT& r : rects) area += static_cast<long>(r.right - r.left) * (r.bottom - r.top);
-    EXPECT_EQ(area, 300L * 200);
+    EXPECT_EQ(UpdateArea(h), 300L * 200);
 }
 
 TEST_F(PaintSurface, ScrollingAChildMovesOnlyItsOwnPixels) {
     HWND top = Top(0, 0, 300, 200, WS_POPUP | WS_VISIBLE, "WhiteBrushed");
     HWND child = Child(top, 1, 50, 50, 100, 100);
     PumpMessages();
-    HDC hdc = GetDC(top);
-    Fill(hdc, RECT{0, 0, 300, 200}, kGreen);
-    ReleaseDC(top, hdc);
-    hdc = GetDC(child);
-    Fill(hdc, RECT{0, 0, 100, 100}, kWhite);
-    Fill(hdc, RECT{85, 10, 100, 20}, kRed);  // at the right edge: scrolls out
-    Fill(hdc, RECT{10, 10, 20, 20}, kBlue);
-    ReleaseDC(child, hdc);
+    FillClient(top, RECT{0, 0, 300, 200}, kGreen);
+    FillClient(child, RECT{0, 0, 100, 100}, kWhite);
+    FillClient(child, RECT{85, 10, 100, 20}, kRed);  // at the right edge: scrolls out
+    FillClient(child, RECT{10, 10, 20, 20}, kBlue);
     const RECT part{0, 0, 100, 50};
     ASSERT_TRUE(ScrollWindow(child, 30, 0, &part, nullptr));
     const PngImage img = Surface(top);
-    EXPECT_EQ(img.At(50 + 40, 50 + 10), kBlue);
-    EXPECT_EQ(img.At(50 + 49, 50 + 19), kBlue);
+    ExpectBox(img, RECT{50 + 40, 50 + 10, 50 + 50, 50 + 20}, kBlue, kWhite);
     EXPECT_EQ(img.At(50 + 115, 50 + 15), kGreen);  // the parent beside the child is untouched
     EXPECT_EQ(img.At(50 + 95, 50 + 15), kWhite);   // the red went out of the child
     EXPECT_EQ(img.At(50 + 10, 50 + 60), kWhite);   // outside the scrolled part
@@ -255,22 +226,17 @@ TEST_F(PaintSurface, TheSurfaceFollowsTheWindowSize) {
     HWND h = Top(10, 10, 120, 90, WS_POPUP | WS_VISIBLE, "WhiteBrushed");
     PumpMessages();
     SIZE s = GetDCSurfaceSize(GetWindowSurfaceDC(h));
-    EXPECT_EQ(s.cx, 120);
-    EXPECT_EQ(s.cy, 90);
-    HDC hdc = GetDC(h);
-    Fill(hdc, RECT{0, 0, 10, 10}, kRed);
-    ReleaseDC(h, hdc);
+    EXPECT_EQ(std::make_pair(s.cx, s.cy), std::make_pair(LONG{120}, LONG{90}));
+    FillClient(h, RECT{0, 0, 10, 10}, kRed);
     ASSERT_TRUE(MoveWindow(h, 10, 10, 250, 60, TRUE));
     s = GetDCSurfaceSize(GetWindowSurfaceDC(h));
-    EXPECT_EQ(s.cx, 250);
-    EXPECT_EQ(s.cy, 60);
+    EXPECT_EQ(std::make_pair(s.cx, s.cy), std::make_pair(LONG{250}, LONG{60}));
     EXPECT_EQ(Surface(h).At(5, 5), kRed);  // kept until repainted
     PumpMessages();
-    const PngImage img = Surface(h);
-    EXPECT_EQ(img.At(5, 5), kWhite);
-    EXPECT_EQ(img.At(249, 59), kWhite);
+    EXPECT_EQ(Surface(h).At(5, 5), kWhite);
+    EXPECT_EQ(Surface(h).At(249, 59), kWhite);
     // A context taken before a resize keeps drawing safely while the surface is made anew.
-    hdc = GetDC(h);
+    HDC hdc = GetDC(h);
     MoveWindow(h, 10, 10, 40, 40, TRUE);
     ASSERT_NE(GetWindowSurfaceDC(h), nullptr);
     Fill(hdc, RECT{0, 0, 250, 60}, kBlue);
@@ -329,25 +295,16 @@ TEST_F(PaintSurface, ASnapshotShowsTheWindowWithItsChildrenAfterPendingPaints) {
     ASSERT_TRUE(WriteWindowPng(top, path.c_str()));  // nothing pumped: the snapshot paints first
     PngImage img;
     ASSERT_TRUE(ReadPng(path.c_str(), img));
-    EXPECT_EQ(img.width, 160);
-    EXPECT_EQ(img.height, 120);
+    EXPECT_EQ(std::make_pair(img.width, img.height), std::make_pair(160, 120));
     EXPECT_EQ(Ref(img.At(5, 5)), GetSysColor(COLOR_BTNFACE));
-    EXPECT_EQ(img.At(20, 30), kWhite);
-    EXPECT_EQ(img.At(30, 40), kBlue);
-    EXPECT_EQ(img.At(49, 49), kBlue);
-    EXPECT_EQ(img.At(50, 40), kWhite);
-    EXPECT_EQ(Ref(img.At(80, 30)), GetSysColor(COLOR_BTNFACE));
+    ExpectBox(img, RECT{20, 30, 80, 70}, kWhite);  // the child on the face colour
+    ExpectBox(img, RECT{30, 40, 50, 50}, kBlue, kWhite);
 
     // A child's snapshot is its own rectangle.
-    const std::string childPath = testing::TempDir() + "paint_surface_child.png";
-    ASSERT_TRUE(WriteWindowPng(child, childPath.c_str()));
-    PngImage part;
-    ASSERT_TRUE(ReadPng(childPath.c_str(), part));
-    EXPECT_EQ(part.width, 60);
-    EXPECT_EQ(part.height, 40);
-    EXPECT_EQ(part.At(10, 10), kBlue);
-    EXPECT_EQ(part.At(9, 10), kWhite);
-    std::remove(childPath.c_str());
+    ASSERT_TRUE(WriteWindowPng(child, path.c_str()));
+    ASSERT_TRUE(ReadPng(path.c_str(), img));
+    EXPECT_EQ(std::make_pair(img.width, img.height), std::make_pair(60, 40));
+    ExpectBox(img, RECT{10, 10, 30, 20}, kBlue, kWhite);
     std::remove(path.c_str());
 }
 

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "platform/win/window.h"
@@ -31,6 +32,17 @@ inline Handler& CurrentHandler() {
     return handler;
 }
 
+// Makes the recording windows (or only one of them) answer one message with a fixed result.
+inline void Answer(UINT msg, LRESULT result, HWND only = nullptr) {
+    CurrentHandler() = [=](HWND h, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        if (m == msg && (!only || h == only)) return result;
+        return std::nullopt;
+    };
+}
+
+// A handle that never named a window.
+inline HWND BadWindow() { return reinterpret_cast<HWND>(static_cast<UINT_PTR>(0xDEAD0)); }
+
 inline LRESULT RecordingProc(HWND h, UINT m, WPARAM w, LPARAM l) {
     Log().push_back({h, m, w, l});
     if (CurrentHandler())
@@ -46,6 +58,13 @@ inline std::vector<Logged> Received(HWND h, UINT msg = 0) {
     return out;
 }
 
+// The one message of a kind that a window received; the test fails when there was not exactly one.
+inline Logged One(HWND h, UINT msg) {
+    const std::vector<Logged> got = Received(h, msg);
+    EXPECT_EQ(got.size(), 1u) << "message " << msg;
+    return got.empty() ? Logged{} : got.front();
+}
+
 // The message numbers of the log from a given position, restricted to a set of interesting ones.
 inline std::vector<UINT> Sequence(const std::vector<UINT>& interesting, std::size_t from = 0) {
     std::vector<UINT> out;
@@ -53,6 +72,35 @@ inline std::vector<UINT> Sequence(const std::vector<UINT>& interesting, std::siz
         for (UINT m : interesting)
             if (Log()[i].msg == m) out.push_back(m);
     return out;
+}
+
+// The point packed into a mouse message's lParam.
+inline std::pair<int, int> XY(LPARAM l) { return {GET_X_LPARAM(l), GET_Y_LPARAM(l)}; }
+
+inline ::testing::AssertionResult RectIs(const RECT& r, const RECT& e) {
+    if (r.left == e.left && r.top == e.top && r.right == e.right && r.bottom == e.bottom)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom
+                                         << "} instead of {" << e.left << ", " << e.top << ", " << e.right << ", "
+                                         << e.bottom << "}";
+}
+
+// The area of a window's update region, to compare regions made of different pieces.
+inline long UpdateArea(HWND h) {
+    std::vector<RECT> rects;
+    GetUpdateRects(h, rects);
+    long a = 0;
+    for (const RECT& r : rects) a += static_cast<long>(r.right - r.left) * (r.bottom - r.top);
+    return a;
+}
+
+// Whether a point of the client area is in the update region.
+inline bool IsInvalid(HWND h, int x, int y) {
+    std::vector<RECT> rects;
+    GetUpdateRects(h, rects);
+    for (const RECT& r : rects)
+        if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) return true;
+    return false;
 }
 
 class WindowTest : public ::testing::Test {
