@@ -178,25 +178,17 @@ TEST(ArchiveDamage, EveryFaultRaisesTheArchiveExceptionWithItsCause) {
 }
 
 TEST(ArchiveDirection, WritingWhileLoadingAndReadingWhileStoring) {
+    WORD w = 0;
+    EXPECT_EQ(CauseOf({1, 2}, [&](CArchive& ar) { ar << w; }), CArchiveException::readOnly);
     CMemFile file;
     CArchive store(&file, CArchive::store);
-    WORD w;
     try {
         store >> w;
-        FAIL() << "read on a storing archive";
+        ADD_FAILURE() << "read on a storing archive";
     } catch (const CArchiveException& e) {
         EXPECT_EQ(e.m_cause, CArchiveException::writeOnly);
     }
     store.Abort();
-    Bytes b = {1, 2};
-    CMemFile in(b.data(), b.size());
-    CArchive load(&in, CArchive::load);
-    try {
-        load << w;
-        FAIL() << "write on a loading archive";
-    } catch (const CArchiveException& e) {
-        EXPECT_EQ(e.m_cause, CArchiveException::readOnly);
-    }
 }
 
 TEST(ArchiveFiles, DiskFileRoundTripWithBufferRefills) {

@@ -46,22 +46,21 @@ TEST(IniFile, ParsesThePlatformsWay) {
     CIniFile ini;
     ini.Parse("top=lost\r\n; a comment\r\n[ Section1 ]\r\n Key = value \r\nkey=second\r\nquoted=\"q\"\r\n"
               "single='s'\r\nhalf=\"x\r\nnameonly\r\n=empty name\r\n\r\n[section1]\r\nother=1\r\n[S2]\rk2=v2\r");
-    CString v;
-    ASSERT_TRUE(ini.GetString("SECTION1", "key", v));
-    EXPECT_EQ(v, "value");  // the first of two keys that compare equal
-    ASSERT_TRUE(ini.GetString("section1", " quoted ", v));
-    EXPECT_EQ(v, "q");
-    ASSERT_TRUE(ini.GetString("section1", "single", v));
-    EXPECT_EQ(v, "s");
-    ASSERT_TRUE(ini.GetString("section1", "half", v));
-    EXPECT_EQ(v, "\"x");
-    EXPECT_FALSE(ini.GetString("section1", "nameonly", v));
-    ASSERT_TRUE(ini.GetString("section1", "", v));
-    EXPECT_EQ(v, "empty name");
-    EXPECT_FALSE(ini.GetString("section1", "other", v));  // only the first section counts
-    EXPECT_FALSE(ini.GetString("", "top", v));            // lines before any section cannot be addressed
-    ASSERT_TRUE(ini.GetString("s2", "k2", v));             // CR-only line ends
-    EXPECT_EQ(v, "v2");
+    const struct { const char *section, *key, *value; } cases[] = {
+        {"SECTION1", "key", "value"},  // the first of two keys that compare equal
+        {"section1", " quoted ", "q"}, {"section1", "single", "s"}, {"section1", "half", "\"x"},
+        {"section1", "nameonly", nullptr}, {"section1", "", "empty name"},
+        {"section1", "other", nullptr},  // only the first section counts
+        {"", "top", nullptr},            // lines before any section cannot be addressed
+        {"s2", "k2", "v2"},              // CR-only line ends
+    };
+    for (const auto& c : cases) {
+        CString v;
+        EXPECT_EQ(ini.GetString(c.section, c.key, v), c.value != nullptr) << c.section << "/" << c.key;
+        if (c.value) {
+            EXPECT_EQ(v, c.value) << c.section << "/" << c.key;
+        }
+    }
     CStringArray keys;
     ini.GetKeys("Section1", keys);
     EXPECT_EQ(Join(keys), "Key|key|quoted|single|half||");
@@ -118,7 +117,6 @@ TEST(AppProfile, IniModePersistsEveryChange) {
     {
         CWinApp app("ProfileTest");
         app.SetProfileFile(path.c_str());
-        EXPECT_FALSE(app.UsesRegistry());
         EXPECT_TRUE(app.WriteProfileString("Grid", "Rows", "10"));
         EXPECT_TRUE(app.WriteProfileInt("Grid", "Cols", -3));
         EXPECT_EQ(FileText(path), "[Grid]\r\nRows=10\r\nCols=-3\r\n");
@@ -145,7 +143,6 @@ TEST(AppProfile, RegistryModeUsesTheApplicationsKey) {
         CWinApp app("RegApp");
         app.SetRegistryKey("Maker");
         app.SetRegistryFile(path.c_str());
-        EXPECT_TRUE(app.UsesRegistry());
         EXPECT_EQ(app.GetAppRegistryKey(), "Software\\Maker\\RegApp");
         CProfileBatch batch(&app);
         app.WriteProfileString("Styles\\Normal", "Value", "a\nb");

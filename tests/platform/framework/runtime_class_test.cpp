@@ -28,7 +28,6 @@ TEST(RuntimeClass, NamesBasesAndKinds) {
     const CRuntimeClass* pClass = circle.GetRuntimeClass();
     EXPECT_STREQ(pClass->m_lpszClassName, "CCircle");
     EXPECT_EQ(pClass->m_pBaseClass, RUNTIME_CLASS(CShape));
-    EXPECT_EQ(pClass->m_wSchema, VERSIONABLE_SCHEMA | 3);
     EXPECT_TRUE(circle.IsKindOf(RUNTIME_CLASS(CShape)));
     EXPECT_TRUE(circle.IsKindOf(RUNTIME_CLASS(CObject)));
     CShape shape;
