@@ -67,8 +67,7 @@ TEST(Dib, ColourTableEditsShowInTheNextDraw) {
     EXPECT_EQ(DibNumColors(Info(dib)->bmiHeader), 4);
     table[2] = {0x40, 0x30, 0x20, 0};  // green becomes RGB(0x20, 0x30, 0x40)
     SetDIBitsToDevice(c, 0, 0, 4, 4, 0, 0, 0, 4, Bits(dib), Info(dib), DIB_RGB_COLORS);
-    EXPECT_EQ(c.At(2, 0), RGB(0x20, 0x30, 0x40));
-    EXPECT_EQ(c.At(3, 3), kBlack);
+    c.Expect({{2, 0, RGB(0x20, 0x30, 0x40)}, {3, 3, kBlack}});
 }
 
 TEST(Dib, StretchScalesAndSourceRectangleCountsFromTheBottom) {
@@ -76,14 +75,11 @@ TEST(Dib, StretchScalesAndSourceRectangleCountsFromTheBottom) {
     Canvas c(8, 8);
     StretchDIBits(c, 0, 0, 8, 8, 0, 0, 4, 4, Bits(dib), Info(dib), DIB_RGB_COLORS, SRCCOPY);
     EXPECT_EQ(c.Count(kRed), 16);
-    EXPECT_EQ(c.At(7, 1), kRed);
-    EXPECT_EQ(c.At(0, 2), kBlue);
-    EXPECT_EQ(c.At(5, 7), kBlack);
+    c.Expect({{7, 1, kRed}, {0, 2, kBlue}, {5, 7, kBlack}});
     Canvas d(4, 4);
     // The bottom two rows of the image, as seen from the bottom: rows 2 and 3 from the top.
     StretchDIBits(d, 0, 0, 4, 2, 0, 0, 4, 2, Bits(dib), Info(dib), DIB_RGB_COLORS, SRCCOPY);
-    EXPECT_EQ(d.At(0, 0), RGB(0, 255, 0));
-    EXPECT_EQ(d.At(0, 1), kBlack);
+    d.Expect({{0, 0, RGB(0, 255, 0)}, {0, 1, kBlack}});
 }
 
 TEST(Dib, BadHeadersAreRefusedWithAReason) {
@@ -175,10 +171,7 @@ TEST(BitBlt, CopiesAndConvertsMonochromeWithTextAndBackgroundColours) {
     SetTextColor(dst, kRed);
     SetBkColor(dst, kBlue);
     BitBlt(dst, 2, 3, 8, 2, mem, 0, 0, SRCCOPY);
-    EXPECT_EQ(dst.At(2, 3), kRed);
-    EXPECT_EQ(dst.At(3, 3), kBlue);
-    EXPECT_EQ(dst.At(2, 4), kBlue);
-    EXPECT_EQ(dst.At(10, 3), kWhite);
+    dst.Expect({{2, 3, kRed}, {3, 3, kBlue}, {2, 4, kBlue}, {10, 3, kWhite}});
     // Colour to monochrome: the source's background colour becomes white, the rest black.
     HBITMAP mask = CreateBitmap(16, 16, 1, 1, nullptr);
     SelectObject(mem, mask);
@@ -198,12 +191,9 @@ TEST(BitBlt, RasterOperationsAndCopyOntoItself) {
     SetPixel(c, 0, 0, RGB(0x0F, 0xF0, 0x33));
     SetPixel(c, 1, 0, kBlue);
     BitBlt(c, 4, 0, 2, 1, c, 0, 0, SRCCOPY);
-    EXPECT_EQ(c.At(4, 0), RGB(0x0F, 0xF0, 0x33));
-    EXPECT_EQ(c.At(5, 0), kBlue);
+    c.Expect({{4, 0, RGB(0x0F, 0xF0, 0x33)}, {5, 0, kBlue}});
     BitBlt(c, 1, 0, 4, 1, c, 0, 0, SRCCOPY);  // overlapping: reads the source before writing
-    EXPECT_EQ(c.At(1, 0), RGB(0x0F, 0xF0, 0x33));
-    EXPECT_EQ(c.At(2, 0), kBlue);
-    EXPECT_EQ(c.At(4, 0), kWhite);
+    c.Expect({{1, 0, RGB(0x0F, 0xF0, 0x33)}, {2, 0, kBlue}, {4, 0, kWhite}});
     BitBlt(c, 8, 0, 1, 1, c, 0, 0, SRCINVERT);
     BitBlt(c, 8, 0, 1, 1, c, 0, 0, SRCINVERT);
     EXPECT_EQ(c.At(8, 0), kWhite);
@@ -222,8 +212,7 @@ TEST(StretchBlt, ScalesByNearestPixelAndMirrors) {
     EXPECT_EQ(dst.Count(kRed, 0, 0, 2, 2), 4);
     EXPECT_EQ(dst.Count(kBlue, 2, 0, 4, 2), 4);
     StretchBlt(dst, 8, 0, -2, 1, src, 0, 0, 2, 1, SRCCOPY);
-    EXPECT_EQ(dst.At(7, 0), kRed);
-    EXPECT_EQ(dst.At(6, 0), kBlue);
+    dst.Expect({{7, 0, kRed}, {6, 0, kBlue}});
 }
 
 TEST(GlobalMemory, AllocateLockResizeFree) {
@@ -254,9 +243,7 @@ TEST(ColourRefs, PaletteIndexAndPaletteRgb) {
     SetPixel(c, 0, 0, PALETTEINDEX(13));
     SetPixel(c, 1, 0, PALETTERGB(1, 2, 3));
     SetPixel(c, 2, 0, PALETTEINDEX(500));
-    EXPECT_EQ(c.At(0, 0), kRed);
-    EXPECT_EQ(c.At(1, 0), RGB(1, 2, 3));
-    EXPECT_EQ(c.At(2, 0), kBlack);
+    c.Expect({{0, 0, kRed}, {1, 0, RGB(1, 2, 3)}, {2, 0, kBlack}});
     HBRUSH b = CreateSolidBrush(PALETTEINDEX(4));
     RECT r{0, 0, 3, 1};
     FillRect(c, &r, b);

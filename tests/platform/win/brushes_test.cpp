@@ -22,8 +22,7 @@ TEST(PatternBrush, MonochromeBitsTakeTextAndBackgroundColours) {
     FillRect(c, &r, br);
     EXPECT_EQ(c.Count(kRed), 4);
     EXPECT_EQ(c.Count(kBlue), 256 - 4);
-    EXPECT_EQ(c.At(2, 5), kRed);
-    EXPECT_EQ(c.At(10, 13), kRed);
+    c.Expect({{2, 5, kRed}, {10, 13, kRed}});
     DeleteObject(br);
 }
 
@@ -36,15 +35,12 @@ TEST(PatternBrush, FollowsTheBrushOriginNotTheRectangle) {
     RECT r{3, 3, 21, 21};
     FillRect(c, &r, br);
     // The pattern starts at the device origin: dots at multiples of 8.
-    EXPECT_EQ(c.At(8, 8), kBlack);
-    EXPECT_EQ(c.At(3, 3), kWhite);
+    c.Expect({{8, 8, kBlack}, {3, 3, kWhite}});
     EXPECT_EQ(c.Count(kBlack), 4);
     Canvas d(24, 24);
     SetBrushOrgEx(d, 5, 2, nullptr);
     FillRect(d, &r, br);
-    EXPECT_EQ(d.At(5, 10), kBlack);
-    EXPECT_EQ(d.At(13, 18), kBlack);
-    EXPECT_EQ(d.At(8, 8), kWhite);
+    d.Expect({{5, 10, kBlack}, {13, 18, kBlack}, {8, 8, kWhite}});
     // A viewport origin moves the drawing but not the pattern.
     Canvas e(24, 24);
     SetViewportOrgEx(e, 3, 3, nullptr);
@@ -90,8 +86,7 @@ TEST(PatBlt, PatternInversionTwiceRestores) {
     HBRUSH br = CreateSolidBrush(RGB(0xFF, 0x0F, 0x00));
     SelectObject(c, br);
     PatBlt(c, 2, 2, 8, 8, PATINVERT);
-    EXPECT_EQ(c.At(2, 2), RGB(40 ^ 0xFF, 90 ^ 0x0F, 200));
-    EXPECT_EQ(c.At(10, 10), RGB(40, 90, 200));
+    c.Expect({{2, 2, RGB(40 ^ 0xFF, 90 ^ 0x0F, 200)}, {10, 10, RGB(40, 90, 200)}});
     PatBlt(c, 2, 2, 8, 8, PATINVERT);
     EXPECT_EQ(c.Count(RGB(40, 90, 200)), 256);
     PatBlt(c, 0, 0, 4, 4, PATCOPY);
@@ -129,18 +124,14 @@ TEST(DrawEdge, RaisedAndSunkenUseTheClassicColours) {
     Canvas c(20, 20, kBlue);
     RECT r{0, 0, 10, 10};
     DrawEdge(c, &r, EDGE_RAISED, BF_RECT);
-    EXPECT_EQ(c.At(0, 0), GetSysColor(COLOR_3DLIGHT));
-    EXPECT_EQ(c.At(9, 0), GetSysColor(COLOR_3DDKSHADOW));  // the dark side owns the corner
-    EXPECT_EQ(c.At(0, 9), GetSysColor(COLOR_3DDKSHADOW));
-    EXPECT_EQ(c.At(1, 1), GetSysColor(COLOR_3DHILIGHT));
-    EXPECT_EQ(c.At(8, 8), GetSysColor(COLOR_3DSHADOW));
-    EXPECT_EQ(c.At(2, 2), kBlue);
+    // The dark side owns the corners it shares with the light one.
+    c.Expect({{0, 0, GetSysColor(COLOR_3DLIGHT)}, {9, 0, GetSysColor(COLOR_3DDKSHADOW)},
+              {0, 9, GetSysColor(COLOR_3DDKSHADOW)}, {1, 1, GetSysColor(COLOR_3DHILIGHT)},
+              {8, 8, GetSysColor(COLOR_3DSHADOW)}, {2, 2, kBlue}});
     RECT s{10, 10, 20, 20};
     DrawEdge(c, &s, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
-    EXPECT_EQ(c.At(10, 10), GetSysColor(COLOR_3DSHADOW));
-    EXPECT_EQ(c.At(11, 11), GetSysColor(COLOR_3DDKSHADOW));
-    EXPECT_EQ(c.At(19, 19), GetSysColor(COLOR_3DHILIGHT));
-    EXPECT_EQ(c.At(18, 18), GetSysColor(COLOR_3DLIGHT));
+    c.Expect({{10, 10, GetSysColor(COLOR_3DSHADOW)}, {11, 11, GetSysColor(COLOR_3DDKSHADOW)},
+              {19, 19, GetSysColor(COLOR_3DHILIGHT)}, {18, 18, GetSysColor(COLOR_3DLIGHT)}});
     EXPECT_EQ(s.left, 12);
     EXPECT_EQ(s.bottom, 18);
 }
@@ -153,9 +144,8 @@ TEST(DrawEdge, FollowsSystemColourChangesAndSidesAndMiddle) {
     RECT r{0, 0, 10, 10};
     DrawEdge(c, &r, EDGE_RAISED, BF_BOTTOM | BF_MIDDLE);
     ResetSysColors();
-    EXPECT_EQ(c.At(5, 9), green);
-    EXPECT_EQ(c.At(5, 8), GetSysColor(COLOR_3DSHADOW));
-    EXPECT_EQ(c.At(5, 0), GetSysColor(COLOR_3DFACE));  // no top edge: the middle reaches it
+    // No top edge: the middle reaches the top.
+    c.Expect({{5, 9, green}, {5, 8, GetSysColor(COLOR_3DSHADOW)}, {5, 0, GetSysColor(COLOR_3DFACE)}});
 }
 
 TEST(SysColorBrush, FollowsTheTable) {

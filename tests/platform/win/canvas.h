@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <source_location>
 #include <string>
+#include <vector>
 
 #include "platform/win/gdi.h"
 #include "platform/win/png_writer.h"
@@ -37,6 +39,15 @@ public:
         const COLORREF c = GetPixel(dc_, x, y);
         RestoreDC(dc_, saved);
         return c;
+    }
+    // Checks pixels at device positions; a failure names the position and the calling line.
+    struct Px {
+        int x, y;
+        COLORREF c;
+    };
+    void Expect(const std::vector<Px>& pixels, std::source_location at = std::source_location::current()) const {
+        const ::testing::ScopedTrace trace(at.file_name(), static_cast<int>(at.line()), "pixels");
+        for (const Px& p : pixels) EXPECT_EQ(At(p.x, p.y), p.c) << "at " << p.x << ", " << p.y;
     }
     // Pixels of a colour inside [l, r) × [t, b).
     int Count(COLORREF c, int l, int t, int r, int b) const {

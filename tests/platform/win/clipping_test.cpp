@@ -16,8 +16,7 @@ TEST(Clip, IntersectAndExcludeRectangles) {
     EXPECT_EQ(ExcludeClipRect(c, 4, 4, 6, 6), COMPLEXREGION);
     FillAll(c, kRed);
     EXPECT_EQ(c.Count(kRed), 100 - 4);
-    EXPECT_EQ(c.At(4, 4), kWhite);
-    EXPECT_EQ(c.At(1, 1), kWhite);
+    c.Expect({{4, 4, kWhite}, {1, 1, kWhite}});
     RECT box;
     EXPECT_EQ(GetClipBox(c, &box), COMPLEXREGION);
     EXPECT_EQ(box.left, 2);
@@ -81,9 +80,7 @@ TEST(Origins, ViewportAndWindowOriginsMoveDrawing) {
     OffsetViewportOrgEx(c, 1, 0, nullptr);
     MoveToEx(c, 1, 5, nullptr);
     LineTo(c, 3, 5);
-    EXPECT_EQ(c.At(5, 7), kBlack);
-    EXPECT_EQ(c.At(6, 7), kBlack);
-    EXPECT_EQ(c.At(7, 7), kWhite);
+    c.Expect({{5, 7, kBlack}, {6, 7, kBlack}, {7, 7, kWhite}});
 }
 
 TEST(SaveDC, RestoresObjectsColoursModesOriginsAndClip) {

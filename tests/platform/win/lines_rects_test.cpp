@@ -21,10 +21,7 @@ TEST(FillRect, CoversLeftTopButNotRightBottom) {
     RECT r{2, 3, 7, 9};
     FillRect(c, &r, red);
     EXPECT_EQ(c.Count(kRed), 5 * 6);
-    EXPECT_EQ(c.At(2, 3), kRed);
-    EXPECT_EQ(c.At(6, 8), kRed);
-    EXPECT_EQ(c.At(7, 8), kWhite);
-    EXPECT_EQ(c.At(6, 9), kWhite);
+    c.Expect({{2, 3, kRed}, {6, 8, kRed}, {7, 8, kWhite}, {6, 9, kWhite}});
     DeleteObject(red);
 }
 
@@ -40,26 +37,49 @@ TEST(FrameRect, DrawsOnePixelInsideTheRectangle) {
     RECT r{2, 2, 10, 8};
     FrameRect(c, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     EXPECT_EQ(c.Count(kBlack), 2 * 8 + 2 * 4);
-    EXPECT_EQ(c.At(9, 7), kBlack);
-    EXPECT_EQ(c.At(3, 3), kWhite);
-    EXPECT_EQ(c.At(10, 7), kWhite);
+    c.Expect({{9, 7, kBlack}, {3, 3, kWhite}, {10, 7, kWhite}});
 }
 
-TEST(LineTo, EndPointIsNotDrawn) {
-    Canvas c(20, 20);
-    MoveToEx(c, 2, 5, nullptr);
-    LineTo(c, 10, 5);
-    EXPECT_EQ(c.Count(kBlack), 8);
-    EXPECT_EQ(c.At(2, 5), kBlack);
-    EXPECT_EQ(c.At(9, 5), kBlack);
-    EXPECT_EQ(c.At(10, 5), kWhite);
-    // Backwards: from 10 to 2 draws 10..3.
-    Canvas d(20, 20);
-    MoveToEx(d, 10, 7, nullptr);
-    LineTo(d, 2, 7);
-    EXPECT_EQ(d.At(10, 7), kBlack);
-    EXPECT_EQ(d.At(2, 7), kWhite);
-    EXPECT_EQ(d.Count(kBlack), 8);
+TEST(LineTo, EndPointsAndCapsByPen) {
+    const DWORD square = PS_GEOMETRIC | PS_ENDCAP_SQUARE | PS_SOLID, flat = PS_GEOMETRIC | PS_ENDCAP_FLAT;
+    const struct {
+        const char* what;
+        DWORD style;
+        int width;  // 0: the default cosmetic black pen
+        POINT from, to;
+        int count;
+        std::vector<Canvas::Px> pixels;
+    } cases[] = {
+        {"the end point is not drawn", 0, 0, {2, 5}, {10, 5}, 8, {{2, 5, kBlack}, {9, 5, kBlack}, {10, 5, kWhite}}},
+        {"backwards: from 10 to 2 draws 10..3", 0, 0, {10, 7}, {2, 7}, 8, {{10, 7, kBlack}, {2, 7, kWhite}}},
+        {"diagonal: one pixel per column, stopping short", 0, 0, {1, 1}, {11, 6}, 10,
+         {{1, 1, kBlack}, {11, 6, kWhite}}},
+        {"wide square caps reach one pixel beyond both ends: rows 9..11, columns 4..16", square, 3, {5, 10}, {15, 10},
+         3 * 13, {{4, 9, kRed}, {16, 11, kRed}, {17, 10, kWhite}, {3, 10, kWhite}, {10, 12, kWhite}}},
+        // The grid's borders: a line from an edge's first pixel to its last covers both.
+        {"a one-pixel square cap draws the end point", square, 1, {3, 2}, {3, 9}, 8, {{3, 9, kRed}, {3, 10, kWhite}}},
+        {"and backwards too", square, 1, {12, 4}, {5, 4}, 8, {{12, 4, kRed}, {5, 4, kRed}}},
+        {"flat caps stop at the ends", flat, 2, {10, 5}, {10, 15}, 2 * 10,
+         {{9, 5, kRed}, {10, 14, kRed}, {10, 15, kWhite}}},
+    };
+    const LOGBRUSH red{BS_SOLID, kRed, 0};
+    for (const auto& t : cases) {
+        SCOPED_TRACE(t.what);
+        Canvas c(30, 30);
+        HPEN pen = t.width ? ExtCreatePen(t.style, t.width, &red, 0, nullptr) : nullptr;
+        HGDIOBJ old = pen ? SelectObject(c, pen) : nullptr;
+        MoveToEx(c, t.from.x, t.from.y, nullptr);
+        LineTo(c, t.to.x, t.to.y);
+        EXPECT_EQ(c.Count(t.width ? kRed : kBlack), t.count);
+        c.Expect(t.pixels);
+        POINT pos;
+        GetCurrentPositionEx(c, &pos);
+        EXPECT_EQ(std::make_pair(pos.x, pos.y), std::make_pair(t.to.x, t.to.y));
+        if (pen) {
+            SelectObject(c, old);
+            DeleteObject(pen);
+        }
+    }
 }
 
 TEST(LineTo, PolylineCornersAreDrawnOnce) {
@@ -68,66 +88,7 @@ TEST(LineTo, PolylineCornersAreDrawnOnce) {
     const POINT pts[] = {{2, 2}, {12, 2}, {12, 9}, {2, 9}, {2, 2}};
     Polyline(c, pts, 5);
     EXPECT_EQ(c.Count(kBlack), 2 * 10 + 2 * 7);
-    EXPECT_EQ(c.At(12, 2), kBlack);
-    EXPECT_EQ(c.At(2, 9), kBlack);
-}
-
-TEST(LineTo, DiagonalLineStepsOnePixelPerColumnAndStopsShort) {
-    Canvas c(20, 20);
-    MoveToEx(c, 1, 1, nullptr);
-    LineTo(c, 11, 6);
-    EXPECT_EQ(c.Count(kBlack), 10);
-    EXPECT_EQ(c.At(1, 1), kBlack);
-    EXPECT_EQ(c.At(11, 6), kWhite);
-    POINT pos;
-    GetCurrentPositionEx(c, &pos);
-    EXPECT_EQ(pos.x, 11);
-    EXPECT_EQ(pos.y, 6);
-}
-
-TEST(Pens, WideGeometricSquareCapPenCoversBandAndCaps) {
-    Canvas c(30, 30);
-    LOGBRUSH lb{BS_SOLID, kRed, 0};
-    PenIn p(c, ExtCreatePen(PS_GEOMETRIC | PS_ENDCAP_SQUARE | PS_SOLID, 3, &lb, 0, nullptr));
-    ASSERT_NE(p.pen_, nullptr);
-    MoveToEx(c, 5, 10, nullptr);
-    LineTo(c, 15, 10);
-    // Rows 9..11; columns 4..16: the caps reach one pixel beyond both end points.
-    EXPECT_EQ(c.Count(kRed), 3 * 13);
-    EXPECT_EQ(c.At(4, 9), kRed);
-    EXPECT_EQ(c.At(16, 11), kRed);
-    EXPECT_EQ(c.At(17, 10), kWhite);
-    EXPECT_EQ(c.At(3, 10), kWhite);
-    EXPECT_EQ(c.At(10, 12), kWhite);
-}
-
-TEST(Pens, OnePixelGeometricSquareCapPenDrawsTheEndPoint) {
-    // The grid's borders: a line from an edge's first pixel to its last covers both.
-    Canvas c(20, 20);
-    LOGBRUSH lb{BS_SOLID, kRed, 0};
-    PenIn p(c, ExtCreatePen(PS_GEOMETRIC | PS_ENDCAP_SQUARE | PS_SOLID, 1, &lb, 0, nullptr));
-    MoveToEx(c, 3, 2, nullptr);
-    LineTo(c, 3, 9);
-    EXPECT_EQ(c.Count(kRed), 8);
-    EXPECT_EQ(c.At(3, 9), kRed);
-    EXPECT_EQ(c.At(3, 10), kWhite);
-    MoveToEx(c, 12, 4, nullptr);
-    LineTo(c, 5, 4);  // backwards too
-    EXPECT_EQ(c.At(12, 4), kRed);
-    EXPECT_EQ(c.At(5, 4), kRed);
-    EXPECT_EQ(c.Count(kRed), 8 + 8);
-}
-
-TEST(Pens, FlatCapPenStopsAtTheEnds) {
-    Canvas c(30, 30);
-    LOGBRUSH lb{BS_SOLID, kRed, 0};
-    PenIn p(c, ExtCreatePen(PS_GEOMETRIC | PS_ENDCAP_FLAT, 2, &lb, 0, nullptr));
-    MoveToEx(c, 10, 5, nullptr);
-    LineTo(c, 10, 15);
-    EXPECT_EQ(c.Count(kRed), 2 * 10);
-    EXPECT_EQ(c.At(9, 5), kRed);
-    EXPECT_EQ(c.At(10, 14), kRed);
-    EXPECT_EQ(c.At(10, 15), kWhite);
+    c.Expect({{12, 2, kBlack}, {2, 9, kBlack}});
 }
 
 TEST(Pens, NullPenDrawsNothing) {
@@ -145,9 +106,7 @@ TEST(Pens, DashedPenLeavesGapsTransparentOrInBackgroundColour) {
     MoveToEx(c, 0, 1, nullptr);
     LineTo(c, 48, 1);
     EXPECT_EQ(c.Count(kBlack, 0, 1, 60, 2), 36);  // two dashes of 18, gaps of 6
-    EXPECT_EQ(c.At(17, 1), kBlack);
-    EXPECT_EQ(c.At(18, 1), kWhite);
-    EXPECT_EQ(c.At(24, 1), kBlack);
+    c.Expect({{17, 1, kBlack}, {18, 1, kWhite}, {24, 1, kBlack}});
     SetBkMode(c, OPAQUE);
     SetBkColor(c, kRed);
     MoveToEx(c, 0, 2, nullptr);
@@ -188,8 +147,7 @@ TEST(Rectangle, OutlineWithPenInsideWithBrush) {
     Rectangle(c, 2, 2, 10, 8);
     EXPECT_EQ(c.Count(kBlack), 2 * 8 + 2 * 4);
     EXPECT_EQ(c.Count(kRed), 6 * 4);
-    EXPECT_EQ(c.At(9, 7), kBlack);
-    EXPECT_EQ(c.At(10, 8), kWhite);
+    c.Expect({{9, 7, kBlack}, {10, 8, kWhite}});
     SelectObject(c, old);
     DeleteObject(red);
 }
@@ -200,16 +158,14 @@ TEST(Rectangle, WithoutOutlineTheInsideStopsOnePixelShort) {
     SelectObject(c, GetStockObject(BLACK_BRUSH));
     Rectangle(c, 2, 2, 10, 8);
     EXPECT_EQ(c.Count(kBlack), 7 * 5);
-    EXPECT_EQ(c.At(8, 6), kBlack);
-    EXPECT_EQ(c.At(9, 6), kWhite);
+    c.Expect({{8, 6, kBlack}, {9, 6, kWhite}});
 }
 
 TEST(Rectangle, HollowBrushKeepsTheInside) {
     Canvas c(20, 20, kRed);
     SelectObject(c, GetStockObject(HOLLOW_BRUSH));
     Rectangle(c, 0, 0, 10, 10);
-    EXPECT_EQ(c.At(5, 5), kRed);
-    EXPECT_EQ(c.At(0, 5), kBlack);
+    c.Expect({{5, 5, kRed}, {0, 5, kBlack}});
 }
 
 TEST(Rectangle, InsideFramePenStaysInside) {
