@@ -71,12 +71,15 @@ TEST_F(FocusCapture, ActivatingAWindowThatKeepsItsFocusElsewhereStillMovesTheFoc
     EXPECT_EQ(GetFocus(), one);
 }
 
-TEST_F(FocusCapture, DisablingTheFocusWindowCancelsItsModeAndDropsTheFocus) {
+TEST_F(FocusCapture, DisablingHidingOrDestroyingTheFocusWindowTakesTheFocusAway) {
     HWND top = Top();
     HWND a = Child(top, 1, 0, 0, 10, 10);
+    HWND b = Child(top, 2, 20, 0, 10, 10);
+    HWND c = Child(top, 3, 40, 0, 10, 10);
     SetFocus(a);
     SetCapture(a);
     Settle();
+    // Disabling cancels the window's mode and drops the focus.
     EXPECT_FALSE(EnableWindow(a, FALSE));
     EXPECT_EQ(GetFocus(), nullptr);
     EXPECT_EQ(GetCapture(), nullptr);
@@ -85,17 +88,12 @@ TEST_F(FocusCapture, DisablingTheFocusWindowCancelsItsModeAndDropsTheFocus) {
     EXPECT_EQ(seq.front(), static_cast<UINT>(WM_CANCELMODE));
     EXPECT_EQ(seq.back(), static_cast<UINT>(WM_ENABLE));
     EXPECT_TRUE(EnableWindow(a, TRUE));  // it was disabled
-}
-
-TEST_F(FocusCapture, HidingOrDestroyingTheFocusWindowGivesTheFocusBackToTheParent) {
-    HWND top = Top();
-    HWND a = Child(top, 1, 0, 0, 10, 10);
-    HWND b = Child(top, 2, 20, 0, 10, 10);
-    SetFocus(a);
-    ShowWindow(a, SW_HIDE);
-    EXPECT_EQ(GetFocus(), top);
+    // Hiding or destroying gives the focus back to the parent.
     SetFocus(b);
-    DestroyWindow(b);
+    ShowWindow(b, SW_HIDE);
+    EXPECT_EQ(GetFocus(), top);
+    SetFocus(c);
+    DestroyWindow(c);
     EXPECT_EQ(GetFocus(), top);
     DestroyWindow(top);
     EXPECT_EQ(GetFocus(), nullptr);

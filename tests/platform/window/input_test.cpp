@@ -61,6 +61,7 @@ TEST_F(Input, TheCaptureWindowGetsEverythingEvenOutsideWithNegativeCoordinates) 
 TEST_F(Input, DoubleClicksNeedTheClassStyleTheTimeAndTheDistance) {
     HWND plain = Top(0, 0, 100, 100);
     HWND dbl = Top(200, 0, 100, 100, WS_POPUP | WS_VISIBLE, "RecordingDbl");
+    HWND inner = Child(dbl, 1, 50, 0, 50, 100, WS_CHILD | WS_VISIBLE, "RecordingDbl");
     Settle();
     synthetic::DoubleClick(plain, POINT{10, 10});
     synthetic::DoubleClick(dbl, POINT{10, 10});
@@ -88,15 +89,12 @@ TEST_F(Input, DoubleClicksNeedTheClassStyleTheTimeAndTheDistance) {
         if (m != WM_LBUTTONUP) downs.push_back(m);
     EXPECT_EQ(downs, (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONDOWN, WM_LBUTTONDOWN, WM_LBUTTONDOWN,
                                         WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_LBUTTONDOWN}));
-}
-
-TEST_F(Input, ADifferentButtonOrWindowStartsANewClick) {
-    HWND a = Top(0, 0, 100, 100, WS_POPUP | WS_VISIBLE, "RecordingDbl");
-    HWND b = Child(a, 1, 50, 0, 50, 100, WS_CHILD | WS_VISIBLE, "RecordingDbl");
+    // Another window or another button starts a new click.
     Settle();
-    synthetic::Click(a, POINT{49, 10});
-    synthetic::Click(b, POINT{0, 10});  // one pixel further, but another window
-    synthetic::Click(b, POINT{0, 10}, MouseButton::Right);
+    AdvanceClock(1000);
+    synthetic::Click(dbl, POINT{49, 10});
+    synthetic::Click(inner, POINT{0, 10});  // one pixel further, but another window
+    synthetic::Click(inner, POINT{0, 10}, MouseButton::Right);
     PumpMessages();
     EXPECT_TRUE(Received(nullptr, WM_LBUTTONDBLCLK).empty());
     EXPECT_TRUE(Received(nullptr, WM_RBUTTONDBLCLK).empty());
@@ -246,9 +244,12 @@ TEST_F(Input, KeyStateFollowsRetrievedMessagesAsyncStateTheDeviceAndMouseFlagsSh
     EXPECT_EQ(One(top, WM_CHAR).wParam, static_cast<WPARAM>('Q'));  // caps lock on
 }
 
-TEST_F(Input, KeyboardMessagesCanBeFlushedPastAPendingClick) {
+TEST_F(Input, TheInputQueueMergesMovesLetsKeysBeFlushedPastAClickAndRejectsStaleWindows) {
     HWND top = Top();
     Settle();
+    for (int i = 1; i <= 3; ++i) synthetic::MouseMove(top, POINT{i, i});
+    PumpMessages();
+    EXPECT_EQ(XY(One(top, WM_MOUSEMOVE).lParam).first, 3);
     synthetic::Click(top, POINT{5, 5});
     synthetic::KeyPress('A');
     MSG msg;
@@ -258,16 +259,6 @@ TEST_F(Input, KeyboardMessagesCanBeFlushedPastAPendingClick) {
     PumpMessages();
     EXPECT_EQ(Received(top, WM_LBUTTONDOWN).size(), 1u);
     EXPECT_TRUE(Received(top, WM_KEYDOWN).empty());
-}
-
-TEST_F(Input, ConsecutiveMovesMergeAndSyntheticInputRejectsStaleWindows) {
-    HWND top = Top();
-    Settle();
-    synthetic::MouseMove(top, POINT{1, 1});
-    synthetic::MouseMove(top, POINT{2, 2});
-    synthetic::MouseMove(top, POINT{3, 3});
-    PumpMessages();
-    EXPECT_EQ(XY(One(top, WM_MOUSEMOVE).lParam).first, 3);
     DestroyWindow(top);
     EXPECT_FALSE(synthetic::Click(top, POINT{1, 1}));
     EXPECT_EQ(PumpMessages(), 0);

@@ -104,36 +104,31 @@ TEST_F(PaintSurface, AChildsDrawingLandsAtItsPlaceOnTheTopLevelSurface) {
     ExpectBox(Surface(top), RECT{o.x + 10, o.y + 5, o.x + 30, o.y + 15}, kRed);
 }
 
-TEST_F(PaintSurface, AChildCannotDrawOutsideItsClientAreaOrItsParents) {
-    HWND top = Top(0, 0, 200, 150, WS_POPUP | WS_VISIBLE, "WhiteBrushed");
-    HWND child = Child(top, 1, 150, 20, 100, 50);  // half outside the parent
-    PumpMessages();
-    HDC hdc = GetDC(child);
-    ASSERT_NE(hdc, nullptr);
-    Fill(hdc, RECT{-50, -50, 500, 500}, kBlue);
-    RECT box;
-    EXPECT_EQ(GetClipBox(hdc, &box), SIMPLEREGION);
-    EXPECT_TRUE(RectIs(box, {0, 0, 50, 50}));  // the parent's edge
-    EXPECT_EQ(ReleaseDC(child, hdc), 1);
-    ExpectBox(Surface(top), RECT{150, 20, 200, 70}, kBlue, kWhite);
-}
-
-TEST_F(PaintSurface, ClippingOfChildrenAndSiblings) {
+TEST_F(PaintSurface, ClippingOfChildrenSiblingsAndWhatLiesOutsideTheParent) {
     HWND top = Top(0, 0, 200, 150, WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, "WhiteBrushed");
     HWND upper = Child(top, 1, 20, 20, 60, 60, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, "WhiteBrushed");
     HWND lower = Child(top, 2, 50, 50, 60, 60, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, "WhiteBrushed");
     HWND hidden = Child(top, 3, 120, 20, 40, 40, WS_CHILD, "WhiteBrushed");
+    HWND edge = Child(top, 4, 150, 100, 100, 30);  // half outside the parent
     PumpMessages();
     FillClient(top, RECT{0, 0, 200, 150}, kGreen);
     FillClient(upper, RECT{0, 0, 60, 60}, kBlue);  // the upper one may cover the lower one
     FillClient(lower, RECT{0, 0, 60, 60}, kRed);
     FillClient(hidden, RECT{0, 0, 40, 40}, kRed);
+    HDC hdc = GetDC(edge);
+    ASSERT_NE(hdc, nullptr);
+    Fill(hdc, RECT{-50, -50, 500, 500}, kBlue);
+    RECT box;
+    EXPECT_EQ(GetClipBox(hdc, &box), SIMPLEREGION);
+    EXPECT_TRUE(RectIs(box, {0, 0, 50, 30}));  // the parent's edge
+    EXPECT_EQ(ReleaseDC(edge, hdc), 1);
     const PngImage img = Surface(top);
     EXPECT_EQ(img.At(10, 10), kGreen);   // the parent, outside its children
     EXPECT_EQ(img.At(20, 20), kBlue);    // the parent left its children alone
     EXPECT_EQ(img.At(60, 60), kBlue);    // the lower sibling did not draw over the upper one
     EXPECT_EQ(img.At(100, 100), kRed);
     EXPECT_EQ(img.At(130, 30), kGreen);  // a hidden window draws nothing
+    ExpectBox(img, RECT{150, 100, 200, 130}, kBlue, kGreen);  // nothing outside its client area
 }
 
 TEST_F(PaintSurface, BeginPaintClipsToTheInvalidArea) {
