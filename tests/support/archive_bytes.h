@@ -1,5 +1,7 @@
 #pragma once
 // Writing to and reading from archives in memory, for tests of archive forms.
+#include <stdexcept>
+#include <string_view>
 #include <vector>
 
 #include "platform/framework/archive.h"
@@ -32,6 +34,26 @@ int CauseOf(const Bytes& bytes, F read) {
         return e.m_cause;
     }
     return -1;
+}
+
+// Bytes written as hexadecimal pairs, with text between single quotes taken byte for byte;
+// blanks are for reading only. Write multi-byte values low byte first, as archives hold them.
+inline Bytes Hex(std::string_view text) {
+    Bytes b;
+    auto digit = [](char c) { return c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10; };
+    for (size_t i = 0; i < text.size();) {
+        if (text[i] == ' ') {
+            ++i;
+        } else if (text[i] == '\'') {
+            for (++i; i < text.size() && text[i] != '\''; ++i) b.push_back(static_cast<BYTE>(text[i]));
+            ++i;
+        } else {
+            if (i + 1 == text.size()) throw std::invalid_argument("a lone hexadecimal digit");
+            b.push_back(static_cast<BYTE>(digit(text[i]) * 16 + digit(text[i + 1])));
+            i += 2;
+        }
+    }
+    return b;
 }
 
 inline void PutDWord(Bytes& b, DWORD v) {

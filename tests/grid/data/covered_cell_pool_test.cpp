@@ -1,4 +1,5 @@
-// The covered-cell pool: setting, re-setting, clearing and rebuilding from the list.
+// The covered-cell pool: setting, re-setting, clearing and rebuilding from the list, each change
+// followed by the pool's shape check.
 #include <gtest/gtest.h>
 
 #include "grid/data/covered_cell_pool.h"
@@ -21,34 +22,29 @@ protected:
 };
 }  // namespace
 
-TEST_F(CoveredCellPoolTest, EveryCellOfTheBlockFindsItsRange) {
+TEST_F(CoveredCellPoolTest, EveryCellOfTheBlockAndNoOtherFindsItsRange) {
     CGXRange* p = Add(2, 2, 3, 4);
     EXPECT_TRUE(Set(p));
     ASSERT_TRUE(CoveredPoolIsSound(m_pool, m_list));
-    for (ROWCOL r = 2; r <= 3; ++r)
-        for (ROWCOL c = 2; c <= 4; ++c) EXPECT_EQ(m_pool.GetCoveredCell(r, c), p) << r << "," << c;
-    EXPECT_EQ(m_pool.GetCoveredCell(2, 5), nullptr);
-    EXPECT_EQ(m_pool.GetCoveredCell(1, 2), nullptr);
-    EXPECT_EQ(m_pool.GetCoveredCell(4, 2), nullptr);
-    EXPECT_EQ(m_pool.GetCoveredCell(2, 1), nullptr);
+    for (ROWCOL r = 1; r <= 4; ++r)
+        for (ROWCOL c = 1; c <= 5; ++c)
+            EXPECT_EQ(m_pool.GetCoveredCell(r, c), p->IsCellInRange(r, c) ? p : nullptr) << r << "," << c;
     EXPECT_EQ(m_pool.GetCoveredCell(0xFFFFFFFF, 2), nullptr);
-    // Only the rows of the block hold arrays.
-    EXPECT_EQ(m_pool.GetRows().GetAt(1), nullptr);
-    EXPECT_EQ(m_pool.GetRows().GetSize(), 4);
+    EXPECT_EQ(m_pool.GetRows().GetAt(1), nullptr);  // only the rows of the block hold arrays
 }
 
-TEST_F(CoveredCellPoolTest, ASingleCellIsRefused) {
-    CGXRange* p = Add(5, 5, 5, 5);
-    EXPECT_FALSE(Set(p));
-    EXPECT_EQ(m_pool.GetCoveredCell(5, 5), nullptr);
+TEST_F(CoveredCellPoolTest, SingleCellsAndBlocksUpsideDownAreRefused) {
+    CGXRange* p = Add(1, 1, 2, 2);
+    EXPECT_FALSE(m_pool.SetCoveredCell(5, 5, 5, 5, p));
+    EXPECT_FALSE(m_pool.SetCoveredCell(2, 1, 1, 2, p));
+    EXPECT_FALSE(m_pool.SetCoveredCell(1, 2, 2, 1, p));
     EXPECT_TRUE(m_pool.GetRows().IsEmpty());
 }
 
 TEST_F(CoveredCellPoolTest, ABlockOverlappingAnotherAtItsTopLeftFails) {
     CGXRange* p1 = Add(2, 2, 3, 4);
     ASSERT_TRUE(Set(p1));
-    CGXRange* p2 = Add(2, 2, 5, 5);
-    EXPECT_FALSE(Set(p2));
+    EXPECT_FALSE(Set(Add(2, 2, 5, 5)));
     EXPECT_EQ(m_pool.GetCoveredCell(2, 2), p1);
     EXPECT_EQ(m_pool.GetCoveredCell(5, 5), nullptr);
     // A block whose top-left starts inside another only at a later row keeps the rows before it.
@@ -64,25 +60,21 @@ TEST_F(CoveredCellPoolTest, ANarrowerBlockOfTheSameRangeClearsTheLeftovers) {
     ASSERT_TRUE(Set(p));
     p->SetCells(2, 2, 3, 3);
     EXPECT_TRUE(Set(p));
-    EXPECT_EQ(m_pool.GetCoveredCell(3, 3), p);
-    for (ROWCOL c = 4; c <= 6; ++c) {
-        EXPECT_EQ(m_pool.GetCoveredCell(2, c), nullptr) << c;
-        EXPECT_EQ(m_pool.GetCoveredCell(3, c), nullptr) << c;
+    for (ROWCOL c = 2; c <= 6; ++c) {
+        EXPECT_EQ(m_pool.GetCoveredCell(2, c), c <= 3 ? p : nullptr) << c;
+        EXPECT_EQ(m_pool.GetCoveredCell(3, c), c <= 3 ? p : nullptr) << c;
     }
     EXPECT_TRUE(CoveredPoolIsSound(m_pool, m_list));
-    // Setting what is already there changes nothing.
-    EXPECT_FALSE(Set(p));
+    EXPECT_FALSE(Set(p));  // setting what is already there changes nothing
 }
 
-TEST_F(CoveredCellPoolTest, ClearingEmptiesTheRunFromItsLeftCell) {
-    CGXRange* p = Add(1, 1, 2, 4);
-    ASSERT_TRUE(Set(p));
+TEST_F(CoveredCellPoolTest, ClearingEmptiesTheRunFromItsLeftCellAndKeepsTheNeighbour) {
+    ASSERT_TRUE(Set(Add(1, 1, 2, 4)));
     CGXRange* q = Add(1, 5, 2, 6);
     ASSERT_TRUE(Set(q));
     EXPECT_TRUE(m_pool.SetCoveredCell(1, 1, 2, 2, nullptr));
     EXPECT_EQ(m_pool.GetCoveredCell(1, 4), nullptr);
     EXPECT_EQ(m_pool.GetCoveredCell(2, 3), nullptr);
-    // The neighbour's run is another range and stays.
     EXPECT_EQ(m_pool.GetCoveredCell(2, 5), q);
     EXPECT_FALSE(m_pool.SetCoveredCell(1, 1, 2, 2, nullptr));
     EXPECT_TRUE(m_pool.SetCoveredCell(1, 5, 2, 6, nullptr));
@@ -92,8 +84,7 @@ TEST_F(CoveredCellPoolTest, ClearingEmptiesTheRunFromItsLeftCell) {
 TEST_F(CoveredCellPoolTest, RebuildingFollowsTheListAndSkipsWhatItCannotHold) {
     CGXRange* p1 = Add(1, 1, 2, 2);
     CGXRange* p2 = Add(4, 1, 4, 3);
-    CGXRange* pInvalid = Add(6, 6, 7, 7);
-    pInvalid->valid = 0;
+    Add(6, 6, 7, 7)->valid = 0;
     Add(9, 9, 9, 9);
     CGXRange* pHuge = Add(0x80000000, 1, 0x80000001, 2);
     m_pool.SetCoveredCell(10, 10, 11, 11, p1);  // stale: the rebuild drops it
@@ -101,18 +92,7 @@ TEST_F(CoveredCellPoolTest, RebuildingFollowsTheListAndSkipsWhatItCannotHold) {
     ASSERT_TRUE(CoveredPoolIsSound(m_pool, m_list));
     EXPECT_EQ(m_pool.GetCoveredCell(2, 2), p1);
     EXPECT_EQ(m_pool.GetCoveredCell(4, 3), p2);
-    EXPECT_EQ(m_pool.GetCoveredCell(7, 7), nullptr);
-    EXPECT_EQ(m_pool.GetCoveredCell(9, 9), nullptr);
-    EXPECT_EQ(m_pool.GetCoveredCell(10, 10), nullptr);
+    for (ROWCOL n : {7u, 9u, 10u}) EXPECT_EQ(m_pool.GetCoveredCell(n, n), nullptr) << n;
     EXPECT_EQ(m_pool.GetCoveredCell(0x80000000, 1), nullptr);
     EXPECT_FALSE(m_pool.SetCoveredCell(1, 0x7FFFFFFF, 2, 0xFFFFFFFF, pHuge));
-    m_pool.Clear();
-    EXPECT_TRUE(m_pool.GetRows().IsEmpty());
-}
-
-TEST_F(CoveredCellPoolTest, BlocksGivenUpsideDownAreRefused) {
-    CGXRange* p = Add(1, 1, 2, 2);
-    EXPECT_FALSE(m_pool.SetCoveredCell(2, 1, 1, 2, p));
-    EXPECT_FALSE(m_pool.SetCoveredCell(1, 2, 2, 1, p));
-    EXPECT_TRUE(m_pool.GetRows().IsEmpty());
 }

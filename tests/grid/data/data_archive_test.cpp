@@ -8,60 +8,17 @@
 using namespace test_archive;
 
 namespace {
-CGXStyle Valued(const char* psz) {
-    CGXStyle s;
-    s.SetValue(psz);
-    return s;
-}
-
-void PutText(Bytes& b, const char* psz) {
-    b.push_back(static_cast<BYTE>(std::strlen(psz)));
-    b.insert(b.end(), psz, psz + std::strlen(psz));
-}
-// A style holding only a value: schema 3, flags, the value, no borders, no user attributes.
-void PutValueStyle(Bytes& b, const char* psz) {
-    PutWord(b, 3);
-    PutDWord(b, CGXStyle::exValue);
-    PutText(b, psz);
-    PutWord(b, 0);
-    PutWord(b, 0);
-}
-void PutEmptyArray(Bytes& b) {
-    PutWord(b, 1);
-    PutDWord(b, 0);
-    PutDWord(b, 0xFFFFFFFF);
-}
-
-// Cell (1, 2) holds "ab", row 1's base style "r".
-Bytes SmallStore() {
-    Bytes b;
-    PutWord(b, 1);
-    PutDWord(b, 1);
-    PutDWord(b, 2);
-    // cells: row 1's array holding column 2
-    PutWord(b, 1);
-    PutDWord(b, 2);
-    PutDWord(b, 1);
-    PutWord(b, 1);
-    PutDWord(b, 3);
-    PutDWord(b, 2);
-    PutWord(b, 0xFFFF);  // new class CGXStyle, schema 0
-    PutWord(b, 0);
-    PutWord(b, 8);
-    PutText(b, "CGXStyle");
-    b.erase(b.end() - 9);  // the class name has a 16-bit length, not a string prefix
-    PutValueStyle(b, "ab");
-    PutDWord(b, 0xFFFFFFFF);
-    PutDWord(b, 0xFFFFFFFF);
-    // row styles: row 1
-    PutWord(b, 1);
-    PutDWord(b, 2);
-    PutDWord(b, 1);
-    PutWord(b, 0x8001);  // another object of class 1
-    PutValueStyle(b, "r");
-    PutDWord(b, 0xFFFFFFFF);
-    PutEmptyArray(b);
-    return b;
+// Cell (1, 2) holds "ab", row 1's base style the given record.
+Bytes SmallStore(const char* pszRowStyle = "0180 0300 00040000 01'r' 0000 0000") {
+    return Hex(std::string("0100 01000000 02000000")  // schema 1, one row, two columns
+               + "0100 02000000 01000000"             // cells: schema, length 2, row 1's array,
+               + "0100 03000000 02000000"             //   of length 3 with column 2:
+               + "FFFF 0000 0800 'CGXStyle'"          //   a new class of schema 0 and its name,
+               + "0300 00040000 02'ab' 0000 0000"     //   a style holding only the value "ab",
+               + "FFFFFFFF FFFFFFFF"                  //   the ends of row 1's array and the cells
+               + "0100 02000000 01000000"             // row styles: length 2, row 1:
+               + pszRowStyle                          //   by default another style, holding "r"
+               + "FFFFFFFF 0100 00000000 FFFFFFFF");  // no column styles
 }
 
 auto Reader(CGXData& data) {
@@ -69,18 +26,13 @@ auto Reader(CGXData& data) {
 }
 }  // namespace
 
-TEST(DataArchiveTest, ASmallStoreIsWrittenExactly) {
+TEST(DataArchiveTest, SmallStoresAreWrittenExactly) {
     CGXData data;
     data.StoreStyle(1, 2, Valued("ab"), ModifyMode::Override);
     data.StoreStyle(1, 0, Valued("r"), ModifyMode::Override, -1);
     EXPECT_EQ(Store([&](CArchive& ar) { data.Serialize(ar); }), SmallStore());
-    CGXData empty;
-    Bytes b;
-    PutWord(b, 1);
-    PutDWord(b, 0);
-    PutDWord(b, 0);
-    for (int i = 0; i < 3; ++i) PutEmptyArray(b);
-    EXPECT_EQ(Store([&](CArchive& ar) { empty.Serialize(ar); }), b);
+    EXPECT_EQ(Store([](CArchive& ar) { CGXData().Serialize(ar); }),
+              Hex("0100 00000000 00000000  0100 00000000 FFFFFFFF  0100 00000000 FFFFFFFF  0100 00000000 FFFFFFFF"));
 }
 
 TEST(DataArchiveTest, AStoreRoundTripsExactly) {
@@ -133,16 +85,9 @@ TEST(DataArchiveTest, DamagedArchivesRaiseOnlyTheArchiveExceptionAndChangeNothin
 }
 
 TEST(DataArchiveTest, AReferenceBackToAStyleGetsItsOwnCopy) {
-    Bytes b = SmallStore();
-    // Row 1's base style refers back to the cell's style (object index 2) instead of a new one.
-    const size_t nAt = b.size() - 10 - 4 - 12 - 2;
-    ASSERT_EQ(b[nAt], 0x01);
-    ASSERT_EQ(b[nAt + 1], 0x80);
-    b.erase(b.begin() + static_cast<long>(nAt) + 2, b.begin() + static_cast<long>(nAt) + 14);
-    b[nAt] = 2;
-    b[nAt + 1] = 0;
+    // Row 1's base style refers back to the cell's style (object 2) instead of a new one.
     CGXData data;
-    Load(b, Reader(data));
+    Load(SmallStore("0200"), Reader(data));
     ASSERT_TRUE(StoreIsSound(data));
     ASSERT_NE(data.GetStoredStyle(1, 0, -1), nullptr);
     EXPECT_EQ(data.GetStoredStyle(1, 0, -1)->GetValue(), "ab");

@@ -1,13 +1,20 @@
 #pragma once
 // Check of a data store's shape, run by the tests after every change: every array in its sparse
 // form, no row array without styles, every style a live CGXStyle owned by exactly one slot, and
-// (unless moves carried them further) nothing stored beyond the counts.
+// (unless moves carried them further) nothing stored beyond the counts. And the style the tests
+// store most, one holding only a value.
 #include <gtest/gtest.h>
 
 #include <set>
 
 #include "grid/data/data.h"
 #include "sparse_form.h"
+
+inline CGXStyle Valued(const char* psz) {
+    CGXStyle s;
+    s.SetValue(psz);
+    return s;
+}
 
 inline ::testing::AssertionResult StoreIsSound(const CGXData& data, bool bWithinCounts = true) {
     if (auto r = SparseFormHolds(data.GetRowStyles().GetEntries(), "row styles"); !r) return r;

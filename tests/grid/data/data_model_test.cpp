@@ -9,6 +9,7 @@
 #include <tuple>
 
 #include "data_invariants.h"
+#include "line_remap.h"
 
 namespace {
 // Kind 0 is a cell (r, c); kind 1 a row style (r, 0); kind 2 a column style or the table (0, c).
@@ -20,44 +21,30 @@ struct Model {
     std::map<Key, std::string> slots;
 
     // Every key whose row (bRows) or column coordinate is x goes where f sends it, or away.
-    template <typename F>
-    void Remap(bool bRows, F f) {
+    void Remap(bool bRows, const line_remap::Map& f) {
         std::map<Key, std::string> out;
         for (auto& [key, v] : slots) {
             auto [kind, r, c] = key;
-            const bool bAxis = bRows ? kind != 2 : kind != 1;
             ROWCOL& x = bRows ? r : c;
-            if (bAxis) {
-                std::optional<ROWCOL> to = f(x);
+            if (kind != (bRows ? 2 : 1)) {
+                std::optional<line_remap::Line> to = f(x);
                 if (!to) continue;
-                x = *to;
+                x = static_cast<ROWCOL>(*to);
             }
             out[{kind, r, c}] = v;
         }
         slots.swap(out);
     }
     void Insert(bool bRows, ROWCOL at, ROWCOL n) {
-        Remap(bRows, [&](ROWCOL x) { return std::optional<ROWCOL>(x >= at ? x + n : x); });
+        Remap(bRows, line_remap::Insert(at, n));
         (bRows ? nRows : nCols) += n;
     }
+    // The count goes down by the counted lines of the block.
     void Remove(bool bRows, ROWCOL from, ROWCOL to) {
-        const ROWCOL n = to - from + 1;
-        Remap(bRows, [&](ROWCOL x) -> std::optional<ROWCOL> {
-            if (x >= from && x <= to) return std::nullopt;
-            return x > to ? x - n : x;
-        });
+        Remap(bRows, line_remap::Remove(from, to));
         ROWCOL& count = bRows ? nRows : nCols;
         const ROWCOL lo = std::max<ROWCOL>(from, 1), hi = std::min(to, count);
         if (lo <= hi) count -= hi - lo + 1;
-    }
-    void Move(bool bRows, ROWCOL from, ROWCOL to, ROWCOL dest) {
-        const ROWCOL n = to - from + 1;
-        Remap(bRows, [&](ROWCOL x) {
-            if (x >= from && x <= to) return std::optional<ROWCOL>(dest + (x - from));
-            if (dest < from && x >= dest && x < from) return std::optional<ROWCOL>(x + n);
-            if (dest > from && x > to && x < dest + n) return std::optional<ROWCOL>(x - n);
-            return std::optional<ROWCOL>(x);
-        });
     }
     void Store(const Key& key, const char* psz, ModifyMode mode) {
         auto it = slots.find(key);
@@ -108,48 +95,34 @@ TEST(DataModelTest, RandomChangesFollowTheModel) {
             const bool bRows = pick(2) == 0;
             const ROWCOL count = bRows ? m.nRows : m.nCols;
             const ROWCOL a = 1 + pick(nSpan), n = 1 + pick(4);
-            switch (pick(12)) {
-                case 0:
-                case 1:
-                case 2:
-                case 3:
-                case 4:
-                case 5: {
-                    const int kind = std::max(0, static_cast<int>(pick(6)) - 3);  // cells mostly
-                    const ROWCOL r = kind == 2 ? 0 : pick(nSpan) + (kind == 1 ? 1 : 0);
-                    const ROWCOL c = kind == 1 ? 0 : pick(nSpan);
-                    const ModifyMode mode = modes[pick(4)];
-                    const char* psz = pick(8) == 0 ? nullptr : values[pick(4)];
-                    CGXStyle style;
-                    if (psz != nullptr) style.SetValue(psz);
-                    ASSERT_TRUE(data.StoreStyle(r, c, psz != nullptr ? &style : nullptr, mode, kind == 0 ? 0 : -1));
-                    m.Store({kind, r, c}, psz, mode);
-                    break;
-                }
-                case 6:
-                    ASSERT_TRUE(bRows ? data.InsertRows(a, n) : data.InsertCols(a, n));
-                    m.Insert(bRows, a, n);
-                    break;
-                case 7:
-                    ASSERT_TRUE(bRows ? data.RemoveRows(a, a + n - 1) : data.RemoveCols(a, a + n - 1));
-                    m.Remove(bRows, a, a + n - 1);
-                    break;
-                case 8:
-                case 9: {
-                    // Moves stay within the counts, as the grid asks for them.
-                    if (count < n + 1) break;
-                    const ROWCOL from = 1 + pick(count - n + 1), dest = 1 + pick(count - n + 1);
-                    ASSERT_TRUE(bRows ? data.MoveRows(from, from + n - 1, dest) : data.MoveCols(from, from + n - 1, dest));
-                    m.Move(bRows, from, from + n - 1, dest);
-                    break;
-                }
-                default: {
-                    const ROWCOL nNew = pick(4) == 0 ? pick(nSpan + 4) : count + pick(4);
-                    ASSERT_TRUE(bRows ? data.SetRowCount(nNew) : data.SetColCount(nNew));
-                    if (nNew < count) m.Remove(bRows, nNew + 1, count);
-                    else m.Insert(bRows, count + 1, nNew - count);
-                    break;
-                }
+            const ROWCOL op = pick(12);
+            if (op <= 5) {
+                const int kind = std::max(0, static_cast<int>(pick(6)) - 3);  // cells mostly
+                const ROWCOL r = kind == 2 ? 0 : pick(nSpan) + (kind == 1 ? 1 : 0);
+                const ROWCOL c = kind == 1 ? 0 : pick(nSpan);
+                const ModifyMode mode = modes[pick(4)];
+                const char* psz = pick(8) == 0 ? nullptr : values[pick(4)];
+                CGXStyle style;
+                if (psz != nullptr) style.SetValue(psz);
+                ASSERT_TRUE(data.StoreStyle(r, c, psz != nullptr ? &style : nullptr, mode, kind == 0 ? 0 : -1));
+                m.Store({kind, r, c}, psz, mode);
+            } else if (op == 6) {
+                ASSERT_TRUE(bRows ? data.InsertRows(a, n) : data.InsertCols(a, n));
+                m.Insert(bRows, a, n);
+            } else if (op == 7) {
+                ASSERT_TRUE(bRows ? data.RemoveRows(a, a + n - 1) : data.RemoveCols(a, a + n - 1));
+                m.Remove(bRows, a, a + n - 1);
+            } else if (op <= 9) {
+                // Moves stay within the counts, as the grid asks for them.
+                if (count < n + 1) continue;
+                const ROWCOL from = 1 + pick(count - n + 1), dest = 1 + pick(count - n + 1);
+                ASSERT_TRUE(bRows ? data.MoveRows(from, from + n - 1, dest) : data.MoveCols(from, from + n - 1, dest));
+                m.Remap(bRows, line_remap::Move(from, from + n - 1, dest));
+            } else {
+                const ROWCOL nNew = pick(4) == 0 ? pick(nSpan + 4) : count + pick(4);
+                ASSERT_TRUE(bRows ? data.SetRowCount(nNew) : data.SetColCount(nNew));
+                if (nNew < count) m.Remove(bRows, nNew + 1, count);
+                else m.Insert(bRows, count + 1, nNew - count);
             }
             ASSERT_TRUE(SameAsModel(data, m)) << "round " << nRound << ", step " << nStep;
         }

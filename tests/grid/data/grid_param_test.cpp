@@ -1,5 +1,5 @@
-// CGXGridParam: the defaults of a new object, attaching with ownership, the undo and redo lists,
-// and the modes that own span pools.
+// CGXGridParam: the defaults its record does not show, attaching with ownership, the undo and
+// redo lists, and the modes that own span pools.
 #include <gtest/gtest.h>
 
 #include "grid/data/data.h"
@@ -26,32 +26,16 @@ struct CountedCommand : CGXCommand {
 };
 }  // namespace
 
-TEST(GridParam, Defaults) {
+TEST(GridParam, DefaultsThatTheRecordDoesNotShow) {
+    // The archive test compares a new object's record byte by byte; these are not in it.
     CGXGridParam p;
-    EXPECT_TRUE(p.IsNumberedRowHeaders() && p.IsNumberedColHeaders() && p.IsLockReadOnly() && p.IsEnableUndo());
-    EXPECT_FALSE(p.IsReadOnly() || p.GetActiveViewCursor());
-    const DWORD values[] = {p.GetHeaderRows(), p.GetHeaderCols(), p.GetFrozenRows(), p.GetFrozenCols(),
-                            p.GetDefaultRowHeight(), p.GetDefaultColWidth(), p.GetTransactionDepth(),
-                            p.GetMaxUndoEntries(), p.GetActivateCellFlags(), p.GetSelectionFlags(),
-                            p.GetAllowMoveCols(), p.GetAllowMoveRows(), p.GetRowSizingFlags(), p.GetColSizingFlags(),
-                            p.GetListMode(), p.GetFloatCellsMode(), p.GetMergeCellsMode(),
-                            p.GetCurrentCellFrameMode()};
-    EXPECT_EQ(std::vector<DWORD>(std::begin(values), std::end(values)),
-              (std::vector<DWORD>{0, 0, 0, 0, 1200, 10000, 0, 512, 1, 0xFF, 1, 1, 0xB2, 0xB2, 0, 0, 0, 2}));
     const GXGridParamFurther& f = p.GetFurther();
-    EXPECT_TRUE(f.f15 && f.f16 && f.f22 && f.f32 && !f.f3 && !f.f43);
-    EXPECT_EQ(f.f1 + f.f4 + f.f28 + f.f31, 100u + 3 + 1 + 4);
-    EXPECT_EQ(f.f40 + f.f41, -2);
-    LONG n = 0;
-    EXPECT_TRUE(p.GetRowHeights().Lookup(0, n) && n == 1400);
-    EXPECT_TRUE(p.GetColWidths().Lookup(0, n) && n == 6000);
-    EXPECT_TRUE(p.GetHiddenRows().IsEmpty() && p.GetRangeList()->IsEmpty() && p.GetUndoList().IsEmpty());
+    EXPECT_TRUE(p.IsLockReadOnly());
+    const LONGLONG values[] = {p.GetTransactionDepth(), p.GetAllowMoveCols(), p.GetAllowMoveRows(), f.f1, f.f4, f.f28, f.f40, f.f41};
+    EXPECT_EQ(std::vector<LONGLONG>(std::begin(values), std::end(values)), (std::vector<LONGLONG>{0, 1, 1, 100, 3, 1, -1, -1}));
     EXPECT_TRUE(p.GetData() == nullptr && p.GetStylesMap() == nullptr && p.GetProperties() == nullptr &&
                 p.GetPrintDevice() == nullptr && p.GetFloatCellsPool() == nullptr);
     EXPECT_NE(p.GetCoveredCellPool(), nullptr);
-    p.SetSelectionFlags(0x0C);
-    EXPECT_TRUE(p.IsSelection(0x0B));
-    EXPECT_FALSE(p.IsSelection(0x03));
 }
 
 TEST(GridParam, AttachingDeletesTheOldObjectOnlyWhenOwned) {

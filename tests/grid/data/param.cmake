@@ -1,4 +1,3 @@
 # Tests of the grid parameter object.
 krx_add_test(grid_param_test SOURCES grid_param_test.cpp LIBS gridengine)
 krx_add_test(grid_param_archive_test SOURCES grid_param_archive_test.cpp LIBS gridengine)
-krx_add_test(grid_delayed_range_pool_test SOURCES delayed_range_pool_test.cpp LIBS gridengine)

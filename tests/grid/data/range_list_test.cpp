@@ -1,33 +1,11 @@
-// Range lists: ownership, finding cells, and the archive form with its damaged variants.
+// Range lists and the delayed range pool built on them: finding cells, ownership, recording
+// pending ranges, and the archive forms with their damaged variants.
 #include <gtest/gtest.h>
 
+#include "grid/data/delayed_range_pool.h"
 #include "support/archive_bytes.h"
-#include "grid/data/range_list.h"
 
 using namespace test_archive;
-
-namespace {
-CGXRangeList* ReadList(const Bytes& b) {
-    auto* pList = new CGXRangeList;
-    try {
-        Load(b, [&](CArchive& ar) { pList->Serialize(ar); });
-    } catch (...) {
-        delete pList;
-        throw;
-    }
-    return pList;
-}
-}  // namespace
-
-TEST(RangeListTest, TheClassRecordIsNamedAndCreatable) {
-    const CRuntimeClass* pClass = CRuntimeClass::FromName("CGXRangeList");
-    ASSERT_EQ(pClass, RUNTIME_CLASS(CGXRangeList));
-    EXPECT_EQ(pClass->m_wSchema, 1u);
-    EXPECT_TRUE(pClass->IsDerivedFrom(RUNTIME_CLASS(CPtrList)));
-    std::unique_ptr<CObject> p(pClass->CreateObject());
-    EXPECT_TRUE(p->IsKindOf(RUNTIME_CLASS(CGXRangeList)));
-    EXPECT_EQ(static_cast<CGXRangeList*>(p.get())->GetBlockSize(), 10);
-}
 
 TEST(RangeListTest, FindGivesTheFirstRangeInListOrder) {
     CGXRangeList list;
@@ -44,44 +22,29 @@ TEST(RangeListTest, FindGivesTheFirstRangeInListOrder) {
     list.DeleteAt(pos1);
     EXPECT_EQ(list.GetCount(), 1);
     EXPECT_EQ(list.FindRange(2, 2), nullptr);
-    list.DeleteAll();
-    EXPECT_TRUE(list.IsEmpty());
 }
 
-TEST(RangeListTest, OnlyValidRangesAreWritten) {
+TEST(RangeListTest, OnlyValidRangesAreWrittenAndReadingAppendsInOrder) {
+    EXPECT_EQ(Store([](CArchive& ar) { CGXRangeList().Serialize(ar); }), Hex("0100 00000000"));
     CGXRangeList list;
     list.AddTail(new CGXRange(2, 3, 4, 5));
-    auto* pInvalid = new CGXRange(9, 9, 9, 9);
-    pInvalid->valid = 0;
-    list.AddTail(pInvalid);
-    Bytes b = Store([&](CArchive& ar) { list.Serialize(ar); });
-    EXPECT_EQ(b, (Bytes{1, 0, 1, 0, 0, 0, 2, 0, 0, 0, 3, 0, 0, 0, 4, 0, 0, 0, 5, 0, 0, 0, 0, 1}));
-    std::unique_ptr<CGXRangeList> pRead(ReadList(b));
-    ASSERT_EQ(pRead->GetCount(), 1);
-    EXPECT_EQ(*pRead->GetHead(), CGXRange(2, 3, 4, 5));
-}
-
-TEST(RangeListTest, ReadingAppendsInOrder) {
-    CGXRangeList list;
-    list.AddTail(new CGXRange(1, 1, 1, 2));
-    list.AddTail(&(new CGXRange)->SetRows(3, 4));
+    list.AddTail(new CGXRange(9, 9, 9, 9));
+    list.GetTail()->valid = 0;
     list.AddTail(&(new CGXRange)->SetTable());
-    Bytes b = Store([&](CArchive& ar) { list.Serialize(ar); });
+    const Bytes b = Store([&](CArchive& ar) { list.Serialize(ar); });
+    EXPECT_EQ(b, Hex("0100 02000000  02000000 03000000 04000000 05000000 00 01"
+                     "00000000 00000000 00000000 00000000 03 01"));
     CGXRangeList read;
     read.AddTail(new CGXRange(7, 7, 8, 8));
     Load(b, [&](CArchive& ar) { read.Serialize(ar); });
-    ASSERT_EQ(read.GetCount(), 4);
+    ASSERT_EQ(read.GetCount(), 3);
     POSITION pos = read.GetHeadPosition();
     EXPECT_EQ(*read.GetNext(pos), CGXRange(7, 7, 8, 8));
-    for (POSITION posOrig = list.GetHeadPosition(); posOrig != nullptr;) EXPECT_EQ(*read.GetNext(pos), *list.GetNext(posOrig));
+    EXPECT_EQ(*read.GetNext(pos), CGXRange(2, 3, 4, 5));
+    EXPECT_TRUE(read.GetNext(pos)->IsTable());
 }
 
-TEST(RangeListTest, AnEmptyListIsSchemaAndZero) {
-    CGXRangeList list;
-    EXPECT_EQ(Store([&](CArchive& ar) { list.Serialize(ar); }), (Bytes{1, 0, 0, 0, 0, 0}));
-}
-
-TEST(RangeListTest, DamagedListsRaiseTheArchiveExceptionAndKeepNothingHalfMade) {
+TEST(RangeListTest, DamagedListsRaiseTheArchiveException) {
     auto read = [](CArchive& ar) {
         CGXRangeList list;
         list.Serialize(ar);
@@ -90,29 +53,52 @@ TEST(RangeListTest, DamagedListsRaiseTheArchiveExceptionAndKeepNothingHalfMade) 
     EXPECT_EQ(CauseOf(Bytes{0, 0, 0, 0, 0, 0}, read), CArchiveException::badSchema);
     // A count that the data cannot hold is refused before anything is made for it.
     EXPECT_EQ(CauseOf(Bytes{1, 0, 0xFF, 0xFF, 0xFF, 0xFF}, read), CArchiveException::endOfFile);
-    Bytes two{1, 0};
-    PutDWord(two, 2);
-    for (int i = 0; i < 2; ++i) {
-        for (DWORD v : {1u, 1u, 2u, 2u}) PutDWord(two, v);
-        two.push_back(0);
-        two.push_back(1);
-    }
+    const Bytes two = Hex("0100 02000000  01000000 01000000 02000000 02000000 00 01  01000000 01000000 02000000 02000000 00 01");
     EXPECT_EQ(CauseOf(two, read), -1);
     Bytes badKind = two;
-    badKind.back() = 1;
     badKind[two.size() - 2] = 9;
     EXPECT_EQ(CauseOf(badKind, read), CArchiveException::genericException);
     for (size_t n = 0; n < two.size(); ++n)
         EXPECT_EQ(CauseOf(Bytes(two.begin(), two.begin() + static_cast<long>(n)), read), CArchiveException::endOfFile) << n;
 }
 
-TEST(RangeListTest, AListWrittenAsAnObjectReferenceComesBackAsOne) {
+TEST(DelayedRangePoolTest, RangesInsideRecordedOnesAddNothingAndLargerOnesTakeOver) {
+    CGXDelayedRangePool pool;
+    EXPECT_TRUE(pool.AddRange(CGXRange(2, 2, 5, 5)));
+    EXPECT_FALSE(pool.AddRange(CGXRange(3, 3, 4, 5)));
+    EXPECT_FALSE(pool.AddRange(CGXRange()));  // not valid
+    EXPECT_TRUE(pool.AddRange(CGXRange(4, 4, 6, 6)));
+    EXPECT_TRUE(pool.IsCellDelayed(6, 6));
+    EXPECT_FALSE(pool.IsCellDelayed(6, 2));
+    EXPECT_TRUE(pool.AddRange(CGXRange().SetRows(1, 5)));  // takes over the first block
+    EXPECT_EQ(pool.GetCount(), 2);
+    EXPECT_TRUE(pool.AddRange(CGXRange().SetTable()));
+    EXPECT_FALSE(pool.AddRange(CGXRange().SetCols(3, 4)));
     CGXRangeList list;
-    list.AddTail(new CGXRange(1, 2, 3, 4));
-    Bytes b = Store([&](CArchive& ar) { ar << &list; });
-    std::unique_ptr<CObject> p;
-    Load(b, [&](CArchive& ar) { p.reset(ar.ReadObject(RUNTIME_CLASS(CGXRangeList))); });
-    auto* pRead = dynamic_cast<CGXRangeList*>(p.get());
-    ASSERT_NE(pRead, nullptr);
-    EXPECT_EQ(*pRead->GetHead(), CGXRange(1, 2, 3, 4));
+    pool.TakeRanges(list);
+    EXPECT_TRUE(pool.IsEmpty());
+    ASSERT_EQ(list.GetCount(), 1);
+    EXPECT_TRUE(list.GetHead()->IsTable());
+}
+
+TEST(DelayedRangePoolTest, TheRecordIsSchemaAndListAndDamageLeavesThePoolAsItWas) {
+    CGXDelayedRangePool pool;
+    pool.AddRange(CGXRange(1, 1, 2, 2));
+    pool.AddRange(CGXRange(1, 4, 2, 5));
+    const Bytes bytes = Store([&](CArchive& ar) { pool.Serialize(ar); });
+    EXPECT_EQ(bytes, Hex("0100  0100 02000000  01000000 01000000 02000000 02000000 00 01"
+                         "01000000 04000000 02000000 05000000 00 01"));
+    CGXDelayedRangePool back;
+    back.AddRange(CGXRange(9, 9, 9, 10));
+    auto read = [&](CArchive& ar) { back.Serialize(ar); };
+    for (size_t n = 0; n < bytes.size(); ++n)
+        EXPECT_EQ(CauseOf(Bytes(bytes.begin(), bytes.begin() + static_cast<long>(n)), read), CArchiveException::endOfFile);
+    Bytes bad = bytes;
+    bad[0] = 2;
+    EXPECT_EQ(CauseOf(bad, read), CArchiveException::badSchema);
+    ASSERT_EQ(back.GetCount(), 1);
+    EXPECT_EQ(*back.GetRanges().GetHead(), CGXRange(9, 9, 9, 10));
+    Load(bytes, read);
+    ASSERT_EQ(back.GetCount(), 2);
+    EXPECT_EQ(*back.GetRanges().GetTail(), CGXRange(1, 4, 2, 5));
 }

@@ -1,4 +1,5 @@
-// Ranges: setters, containment, intersection and union, expansion, and the archive record.
+// Ranges: ordering setters, containment by kind, intersection, union and expansion, and the
+// archive record with its damaged variants.
 #include <gtest/gtest.h>
 
 #include "support/archive_bytes.h"
@@ -7,166 +8,103 @@
 using namespace test_archive;
 
 namespace {
-void ExpectCoords(const CGXRange& r, ROWCOL top, ROWCOL left, ROWCOL bottom, ROWCOL right) {
-    EXPECT_EQ(r.top, top);
-    EXPECT_EQ(r.left, left);
-    EXPECT_EQ(r.bottom, bottom);
-    EXPECT_EQ(r.right, right);
+CGXRange Rows(ROWCOL a, ROWCOL b) { return CGXRange().SetRows(a, b); }
+CGXRange Cols(ROWCOL a, ROWCOL b) { return CGXRange().SetCols(a, b); }
+CGXRange Table() { return CGXRange().SetTable(); }
+CGXRange Invalid(CGXRange r) {
+    r.valid = 0;
+    return r;
 }
 }  // namespace
 
-TEST(RangeTest, ADefaultRangeIsAllZerosAndNotValid) {
-    CGXRange r;
-    EXPECT_TRUE(r.IsCells());
-    EXPECT_FALSE(r.IsValid());
-    ExpectCoords(r, 0, 0, 0, 0);
-    CGXRange fromNone(static_cast<const CGXRange*>(nullptr));
-    EXPECT_EQ(fromNone, r);
-    static_assert(sizeof(CGXRange) == 24, "six 32-bit fields");
-}
-
-TEST(RangeTest, SettersPutRowsAndColumnsInOrder) {
+TEST(RangeTest, SettersPutRowsAndColumnsInOrderAndTheTableKeepsItsCoordinates) {
+    static_assert(sizeof(CGXRange) == 24, "six 32-bit fields, read and written directly");
+    EXPECT_FALSE(CGXRange().IsValid());
+    EXPECT_EQ(CGXRange(static_cast<const CGXRange*>(nullptr)), CGXRange());
     CGXRange r(5, 7, 2, 3);
-    ExpectCoords(r, 2, 3, 5, 7);
-    EXPECT_TRUE(r.IsValid());
+    EXPECT_EQ(r, CGXRange(2, 3, 5, 7));
+    EXPECT_TRUE(r.IsValid() && r.IsCells());
+    EXPECT_EQ(r.GetHeight(), 4u);  // both ends count
+    EXPECT_EQ(r.GetWidth(), 5u);
     r.SetRows(9, 4);
-    EXPECT_TRUE(r.IsRows());
-    ExpectCoords(r, 4, 0, 9, 0);
+    EXPECT_TRUE(r.IsRows() && r.top == 4 && r.bottom == 9 && r.left == 0 && r.right == 0);
     r.SetCols(8, 1);
-    EXPECT_TRUE(r.IsCols());
-    ExpectCoords(r, 0, 1, 0, 8);
-    // The table keeps the coordinates it had.
+    EXPECT_TRUE(r.IsCols() && r.left == 1 && r.right == 8 && r.top == 0 && r.bottom == 0);
     r.SetTable();
-    EXPECT_TRUE(r.IsTable());
-    EXPECT_TRUE(r.IsValid());
-    ExpectCoords(r, 0, 1, 0, 8);
-    CGXRange copy(&r);
-    EXPECT_EQ(copy, r);
+    EXPECT_TRUE(r.IsTable() && r.IsValid() && r.left == 1 && r.right == 8);
 }
 
-TEST(RangeTest, ContainmentFollowsTheKind) {
-    CGXRange rows;
-    rows.SetRows(2, 4);
-    EXPECT_TRUE(rows.IsCellInRange(3, 1000));
-    EXPECT_TRUE(rows.IsCellInRange(2, 0));
-    EXPECT_TRUE(rows.IsCellInRange(4, 0xFFFFFFFF));
-    EXPECT_FALSE(rows.IsCellInRange(5, 1));
-    EXPECT_FALSE(rows.IsCellInRange(1, 1));
-    CGXRange cols;
-    cols.SetCols(3, 3);
-    EXPECT_TRUE(cols.IsCellInRange(77777, 3));
-    EXPECT_FALSE(cols.IsCellInRange(0, 4));
-    CGXRange cells(1, 1, 3, 3);
-    EXPECT_TRUE(cells.IsCellInRange(1, 3));
-    EXPECT_TRUE(cells.IsCellInRange(3, 1));
-    EXPECT_FALSE(cells.IsCellInRange(4, 2));
-    EXPECT_FALSE(cells.IsCellInRange(2, 0));
-    CGXRange table;
-    table.SetTable();
-    EXPECT_TRUE(table.IsCellInRange(0xFFFFFFFF, 0xFFFFFFFF));
+TEST(RangeTest, ContainmentFollowsTheKindAndNeedsAValidRange) {
+    const struct {
+        CGXRange range;
+        ROWCOL nRow, nCol;
+        bool bIn;
+    } cases[] = {
+        {Rows(2, 4), 3, 1000, true},         {Rows(2, 4), 2, 0, true},
+        {Rows(2, 4), 4, 0xFFFFFFFF, true},   {Rows(2, 4), 5, 1, false},
+        {Rows(2, 4), 1, 1, false},           {Cols(3, 3), 77777, 3, true},
+        {Cols(3, 3), 0, 4, false},           {CGXRange(1, 1, 3, 3), 1, 3, true},
+        {CGXRange(1, 1, 3, 3), 3, 1, true},  {CGXRange(1, 1, 3, 3), 4, 2, false},
+        {CGXRange(1, 1, 3, 3), 2, 0, false}, {Table(), 0xFFFFFFFF, 0xFFFFFFFF, true},
+        {Invalid(Table()), 1, 1, false},     {Invalid(CGXRange(1, 1, 3, 3)), 2, 2, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "kind " << c.range.kind << " cell " << c.nRow << "," << c.nCol);
+        EXPECT_EQ(c.range.IsCellInRange(c.nRow, c.nCol), c.bIn);
+    }
 }
 
-TEST(RangeTest, ARangeThatIsNotValidContainsNothingWhateverItsKind) {
-    CGXRange table;
-    table.SetTable();
-    table.valid = 0;
-    EXPECT_FALSE(table.IsCellInRange(1, 1));
-    CGXRange cells(1, 1, 3, 3);
-    cells.valid = 0;
-    EXPECT_FALSE(cells.IsCellInRange(2, 2));
-}
-
-TEST(RangeTest, IntersectionOfDisjointBlocksIsNotValid) {
-    CGXRange r;
-    EXPECT_FALSE(r.IntersectRange(CGXRange(1, 1, 3, 3), CGXRange(4, 4, 6, 6)));
-    EXPECT_FALSE(r.IsValid());
-    EXPECT_TRUE(r.IntersectRange(CGXRange(1, 1, 3, 3), CGXRange(2, 2, 9, 9)));
-    ExpectCoords(r, 2, 2, 3, 3);
-    // Touching in one row or one column is still an overlap.
-    EXPECT_TRUE(r.IntersectRange(CGXRange(1, 1, 3, 3), CGXRange(3, 0, 5, 1)));
-    ExpectCoords(r, 3, 1, 3, 1);
-    // Overlapping rows alone is not enough.
-    EXPECT_FALSE(r.IntersectRange(CGXRange(1, 1, 3, 3), CGXRange(2, 4, 2, 9)));
-}
-
-TEST(RangeTest, IntersectAndUnionMayBeGivenThemselves) {
+TEST(RangeTest, IntersectionUnionAndExpansionWorkOnTheCoordinatesEvenGivenThemselves) {
+    const struct {
+        CGXRange a, b;
+        bool bOverlap;
+        CGXRange overlap;
+    } cases[] = {
+        {CGXRange(1, 1, 3, 3), CGXRange(4, 4, 6, 6), false, {}},
+        {CGXRange(1, 1, 3, 3), CGXRange(2, 2, 9, 9), true, CGXRange(2, 2, 3, 3)},
+        {CGXRange(1, 1, 3, 3), CGXRange(3, 0, 5, 1), true, CGXRange(3, 1, 3, 1)},  // touching
+        {CGXRange(1, 1, 3, 3), CGXRange(2, 4, 2, 9), false, {}},                   // rows alone
+        // Expanding takes only the missing bounds from the grid.
+        {Rows(3, 4).ExpandRange(1, 1, 10, 10), CGXRange(2, 5, 8, 6), true, CGXRange(3, 5, 4, 6)},
+        {Cols(3, 5).ExpandRange(1, 1, 100, 20), CGXRange(1, 1, 100, 20), true, CGXRange(1, 3, 100, 5)},
+        {Table().ExpandRange(2, 3, 40, 50), CGXRange(1, 1, 100, 100), true, CGXRange(2, 3, 40, 50)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.a.top << "," << c.a.left << " with " << c.b.top << "," << c.b.left);
+        CGXRange r;
+        EXPECT_EQ(r.IntersectRange(c.a, c.b), c.bOverlap);
+        EXPECT_EQ(r.IsValid(), c.bOverlap);
+        if (c.bOverlap) {
+            EXPECT_EQ(r, c.overlap);
+        }
+    }
+    EXPECT_EQ(Table().ExpandRange(2, 3, 40, 50), CGXRange(2, 3, 40, 50));  // a block of cells now
     CGXRange r(1, 1, 5, 5);
     EXPECT_TRUE(r.IntersectRange(r, CGXRange(3, 3, 9, 9)));
-    ExpectCoords(r, 3, 3, 5, 5);
+    EXPECT_EQ(r, CGXRange(3, 3, 5, 5));
     EXPECT_TRUE(r.UnionRange(CGXRange(7, 0, 8, 2), r));
-    ExpectCoords(r, 3, 0, 8, 5);
+    EXPECT_EQ(r, CGXRange(3, 0, 8, 5));
+    // The union is the bounding block and keeps the kind.
+    CGXRange rows = Rows(1, 1);
+    EXPECT_TRUE(rows.UnionRange(CGXRange(4, 4, 6, 6), CGXRange(1, 9, 2, 10)));
+    EXPECT_TRUE(rows.IsRows() && rows.top == 1 && rows.left == 4 && rows.bottom == 6 && rows.right == 10);
 }
 
-TEST(RangeTest, UnionIsTheBoundingBlockAndKeepsTheKind) {
-    CGXRange r;
-    r.SetRows(1, 1);
-    EXPECT_TRUE(r.UnionRange(CGXRange(4, 4, 6, 6), CGXRange(1, 9, 2, 10)));
-    ExpectCoords(r, 1, 4, 6, 10);
-    EXPECT_TRUE(r.IsRows());
-}
-
-TEST(RangeTest, ExpandingTakesOnlyTheMissingBoundsFromTheGrid) {
-    CGXRange rows;
-    rows.SetRows(2, 4);
-    rows.ExpandRange(1, 1, 100, 20);
-    EXPECT_TRUE(rows.IsCells());
-    ExpectCoords(rows, 2, 1, 4, 20);
-    CGXRange cols;
-    cols.SetCols(3, 5);
-    cols.ExpandRange(1, 1, 100, 20);
-    ExpectCoords(cols, 1, 3, 100, 5);
-    CGXRange table;
-    table.SetTable();
-    table.ExpandRange(2, 3, 40, 50);
-    ExpectCoords(table, 2, 3, 40, 50);
-    EXPECT_TRUE(table.IsCells());
-    CGXRange cells(7, 8, 9, 10);
-    cells.ExpandRange(1, 1, 100, 100);
-    ExpectCoords(cells, 7, 8, 9, 10);
-    // Whole rows inside a cell block after expansion.
-    CGXRange overlap;
-    CGXRange whole;
-    whole.SetRows(3, 4);
-    whole.ExpandRange(1, 1, 10, 10);
-    EXPECT_TRUE(overlap.IntersectRange(whole, CGXRange(2, 5, 8, 6)));
-    ExpectCoords(overlap, 3, 5, 4, 6);
-}
-
-TEST(RangeTest, HeightAndWidthCountBothEnds) {
-    CGXRange r(3, 10, 3, 14);
-    EXPECT_EQ(r.GetHeight(), 1u);
-    EXPECT_EQ(r.GetWidth(), 5u);
-}
-
-TEST(RangeTest, TheRecordIsFourCoordinatesThenKindAndValid) {
-    CGXRange r;
-    r.SetRows(0x01020304, 5);
-    Bytes b = Store([&](CArchive& ar) { ar << r; });
+TEST(RangeTest, TheRecordIsFourCoordinatesThenKindAndValidAndDamageRaisesTheArchiveException) {
+    const Bytes b = Store([](CArchive& ar) { ar << Rows(0x01020304, 5); });
     EXPECT_EQ(b, (Bytes{0x05, 0, 0, 0, 0, 0, 0, 0, 0x04, 0x03, 0x02, 0x01, 0, 0, 0, 0, 0x01, 0x01}));
-    CGXRange read;
-    Load(b, [&](CArchive& ar) { ar >> read; });
-    EXPECT_EQ(read, r);
-}
-
-TEST(RangeTest, EveryKindRoundTripsWithLargeCoordinates) {
     CGXRange table(0xFFFFFFFF, 0, 0x80000000, 0x7FFFFFFF);
     table.SetTable();
-    CGXRange invalid(1, 2, 3, 4);
-    invalid.valid = 0;
-    for (const CGXRange& r : {CGXRange(1, 2, 3, 4), CGXRange().SetCols(6, 9), table, invalid}) {
+    for (const CGXRange& r : {Rows(0x01020304, 5), CGXRange(1, 2, 3, 4), Cols(6, 9), table, Invalid(CGXRange(1, 2, 3, 4))}) {
+        SCOPED_TRACE(::testing::Message() << "kind " << r.kind << " valid " << r.valid);
         CGXRange read;
         Load(Store([&](CArchive& ar) { ar << r; }), [&](CArchive& ar) { ar >> read; });
         EXPECT_EQ(read, r);
     }
-}
-
-TEST(RangeTest, AnUnknownKindOrAShortRecordRaisesTheArchiveException) {
-    Bytes b = Store([](CArchive& ar) { ar << CGXRange(1, 1, 2, 2); });
     auto read = [](CArchive& ar) {
         CGXRange r;
         ar >> r;
     };
-    EXPECT_EQ(CauseOf(b, read), -1);
     Bytes badKind = b;
     badKind[16] = 4;
     EXPECT_EQ(CauseOf(badKind, read), CArchiveException::genericException);

@@ -1,5 +1,5 @@
 // Random sequences of set, clear, insert, remove and move on the span pool, checked after every
-// step against a model that keeps the entries by coordinate and remaps them.
+// step against a model that keeps the entries by coordinate and renumbers them.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -7,35 +7,39 @@
 #include <utility>
 
 #include "grid/data/span_cell_pool.h"
+#include "line_remap.h"
 #include "pool_invariants.h"
+
+using line_remap::Line;
 
 namespace {
 // (outer, inner) -> start value, for one direction.
-using Entries = std::map<std::pair<LONGLONG, LONGLONG>, DWORD>;
+using Entries = std::map<std::pair<Line, Line>, DWORD>;
 
 struct Model {
     Entries horizontal;  // (row, column)
     Entries vertical;    // (column, row)
 
-    static DWORD At(const Entries& e, LONGLONG o, LONGLONG i) {
+    static DWORD At(const Entries& e, Line o, Line i) {
         auto it = e.find({o, i});
         return it == e.end() ? 0 : it->second;
     }
-    static void Put(Entries& e, LONGLONG o, LONGLONG i, DWORD v) {
+    static void Put(Entries& e, Line o, Line i, DWORD v) {
         if (v == 0) e.erase({o, i});
         else e[{o, i}] = v;
     }
-    static bool Runs(Entries& e, LONGLONG o1, LONGLONG o2, LONGLONG i1, LONGLONG i2, bool bSet) {
+    // In each outer line, sets i1..i2 to start at i1 (or not), then clears the rest of the run
+    // that began at i1.
+    static bool Runs(Entries& e, Line o1, Line o2, Line i1, Line i2, bool bSet) {
         if (bSet && i1 == i2) return false;
         bool bChanged = false;
-        for (LONGLONG o = o1; o <= o2; ++o) {
+        for (Line o = o1; o <= o2; ++o) {
             const DWORD former = At(e, o, i1);
-            LONGLONG i = i1;
-            if (bSet)
-                for (; i <= i2; ++i) {
-                    bChanged |= At(e, o, i) != static_cast<DWORD>(i1);
-                    Put(e, o, i, static_cast<DWORD>(i1));
-                }
+            Line i = i1;
+            for (; bSet && i <= i2; ++i) {
+                bChanged |= At(e, o, i) != static_cast<DWORD>(i1);
+                Put(e, o, i, static_cast<DWORD>(i1));
+            }
             for (; former != 0 && At(e, o, i) == former; ++i) {
                 Put(e, o, i, 0);
                 bChanged = true;
@@ -43,48 +47,27 @@ struct Model {
         }
         return bChanged;
     }
-    bool Set(LONGLONG t, LONGLONG l, LONGLONG b, LONGLONG r, bool bSet) {
+    bool Set(Line t, Line l, Line b, Line r, bool bSet) {
         const bool bH = Runs(horizontal, t, b, l, r, bSet);
         const bool bV = Runs(vertical, l, r, t, b, bSet);
         return bH || bV;
     }
 
-    // Applies a renumbering of lines (nullopt-like -1 drops the entry) to both directions.
-    template <typename F>
-    static void Remap(Entries& e, bool bOuter, F f) {
+    static void Remap(Entries& e, bool bOuter, const line_remap::Map& f) {
         Entries out;
         for (const auto& [k, v] : e) {
-            std::pair<LONGLONG, LONGLONG> key = k;
-            LONGLONG& line = bOuter ? key.first : key.second;
-            line = f(line);
-            if (line >= 0) out[key] = v;
+            std::pair<Line, Line> key = k;
+            Line& line = bOuter ? key.first : key.second;
+            if (auto to = f(line)) {
+                line = *to;
+                out[key] = v;
+            }
         }
         e = std::move(out);
     }
-    template <typename F>
-    void RemapRows(F f) {
-        Remap(horizontal, true, f);
-        Remap(vertical, false, f);
-    }
-    template <typename F>
-    void RemapCols(F f) {
-        Remap(vertical, true, f);
-        Remap(horizontal, false, f);
-    }
-    static auto Insert(LONGLONG at, LONGLONG n) {
-        return [=](LONGLONG x) { return x >= at ? x + n : x; };
-    }
-    static auto Remove(LONGLONG from, LONGLONG to) {
-        return [=](LONGLONG x) { return x < from ? x : x <= to ? -1 : x - (to - from + 1); };
-    }
-    static auto Move(LONGLONG from, LONGLONG to, LONGLONG dest) {
-        const LONGLONG n = to - from + 1;
-        return [=](LONGLONG x) {
-            if (x >= from && x <= to) return x - from + dest;
-            if (dest < from && x >= dest && x < from) return x + n;
-            if (dest > from && x > to && x < dest + n) return x - n;
-            return x;
-        };
+    void Remap(bool bRows, const line_remap::Map& f) {
+        Remap(horizontal, bRows, f);
+        Remap(vertical, !bRows, f);
     }
 };
 
@@ -104,6 +87,22 @@ Entries Collect(const CGXDWordArrayPtrArray& a) {
     return ::testing::AssertionSuccess();
 }
 
+// Every cell reads its span from the entries.
+void ExpectCellsReadTheModel(const CGXSpanCellPool& pool, const Model& model, ROWCOL nExtent) {
+    for (ROWCOL r = 0; r <= nExtent + 8; ++r)
+        for (ROWCOL c = 0; c <= nExtent + 8; ++c) {
+            CGXRange range;
+            const DWORD nLeft = Model::At(model.horizontal, r, c), nTop = Model::At(model.vertical, c, r);
+            ASSERT_EQ(pool.GetSpanCellsRowCol(r, c, range), nLeft != 0 || nTop != 0) << r << "," << c;
+            if (nLeft != 0) {
+                ASSERT_EQ(range.left, nLeft) << r << "," << c;
+            }
+            if (nTop != 0) {
+                ASSERT_EQ(range.top, nTop) << r << "," << c;
+            }
+        }
+}
+
 void RunSequence(unsigned seed, int nOps, ROWCOL nExtent) {
     std::mt19937 rng(seed);
     auto coord = [&](ROWCOL lo = 0) { return std::uniform_int_distribution<ROWCOL>(lo, nExtent)(rng); };
@@ -114,66 +113,25 @@ void RunSequence(unsigned seed, int nOps, ROWCOL nExtent) {
         const int op = std::uniform_int_distribution<int>(0, 9)(rng);
         const bool bRows = (rng() & 1) != 0;
         const ROWCOL a = coord(), n = small();
-        switch (op) {
-            case 0:
-            case 1:
-            case 2: {  // setting is the most frequent, so that there is something to shift
-                const ROWCOL t = coord(1), l = coord(1), b = t + small(), r = l + small();
-                EXPECT_EQ(pool.SetSpanCellsRowCol(t, l, b, r, true), model.Set(t, l, b, r, true)) << step;
-                break;
-            }
-            case 3: {
-                const ROWCOL t = coord(1), l = coord(1), b = t + small(), r = l + small();
-                EXPECT_EQ(pool.SetSpanCellsRowCol(t, l, b, r, false), model.Set(t, l, b, r, false)) << step;
-                break;
-            }
-            case 4:
-            case 5:
-                if (bRows) {
-                    pool.InsertRows(a, n);
-                    model.RemapRows(Model::Insert(a, n));
-                } else {
-                    pool.InsertCols(a, n);
-                    model.RemapCols(Model::Insert(a, n));
-                }
-                break;
-            case 6:
-            case 7:
-                if (bRows) {
-                    pool.RemoveRows(a, a + n);
-                    model.RemapRows(Model::Remove(a, a + n));
-                } else {
-                    pool.RemoveCols(a, a + n);
-                    model.RemapCols(Model::Remove(a, a + n));
-                }
-                break;
-            default: {
-                const ROWCOL dest = coord();
-                if (bRows) {
-                    pool.MoveRows(a, a + n, dest);
-                    model.RemapRows(Model::Move(a, a + n, dest));
-                } else {
-                    pool.MoveCols(a, a + n, dest);
-                    model.RemapCols(Model::Move(a, a + n, dest));
-                }
-                break;
-            }
+        if (op <= 3) {  // setting is the most frequent, so that there is something to shift
+            const bool bSet = op != 3;
+            const ROWCOL t = coord(1), l = coord(1), b = t + small(), r = l + small();
+            EXPECT_EQ(pool.SetSpanCellsRowCol(t, l, b, r, bSet), model.Set(t, l, b, r, bSet)) << step;
+        } else if (op <= 5) {
+            bRows ? pool.InsertRows(a, n) : pool.InsertCols(a, n);
+            model.Remap(bRows, line_remap::Insert(a, n));
+        } else if (op <= 7) {
+            bRows ? pool.RemoveRows(a, a + n) : pool.RemoveCols(a, a + n);
+            model.Remap(bRows, line_remap::Remove(a, a + n));
+        } else {
+            const ROWCOL dest = coord();
+            bRows ? pool.MoveRows(a, a + n, dest) : pool.MoveCols(a, a + n, dest);
+            model.Remap(bRows, line_remap::Move(a, a + n, dest));
         }
         ASSERT_TRUE(SameAsModel(pool, model)) << "seed " << seed << " step " << step << " op " << op;
-        // Every cell reads its span from the entries.
         if (step % 50 == 0) {
-            for (ROWCOL r = 0; r <= nExtent + 8; ++r)
-                for (ROWCOL c = 0; c <= nExtent + 8; ++c) {
-                    CGXRange range;
-                    const bool bH = Model::At(model.horizontal, r, c) != 0, bV = Model::At(model.vertical, c, r) != 0;
-                    ASSERT_EQ(pool.GetSpanCellsRowCol(r, c, range), bH || bV) << r << "," << c;
-                    if (bH) {
-                        ASSERT_EQ(range.left, Model::At(model.horizontal, r, c));
-                    }
-                    if (bV) {
-                        ASSERT_EQ(range.top, Model::At(model.vertical, c, r));
-                    }
-                }
+            ExpectCellsReadTheModel(pool, model, nExtent);
+            if (::testing::Test::HasFatalFailure()) return;
         }
     }
 }
