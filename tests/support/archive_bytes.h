@@ -9,19 +9,22 @@
 namespace test_archive {
 using Bytes = std::vector<BYTE>;
 
+// The context object, when given, is the archive's document, as the grid's readers expect it.
 template <typename F>
-Bytes Store(F write) {
+Bytes Store(F write, CObject* pContext = nullptr) {
     CMemFile file;
     CArchive ar(&file, CArchive::store);
+    ar.m_pDocument = pContext;
     write(ar);
     ar.Close();
     return file.GetBytes();
 }
 
 template <typename F>
-void Load(const Bytes& bytes, F read) {
+void Load(const Bytes& bytes, F read, CObject* pContext = nullptr) {
     CMemFile file(bytes.data(), bytes.size());
     CArchive ar(&file, CArchive::load);
+    ar.m_pDocument = pContext;
     read(ar);
 }
 

@@ -1,49 +1,37 @@
-// CGXFont: attributes, merging, subset test, text and archive forms, the face map.
+// CGXFont: merging, subset test, sizes on the screen, text and archive forms, the face map.
 #include <gtest/gtest.h>
 
 #include "grid/style/face_map.h"
 #include "grid/style/font.h"
 #include "platform/win/sys_colors.h"
+#include "support/archive_bytes.h"
+
+using namespace test_archive;
 
 namespace {
 struct DpiGuard {
     explicit DpiGuard(int dpi) { SetScreenDpi(dpi); }
     ~DpiGuard() { SetScreenDpi(96); }
 };
-
-std::vector<BYTE> Store(CGXFont& font) {
-    CMemFile file;
-    CArchive ar(&file, CArchive::store);
-    font.Serialize(ar);
-    ar.Close();
-    return file.GetBytes();
-}
 }  // namespace
 
-TEST(FontMerge, ApplyNewFillsOnlyWhatIsMissing) {
+TEST(FontMerge, EachModeTakesWhatItShould) {
     CGXFont target;
     target.SetFaceName("Arial");
     CGXFont bold;
     bold.SetFaceName("Times New Roman").SetBold(true);
-    target.ChangeFont(bold, ModifyMode::ApplyNew);
+    target.ChangeFont(bold, ModifyMode::ApplyNew);  // fills only what is missing
     EXPECT_STREQ(target.GetFaceName(), "Arial");
     EXPECT_EQ(target.GetWeight(), 700);
     EXPECT_EQ(target.GetIncludeFlags(), CGXFont::incFaceName | CGXFont::incWeight);
     target.ChangeFont(bold, ModifyMode::Override);
     EXPECT_STREQ(target.GetFaceName(), "Times New Roman");
-}
-
-TEST(FontMerge, ExcludeRemovesPresenceOnlyAndCopyStartsEmpty) {
+    // Exclude removes the presence only, whatever the values; a copy starts empty.
     CGXFont font;
     font.SetDefault();
-    CGXFont size;
-    size.SetSize(20);
-    font.ChangeFont(size, ModifyMode::Exclude);
-    EXPECT_FALSE(font.GetIncludeSize());
+    font.ChangeFont(CGXFont().SetSize(20), ModifyMode::Exclude);
     EXPECT_EQ(font.GetIncludeFlags(), CGXFont::incAll & ~CGXFont::incSize);
-    CGXFont italic;
-    italic.SetItalic(true);
-    font.ChangeFont(italic, ModifyMode::Copy);
+    font.ChangeFont(CGXFont().SetItalic(true), ModifyMode::Copy);
     EXPECT_EQ(font.GetIncludeFlags(), CGXFont::incItalic);
     EXPECT_STREQ(font.GetFaceName(), "");
 }
@@ -66,7 +54,6 @@ TEST(FontSize, PointsAndPixelHeightsFollowTheScreen) {
     CGXFont font;
     font.SetDefault();
     EXPECT_EQ(font.GetLogFontRef().lfHeight, -11);
-    EXPECT_EQ(font.GetSize(), 8);
     DpiGuard dpi(120);
     font.SetSize(8);
     EXPECT_EQ(font.GetLogFontRef().lfHeight, -13);
@@ -81,73 +68,41 @@ TEST(FontText, WriteAndReadTheSixFields) {
     font.SetDefault();
     EXPECT_EQ(font.GetDescription(), "Arial,8,400,0,0,0");
     EXPECT_EQ(CGXFont().GetDescription(), ",,,,,");
-
     CGXFont read(",10,,1,,");
     EXPECT_EQ(read.GetIncludeFlags(), CGXFont::incSize | CGXFont::incItalic);
     EXPECT_EQ(read.GetSize(), 10);
-    EXPECT_EQ(read.GetItalic(), 1);
-
     read.SetDescription("Courier New");
     EXPECT_EQ(read.GetIncludeFlags(), CGXFont::incFaceName);
     EXPECT_STREQ(read.GetFaceName(), "Courier New");
-
     read.SetDescription("X,abc,700x,2,0,1,trailing");
     EXPECT_EQ(read.GetSize(), 0);  // not a number reads as 0
     EXPECT_EQ(read.GetWeight(), 700);
     EXPECT_EQ(read.GetItalic(), 1);
     EXPECT_EQ(read.GetStrikeOut(), 1);
     EXPECT_EQ(read.GetIncludeFlags(), CGXFont::incAll);
-
     read.SetDescription("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789,9");
     EXPECT_STREQ(read.GetFaceName(), "ABCDEFGHIJKLMNOPQRSTUVWXYZ01234");  // 31 characters
     read.SetDescription("");
     EXPECT_TRUE(read.IsEmpty());
 }
 
-TEST(FontArchive, RecordLayoutAndStrikeOutThatIsNotStored) {
+TEST(FontArchive, RecordLayoutStrikeOutThatIsNotStoredAndDamage) {
     CGXFont font;
     font.SetFaceName("Ab").SetWeight(700).SetItalic(true).SetStrikeOut(true);
-    std::vector<BYTE> expected = {0x01, 0x00,              // schema
-                                  0x00, 0x00, 0x00, 0x00,  // height
-                                  0xBC, 0x02, 0x00, 0x00,  // weight 700
-                                  0x01, 0x00, 0x00,        // italic, underline, pitch and family
-                                  0x02, 'A',  'b',         // face
-                                  0x2B, 0x00, 0x00, 0x00}; // weight, italic, strike-out, face
-    std::vector<BYTE> bytes = Store(font);
-    EXPECT_EQ(bytes, expected);
-    CMemFile file(bytes.data(), bytes.size());
-    CArchive ar(&file, CArchive::load);
+    const Bytes bytes = Store([&](CArchive& ar) { font.Serialize(ar); });
+    EXPECT_EQ(bytes, Hex("0100 00000000 BC020000"  // schema, height, weight 700
+                         "01 00 00 02'Ab'"         // italic, underline, pitch and family, face
+                         "2B000000"));             // included: weight, italic, strike-out, face
     CGXFont read;
-    read.Serialize(ar);
+    Load(bytes, [&](CArchive& ar) { read.Serialize(ar); });
     EXPECT_TRUE(read.GetIncludeStrikeOut());
     EXPECT_EQ(read.GetLogFontRef().lfStrikeOut, 0);
     EXPECT_EQ(read.GetWeight(), 700);
     EXPECT_STREQ(read.GetFaceName(), "Ab");
-}
-
-TEST(FontArchive, UnknownSchemaAndTruncation) {
-    std::vector<BYTE> bad = {0x02, 0x00};
-    CMemFile file(bad.data(), bad.size());
-    CArchive ar(&file, CArchive::load);
-    CGXFont font;
-    try {
-        font.Serialize(ar);
-        FAIL();
-    } catch (const CArchiveException& e) {
-        EXPECT_EQ(e.m_cause, CArchiveException::badSchema);
-    }
-    CGXFont def;
-    def.SetDefault();
-    std::vector<BYTE> bytes = Store(def);
-    bytes.resize(bytes.size() - 1);
-    CMemFile cut(bytes.data(), bytes.size());
-    CArchive ar2(&cut, CArchive::load);
-    try {
-        font.Serialize(ar2);
-        FAIL();
-    } catch (const CArchiveException& e) {
-        EXPECT_EQ(e.m_cause, CArchiveException::endOfFile);
-    }
+    auto reader = [](CArchive& ar) { CGXFont().Serialize(ar); };
+    EXPECT_EQ(CauseOf(Hex("0200"), reader), CArchiveException::badSchema);
+    for (size_t n = 0; n < bytes.size(); ++n)
+        EXPECT_EQ(CauseOf(Bytes(bytes.begin(), bytes.begin() + static_cast<long>(n)), reader), CArchiveException::endOfFile) << n;
 }
 
 TEST(FaceMap, InstalledFamiliesGiveTheirCharacterSet) {

@@ -1,6 +1,8 @@
 // The profile form of a style, in both profile modes.
 #include "profile_fixture.h"
 
+#include <utility>
+
 #include "grid/style/color.h"
 #include "grid/style/style.h"
 #include "grid/style/styles_map.h"
@@ -41,23 +43,23 @@ TEST_P(ProfileTest, KeysMirrorTheStyleAndReadBack) {
 }
 
 TEST_P(ProfileTest, ChoicesListsAreEscaped) {
-    CGXStyle style;
-    style.SetChoicesList("a\r\nb");
-    style.WriteProfile("Choices", nullptr);
-    EXPECT_EQ(App().GetProfileString("Choices", "ChoicesList"), "a\\nb");
-    CGXStyle read;
-    read.ReadProfile("Choices", nullptr);
-    EXPECT_EQ(read.GetChoicesList(), "a\r\nb");
-
-    style.SetChoicesList("a\nb");
-    style.WriteProfile("Choices", nullptr);
-    EXPECT_EQ(App().GetProfileString("Choices", "ChoicesList"), "a\\nb");
-
-    style.SetChoicesList("x\\ny\\");
-    style.WriteProfile("Choices", nullptr);
-    EXPECT_EQ(App().GetProfileString("Choices", "ChoicesList"), "x\\\\ny\\\\");
-    read.ReadProfile("Choices", nullptr);
-    EXPECT_EQ(read.GetChoicesList(), "x\\ny\\");
+    const struct {
+        const char *pszList, *pszKey, *pszRead;
+    } cases[] = {
+        {"a\r\nb", "a\\nb", "a\r\nb"},
+        {"a\nb", "a\\nb", "a\r\nb"},
+        {"x\\ny\\", "x\\\\ny\\\\", "x\\ny\\"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszKey);
+        CGXStyle style;
+        style.SetChoicesList(c.pszList);
+        style.WriteProfile("Choices", nullptr);
+        EXPECT_EQ(App().GetProfileString("Choices", "ChoicesList"), c.pszKey);
+        CGXStyle read;
+        read.ReadProfile("Choices", nullptr);
+        EXPECT_EQ(read.GetChoicesList(), c.pszRead);
+    }
 }
 
 TEST_P(ProfileTest, TextColourComesBackAsPlainRgbAndNeedsThreeNumbers) {
@@ -68,12 +70,11 @@ TEST_P(ProfileTest, TextColourComesBackAsPlainRgbAndNeedsThreeNumbers) {
     CGXStyle read;
     read.ReadProfile("Colour", nullptr);
     EXPECT_EQ(read.GetTextColorNA(), RGB(10, 36, 106));
-    App().WriteProfileString("Colour", "TextColor", "1 2");
-    read.ReadProfile("Colour", nullptr);
-    EXPECT_FALSE(read.GetIncludeTextColor());
-    App().WriteProfileString("Colour", "TextColor", "1 2 3 4");
-    read.ReadProfile("Colour", nullptr);
-    EXPECT_FALSE(read.GetIncludeTextColor());
+    for (const char* psz : {"1 2", "1 2 3 4"}) {
+        App().WriteProfileString("Colour", "TextColor", psz);
+        read.ReadProfile("Colour", nullptr);
+        EXPECT_FALSE(read.GetIncludeTextColor()) << psz;
+    }
     App().WriteProfileString("Colour", "WrapText", "3");
     App().WriteProfileString("Colour", "HorizontalAlignment", "-1x");
     App().WriteProfileString("Colour", "Interior", "2 1");
@@ -86,25 +87,20 @@ TEST_P(ProfileTest, TextColourComesBackAsPlainRgbAndNeedsThreeNumbers) {
 TEST_P(ProfileTest, BaseStylesByResourceIdOrByName) {
     CGXStylesMap map;
     map.CreateStandardStyles();
-    WORD custom = map.RegisterStyle("Custom", CGXStyle().SetValue("c"), false);
+    const WORD custom = map.RegisterStyle("Custom", CGXStyle().SetValue("c"), false);
+    for (auto [id, pszKey] : {std::pair{map.m_wStyleRowHeader, "#52769"}, std::pair{custom, "Custom"}}) {
+        CGXStyle style;
+        style.SetBaseStyle(id).WriteProfile("Base", &map);
+        EXPECT_EQ(App().GetProfileString("Base", "BaseStyle"), pszKey);
+        CGXStyle read;
+        read.ReadProfile("Base", &map);
+        EXPECT_EQ(read.GetBaseStyle(), id) << pszKey;
+    }
     CGXStyle style;
-    style.SetBaseStyle(map.m_wStyleRowHeader);
-    style.WriteProfile("Base", &map);
-    EXPECT_EQ(App().GetProfileString("Base", "BaseStyle"), "#52769");
-    CGXStyle read;
-    read.ReadProfile("Base", &map);
-    EXPECT_EQ(read.GetBaseStyle(), map.m_wStyleRowHeader);
-
-    style.SetBaseStyle(custom);
-    style.WriteProfile("Base", &map);
-    EXPECT_EQ(App().GetProfileString("Base", "BaseStyle"), "Custom");
-    read.ReadProfile("Base", &map);
-    EXPECT_EQ(read.GetBaseStyle(), custom);
-
-    style.SetBaseStyle(500);  // an id the map does not know: the key goes
-    style.WriteProfile("Base", &map);
+    style.SetBaseStyle(500).WriteProfile("Base", &map);  // an id the map does not know: the key goes
     EXPECT_EQ(App().GetProfileString("Base", "BaseStyle", "gone"), "gone");
     App().WriteProfileString("Base", "BaseStyle", "Unknown");
+    CGXStyle read;
     read.ReadProfile("Base", &map);
     EXPECT_TRUE(read.GetIncludeBaseStyle());
     EXPECT_EQ(read.GetBaseStyle(), 0);

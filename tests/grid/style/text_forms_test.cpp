@@ -1,6 +1,8 @@
 // The small text forms of pens, brushes and colours, and the pattern table.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "grid/style/pen_brush.h"
 
 TEST(PenText, WriteAndReadWithAndWithoutTheHighByte) {
@@ -15,10 +17,10 @@ TEST(PenText, WriteAndReadWithAndWithoutTheHighByte) {
     EXPECT_EQ(read.GetColorNA(), RGB(10, 20, 30));
     read.SetDescription("5 -2 3 2 1 246");
     EXPECT_EQ(read.GetColorNA(), 0xF6010203u);
-    read.SetDescription("1 2 3 4");
-    EXPECT_FALSE(read.GetInclude());  // fewer than five numbers: the side is not present
-    read.SetDescription("1 2 x 4 5");
-    EXPECT_FALSE(read.GetInclude());
+    for (const char* psz : {"1 2 3 4", "1 2 x 4 5"}) {  // fewer than five numbers: the side is not present
+        read.SetDescription(psz);
+        EXPECT_FALSE(read.GetInclude()) << psz;
+    }
 }
 
 TEST(BrushText, StylesPatternsAndColourForms) {
@@ -36,12 +38,12 @@ TEST(BrushText, StylesPatternsAndColourForms) {
     EXPECT_EQ(read.GetColorNA(), RGB(9, 8, 7));
     EXPECT_EQ(read.GetBkColorNA(), RGB(4, 5, 6));
 
-    read.SetDescription("0 0 5 6 7 0 0 0 1");
-    EXPECT_EQ(read.GetColorNA(), 0x01000605u);  // a palette index drops blue
-    read.SetDescription("0 0 5 6 7 0 0 0 2");
-    EXPECT_EQ(read.GetColorNA(), 0x02070605u);
-    read.SetDescription("0 0 255 255 255 0 0 0 249");
-    EXPECT_EQ(read.GetColorNA(), 0xF9FFFFFFu);
+    // The colour's high byte: a palette index drops blue, the other forms keep it.
+    for (auto [psz, color] : {std::pair{"0 0 5 6 7 0 0 0 1", 0x01000605u}, std::pair{"0 0 5 6 7 0 0 0 2", 0x02070605u},
+                              std::pair{"0 0 255 255 255 0 0 0 249", 0xF9FFFFFFu}}) {
+        read.SetDescription(psz);
+        EXPECT_EQ(read.GetColorNA(), color) << psz;
+    }
 
     StyleBrush before = read;
     read.SetDescription("1 2 3 4");
