@@ -22,8 +22,12 @@ protected:
 };
 }  // namespace
 
-TEST_F(CoveredCellPoolTest, EveryCellOfTheBlockAndNoOtherFindsItsRange) {
+TEST_F(CoveredCellPoolTest, EveryCellOfTheBlockAndNoOtherFindsItsRangeAndOddBlocksAreRefused) {
     CGXRange* p = Add(2, 2, 3, 4);
+    EXPECT_FALSE(m_pool.SetCoveredCell(5, 5, 5, 5, p));  // a single cell and blocks upside down are refused
+    EXPECT_FALSE(m_pool.SetCoveredCell(3, 2, 2, 4, p));
+    EXPECT_FALSE(m_pool.SetCoveredCell(2, 4, 3, 2, p));
+    EXPECT_TRUE(m_pool.GetRows().IsEmpty());
     EXPECT_TRUE(Set(p));
     ASSERT_TRUE(CoveredPoolIsSound(m_pool, m_list));
     for (ROWCOL r = 1; r <= 4; ++r)
@@ -31,14 +35,6 @@ TEST_F(CoveredCellPoolTest, EveryCellOfTheBlockAndNoOtherFindsItsRange) {
             EXPECT_EQ(m_pool.GetCoveredCell(r, c), p->IsCellInRange(r, c) ? p : nullptr) << r << "," << c;
     EXPECT_EQ(m_pool.GetCoveredCell(0xFFFFFFFF, 2), nullptr);
     EXPECT_EQ(m_pool.GetRows().GetAt(1), nullptr);  // only the rows of the block hold arrays
-}
-
-TEST_F(CoveredCellPoolTest, SingleCellsAndBlocksUpsideDownAreRefused) {
-    CGXRange* p = Add(1, 1, 2, 2);
-    EXPECT_FALSE(m_pool.SetCoveredCell(5, 5, 5, 5, p));
-    EXPECT_FALSE(m_pool.SetCoveredCell(2, 1, 1, 2, p));
-    EXPECT_FALSE(m_pool.SetCoveredCell(1, 2, 2, 1, p));
-    EXPECT_TRUE(m_pool.GetRows().IsEmpty());
 }
 
 TEST_F(CoveredCellPoolTest, ABlockOverlappingAnotherAtItsTopLeftFails) {
