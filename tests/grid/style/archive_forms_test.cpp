@@ -9,11 +9,6 @@
 using namespace test_archive;
 
 namespace {
-class ArchiveFormsTest : public ::testing::Test {
-protected:
-    test_host::Resources m_resources;
-};
-
 auto StyleWriter(CGXStyle& style, const CGXStylesMap* pMap = nullptr) {
     return [&style, pMap](CArchive& ar) { style.Serialize(ar, pMap); };
 }
@@ -36,7 +31,7 @@ void FillMap(CGXStylesMap& map) {
 }
 }  // namespace
 
-TEST_F(ArchiveFormsTest, StyleRecordsHoldTheirItemsInOrder) {
+TEST(ArchiveFormsTest, StyleRecordsHoldTheirItemsInOrder) {
     CGXStyle empty;
     EXPECT_EQ(Store(StyleWriter(empty)), Hex("0300 00000000 0000 0000"));  // schema, flags, no borders, no user attributes
     CGXStyle s;
@@ -49,7 +44,7 @@ TEST_F(ArchiveFormsTest, StyleRecordsHoldTheirItemsInOrder) {
                                          "0000 01 44332211"));        // no user attributes, flood cell, app data
 }
 
-TEST_F(ArchiveFormsTest, TheContextObjectServesAsTheMapWhenNoneIsPassed) {
+TEST(ArchiveFormsTest, TheContextObjectServesAsTheMapWhenNoneIsPassed) {
     CGXStylesMap map;
     map.CreateStandardStyles();
     CGXStyle s;
@@ -59,7 +54,7 @@ TEST_F(ArchiveFormsTest, TheContextObjectServesAsTheMapWhenNoneIsPassed) {
     EXPECT_EQ(read.GetBaseStyle(), map.m_wStyleRowHeader);
 }
 
-TEST_F(ArchiveFormsTest, ABaseStyleIsStoredByResourceIdWithAMapAndAsNothingWithout) {
+TEST(ArchiveFormsTest, ABaseStyleIsStoredByResourceIdWithAMapAndAsNothingWithout) {
     CGXStylesMap map;
     map.CreateStandardStyles();
     CGXStyle s;
@@ -77,7 +72,7 @@ TEST_F(ArchiveFormsTest, ABaseStyleIsStoredByResourceIdWithAMapAndAsNothingWitho
     EXPECT_EQ(read.GetBaseStyle(), map.m_wStyleRowHeader);
 }
 
-TEST_F(ArchiveFormsTest, OddButReadableRecords) {
+TEST(ArchiveFormsTest, OddButReadableRecords) {
     // Pattern indices outside the table give a hollow brush.
     for (const char* pszPattern : {"29000000", "FEFFFFFF"}) {
         CGXStyle s;
@@ -94,7 +89,7 @@ TEST_F(ArchiveFormsTest, OddButReadableRecords) {
     EXPECT_FALSE(s.GetIncludeValue());
 }
 
-TEST_F(ArchiveFormsTest, DamagedStyleRecordsRaiseTheArchiveException) {
+TEST(ArchiveFormsTest, DamagedStyleRecordsRaiseTheArchiveException) {
     const struct {
         const char* pszHex;
         int nCause;
@@ -122,7 +117,7 @@ TEST_F(ArchiveFormsTest, DamagedStyleRecordsRaiseTheArchiveException) {
     }), CArchiveException::badIndex);
 }
 
-TEST_F(ArchiveFormsTest, TheStylesMapRoundTripsExactly) {
+TEST(ArchiveFormsTest, TheStylesMapRoundTripsExactly) {
     CGXStylesMap map;
     FillMap(map);
     const Bytes b = Store([&](CArchive& ar) { map.Serialize(ar); });
@@ -150,7 +145,7 @@ TEST_F(ArchiveFormsTest, TheStylesMapRoundTripsExactly) {
     EXPECT_EQ(n, 1);
 }
 
-TEST_F(ArchiveFormsTest, DamagedStylesMapsRaiseTheArchiveException) {
+TEST(ArchiveFormsTest, DamagedStylesMapsRaiseTheArchiveException) {
     CGXStylesMap map;
     FillMap(map);
     const Bytes b = Store([&](CArchive& ar) { map.Serialize(ar); });

@@ -17,8 +17,9 @@ inline const AFX_STRING_RESOURCE kStrings[] = {
     {51020, "Unchecked Text"},
 };
 
-// One per test program: the strings live as long as the program.
+// Registered once per test program, before any test runs, for as long as the program runs.
 struct Resources {
     CStringTableRegistration registration{Module(), kStrings};
 };
+inline Resources g_resources;
 }  // namespace test_host

@@ -43,7 +43,6 @@ protected:
         return text;
     }
 
-    test_host::Resources m_resources;
     std::string m_dir;
     std::unique_ptr<CWinApp> m_app;
 };

@@ -5,14 +5,7 @@
 #include "grid/style/styles_map.h"
 #include "support/archive_bytes.h"
 
-namespace {
-class StylesMapTest : public ::testing::Test {
-protected:
-    test_host::Resources m_resources;
-};
-}  // namespace
-
-TEST_F(StylesMapTest, StandardStylesInRegistrationOrder) {
+TEST(StylesMapTest, StandardStylesInRegistrationOrder) {
     CGXStylesMap map;
     map.CreateStandardStyles();
     EXPECT_EQ(map.m_wStyleStandard, 0);
@@ -35,7 +28,7 @@ TEST_F(StylesMapTest, StandardStylesInRegistrationOrder) {
     EXPECT_EQ(nResource, 0u);
 }
 
-TEST_F(StylesMapTest, RegisteringAgainReplacesOnlyTheStyle) {
+TEST(StylesMapTest, RegisteringAgainReplacesOnlyTheStyle) {
     CGXStylesMap map;
     map.CreateStandardStyles();
     CGXStyle s;
@@ -52,7 +45,7 @@ TEST_F(StylesMapTest, RegisteringAgainReplacesOnlyTheStyle) {
     EXPECT_EQ(map.GetCount(), 4);
 }
 
-TEST_F(StylesMapTest, MissingResourcesRaiseTheResourceException) {
+TEST(StylesMapTest, MissingResourcesRaiseTheResourceException) {
     CGXStylesMap map;
     EXPECT_THROW(map.RegisterStyle(60000u, CGXStyle(), false), CResourceException);
     EXPECT_EQ(map.GetCount(), 0);
@@ -63,7 +56,7 @@ TEST_F(StylesMapTest, MissingResourcesRaiseTheResourceException) {
     EXPECT_EQ(name, "Static Text");
 }
 
-TEST_F(StylesMapTest, AssignCopiesEverythingDeeply) {
+TEST(StylesMapTest, AssignCopiesEverythingDeeply) {
     CGXStylesMap a;
     a.CreateStandardStyles();
     a.RegisterControl(52523);
