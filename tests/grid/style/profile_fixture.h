@@ -9,7 +9,6 @@
 #include <string>
 
 #include "host_resources.h"
-#include "platform/framework/safe_file.h"
 #include "platform/framework/win_app.h"
 
 class ProfileTest : public ::testing::TestWithParam<bool> {
@@ -37,11 +36,6 @@ protected:
     CWinApp& App() { return *m_app; }
     // The section of a style of the styles map, as the map names it in this mode.
     CString MapSection(const char* name) const { return CString("Styles") + (Registry() ? "\\" : ".") + name; }
-    std::string FileText() const {
-        std::string text;
-        ReadWholeFile(m_dir + (Registry() ? "/profile.registry" : "/profile.ini"), text);
-        return text;
-    }
 
     std::string m_dir;
     std::unique_ptr<CWinApp> m_app;

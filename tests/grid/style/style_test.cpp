@@ -20,7 +20,7 @@ CGXStyle Loaded(const CGXStylesMap& map, WORD id) {
 }
 }  // namespace
 
-TEST(StyleAttributes, SettersIncludeAndIncludeClearKeepsTheValue) {
+TEST(StyleAttributes, SettersIncludeAndClearingTheFlagKeepsTheValue) {
     CGXStyle style;
     EXPECT_TRUE(style.IsEmpty());
     style.SetHorizontalAlignment(2).SetMaxLength(7).SetDraw3dFrame(7).SetMergeCell(15).SetReadOnly(3);
@@ -34,13 +34,8 @@ TEST(StyleAttributes, SettersIncludeAndIncludeClearKeepsTheValue) {
     style.SetValue("text").SetIncludeValue(false);
     style.SetIncludeValue(true);
     EXPECT_EQ(style.GetValue(), "");  // the value alone is emptied when excluded
-}
-
-TEST(StyleAttributes, InteriorColourSetterKeepsHatchPatternAndBackground) {
-    CGXStyle style;
-    StyleBrush brush;
-    brush.SetPattern(5).SetBkColor(RGB(1, 2, 3)).SetColor(RGB(9, 9, 9));
-    style.SetInterior(brush).SetInterior(RGB(200, 0, 0));
+    // The interior's colour setter keeps the hatch, pattern and background.
+    style.SetInterior(StyleBrush().SetPattern(5).SetBkColor(RGB(1, 2, 3)).SetColor(RGB(9, 9, 9))).SetInterior(RGB(200, 0, 0));
     EXPECT_EQ(style.GetInterior().GetStyle(), GX_BS_SOLID);
     EXPECT_EQ(style.GetInterior().GetColorNA(), RGB(200, 0, 0));
     EXPECT_EQ(style.GetInterior().GetPattern(), 5);

@@ -98,11 +98,7 @@ TEST_P(StylesMapProfileTest, WriteThenReadRestoresTheStyles) {
         CStringArray keys;
         App().GetProfileKeys("Styles", keys);
         // In the order of the name map: names ascending.
-        ASSERT_EQ(keys.GetSize(), 4);
-        EXPECT_EQ(keys[0], "#52770");
-        EXPECT_EQ(keys[1], "Custom");
-        EXPECT_EQ(keys[2], "#52769");
-        EXPECT_EQ(keys[3], "#52768");
+        EXPECT_EQ(std::vector<CString>(keys.begin(), keys.end()), (std::vector<CString>{"#52770", "Custom", "#52769", "#52768"}));
     } else {
         CStringArray subkeys;
         App().GetProfileSubkeys("Styles", subkeys);
