@@ -21,9 +21,18 @@ struct DemoWindowOptions {
     std::string screenshot;         // where to write what the window shows, then exit
 };
 
+struct DemoDialogOptions {
+    std::string display = "auto";  // as for the demo window
+    std::string screenshot;         // where to write the dialog once it is shown, then cancel it
+};
+
 int RunInfo(PluginLibrary& plugin, const CMC_Setup& setup);
 int RunDefault(PluginLibrary& plugin, const CMC_Setup& setup);
 int RunTranslate(PluginLibrary& plugin, const CMC_Setup& setup, const TranslateOptions& options);
 // Opens a window with a caption and painted content on the display; runs until it is closed, or
 // writes a screenshot and exits (always so on the headless display).
 int RunDemoWindow(const DemoWindowOptions& options);
+// Runs the loaded plug-in's Limit Switch dialog modally; prints what the person chose and, for
+// OK, the parameter text. With a screenshot (always so on the headless display) writes the
+// dialog with its frame once it is shown and cancels it.
+int RunDemoDialog(const DemoDialogOptions& options);

@@ -29,6 +29,7 @@ int main(int argc, char** argv) {
     CommonOptions common;
     TranslateOptions translate;
     DemoWindowOptions demo;
+    DemoDialogOptions dialog;
     app.add_option("--display", demo.display,
                    "where windows show: headless (the virtual screen), sdl (desktop windows), or auto (sdl when a "
                    "display is there, else headless); commands that open no window ignore it")
@@ -57,6 +58,15 @@ int main(int argc, char** argv) {
     CLI::App* demoWindow = app.add_subcommand("demo-window", "open a window with a caption and painted content until it is closed");
     demoWindow->add_option("--screenshot", demo.screenshot,
                            "write what the window shows as a PNG file, then exit (under headless: default demo-window.png)")
+        ->type_name("FILE");
+
+    CLI::App* demoDialog = app.add_subcommand(
+        "demo-dialog", "open the plug-in's Limit Switch dialog until OK or Cancel; print the choice and the parameter text");
+    demoDialog->add_option("--plugin", common.pluginPath, "the plug-in to load instead of the one next to krxhost")
+        ->type_name("PATH");
+    demoDialog->add_option("--screenshot", dialog.screenshot,
+                           "write the dialog as a PNG file once it is shown, then cancel it (under headless: default "
+                           "demo-dialog.png)")
         ->type_name("FILE");
 
     try {
@@ -89,6 +99,10 @@ int main(int argc, char** argv) {
         return kExitUsage;
     }
 
+    if (demoDialog->parsed()) {
+        dialog.display = demo.display;
+        return RunDemoDialog(dialog);
+    }
     if (info->parsed()) return RunInfo(plugin, setup);
     if (defaults->parsed()) return RunDefault(plugin, setup);
     return RunTranslate(plugin, setup, translate);

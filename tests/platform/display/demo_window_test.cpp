@@ -1,11 +1,13 @@
-// The demo window end to end: on the headless screen, and in a real SDL2 window on a virtual X
-// server (skipped where xvfb-run is not installed). Each run is bounded in time, and the picture
-// must show the window's colours, not a blank.
+// The host's demos end to end, the demo window and the plug-in's Limit Switch dialog: on the
+// headless screen, and in real SDL2 windows on a virtual X server (skipped where xvfb-run is not
+// installed). Each run is bounded in time, and the picture must show the window, not a blank.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <set>
 #include <string>
 
@@ -40,6 +42,34 @@ void ExpectDemoPicture(const std::filesystem::path& png) {
     EXPECT_EQ(img.At(40, 40), 0xC82828u);   // the first colour square
 }
 
+// The dialog with its frame: the active caption, the button face and dark text and frame lines.
+void ExpectDialogPicture(const std::filesystem::path& png) {
+    PngImage img;
+    ASSERT_TRUE(ReadPng(png.c_str(), img)) << png;
+    EXPECT_EQ(img.width, 285);
+    EXPECT_EQ(img.height, 205);
+    EXPECT_GE(DistinctColours(img), 6u);
+    EXPECT_EQ(img.At(150, 10), 0x0A246Au);   // the active caption, left of the close box
+    EXPECT_EQ(img.At(150, 195), 0xD4D0C8u);  // the button face below the buttons
+    int dark = 0;
+    for (int y = 30; y < 150; ++y)
+        for (int x = 8; x < img.width - 8; ++x) dark += (img.At(x, y) & 0x808080u) == 0u;
+    EXPECT_GT(dark, 1500);  // the texts of the items, inside the frame
+}
+
+std::string Slurp(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// The common head of the SDL runs on the virtual X server. The X and SDL libraries keep memory
+// until the process ends; the leak checker of a sanitized build is told so for this program alone.
+const std::string kOnXServer = "LSAN_OPTIONS=suppressions='" KRX_SDL_LSAN_SUPPRESSIONS
+                               "':print_suppressions=0 timeout 60 xvfb-run -a -s '-screen 0 1024x768x24' '" KRX_HOST_PATH
+                               "' --display sdl ";
+
 TEST(DemoWindow, HeadlessWritesTheScreenshotAndExits) {
     const auto out = Scratch() / "headless.png";
     ASSERT_EQ(Shell("timeout 60 '" KRX_HOST_PATH "' --display headless demo-window --screenshot '" + out.string() +
@@ -58,13 +88,31 @@ TEST(DemoWindow, AnUnknownDisplayOrNoDesktopIsAUsageError) {
 TEST(DemoWindow, SdlPresentsTheWindowOnAnXServer) {
     if (Shell("command -v xvfb-run > /dev/null 2>&1") != 0) GTEST_SKIP() << "xvfb-run is not installed";
     const auto out = Scratch() / "sdl.png";
-    // The X and SDL libraries keep memory until the process ends; the leak checker of a
-    // sanitized build is told so for this program alone.
-    const std::string command = "LSAN_OPTIONS=suppressions='" KRX_SDL_LSAN_SUPPRESSIONS
-                                "':print_suppressions=0 timeout 60 xvfb-run -a -s '-screen 0 1024x768x24' '" KRX_HOST_PATH
-                                "' --display sdl demo-window --screenshot '" + out.string() + "' > /dev/null";
-    ASSERT_EQ(Shell(command), 0);
+    ASSERT_EQ(Shell(kOnXServer + "demo-window --screenshot '" + out.string() + "' > /dev/null"), 0);
     ExpectDemoPicture(out);
+}
+
+TEST(DemoDialog, HeadlessWritesTheDialogAndCancelsIt) {
+    const auto dir = Scratch();
+    const auto out = dir / "dialog.png";
+    ASSERT_EQ(Shell("timeout 60 '" KRX_HOST_PATH "' --display headless demo-dialog --screenshot '" + out.string() + "' > '" +
+                    (dir / "dialog.txt").string() + "'"),
+              0);
+    EXPECT_EQ(Slurp(dir / "dialog.txt"), out.string() + "\nchosen: Cancel\n");
+    ExpectDialogPicture(out);
+}
+
+TEST(DemoDialog, WithoutThePlugInItFails) {
+    EXPECT_EQ(Shell("timeout 60 '" KRX_HOST_PATH "' --display headless demo-dialog --plugin /nonexistent/plugin.so "
+                    "> /dev/null 2>&1"),
+              2);
+}
+
+TEST(DemoDialog, SdlPresentsTheDialogOnAnXServer) {
+    if (Shell("command -v xvfb-run > /dev/null 2>&1") != 0) GTEST_SKIP() << "xvfb-run is not installed";
+    const auto out = Scratch() / "sdl_dialog.png";
+    ASSERT_EQ(Shell(kOnXServer + "demo-dialog --screenshot '" + out.string() + "' > /dev/null"), 0);
+    ExpectDialogPicture(out);
 }
 
 }  // namespace
