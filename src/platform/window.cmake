@@ -11,6 +11,7 @@ target_sources(platform PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/win/input.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win/synthetic_input.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win/cursors.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/win/cursor_resource.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win/scroll_bars.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win/clipboard.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win/modal_loop.cpp

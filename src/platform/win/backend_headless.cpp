@@ -51,6 +51,7 @@ public:
     void WaitEvents(DWORD) override {}
     DWORD Ticks() override { return GetTickCount(); }
     void SetCursorShape(UINT) override {}
+    void SetCursorImage(const CursorImage&) override {}
     bool GetClipboardText(std::string& text) override {
         text = clipboard_;
         return has_;

@@ -82,6 +82,7 @@ public:
         for (auto& [hwnd, win] : natives_) SDL_DestroyWindow(win);
         for (SDL_Cursor* c : cursors_)
             if (c) SDL_FreeCursor(c);
+        if (image_) SDL_FreeCursor(image_);
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         SDL_Quit();
     }
@@ -177,6 +178,23 @@ public:
         if (!c) c = SDL_CreateSystemCursor(which);
         if (c) SDL_SetCursor(c);
         SDL_ShowCursor(SDL_ENABLE);
+    }
+
+    // The desktop copies the pixels; the cursor shown before is freed once the new one is set.
+    void SetCursorImage(const CursorImage& image) override {
+        SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
+            const_cast<std::uint32_t*>(image.argb.data()), image.width, image.height, 32, image.width * 4,
+            SDL_PIXELFORMAT_ARGB8888);
+        SDL_Cursor* c = surface ? SDL_CreateColorCursor(surface, image.hotspot.x, image.hotspot.y) : nullptr;
+        if (surface) SDL_FreeSurface(surface);
+        if (!c) {
+            SetCursorShape(32512);
+            return;
+        }
+        SDL_SetCursor(c);
+        SDL_ShowCursor(SDL_ENABLE);
+        if (image_) SDL_FreeCursor(image_);
+        image_ = c;
     }
 
     bool GetClipboardText(std::string& text) override {
@@ -302,6 +320,7 @@ private:
     std::unordered_map<HWND, SDL_Window*> natives_;
     std::unordered_map<Uint32, HWND> byId_;
     SDL_Cursor* cursors_[SDL_NUM_SYSTEM_CURSORS]{};
+    SDL_Cursor* image_ = nullptr;  // the last cursor made from an image
     bool keyTypes_ = false;  // the last key pressed types its character through TranslateMessage
 };
 

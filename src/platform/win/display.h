@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win/cursor_resource.h"
 #include "platform/win/gdi.h"
 #include "platform/win/window.h"
 
@@ -45,6 +46,8 @@ public:
 
     // The standard cursor (an IDC_* number; 0 hides the pointer).
     virtual void SetCursorShape(UINT idc) = 0;
+    // A cursor from a module's resources; a backend that cannot show images shows the arrow.
+    virtual void SetCursorImage(const CursorImage&) { SetCursorShape(32512); }
     // The desktop clipboard's text in UTF-8; false when it holds none.
     virtual bool GetClipboardText(std::string& text) = 0;
     virtual void SetClipboardText(const std::string& text) = 0;

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <unordered_map>
 
+#include "platform/win/cursor_resource.h"
 #include "platform/win/display_internal.h"
 #include "platform/win/gdi_internal.h"
 #include "platform/win/png_writer.h"
@@ -28,6 +29,7 @@ struct Native {
 struct Natives {
     std::unordered_map<HWND, Native> byWindow;
     UINT cursor = 0xFFFFFFFF;  // the cursor shape last set, none yet
+    unsigned cursorImage = 0;  // the serial of the module cursor last set, 0 for a shape
 };
 
 Natives& N() {
@@ -97,6 +99,7 @@ void NoteDamage(HWND top, const RECT& rc) {
 void ForgetNatives() {
     N().byWindow.clear();
     N().cursor = 0xFFFFFFFF;
+    N().cursorImage = 0;
 }
 
 }  // namespace display_internal
@@ -117,10 +120,17 @@ void SyncDisplay() {
     const std::vector<HWND> tops = win_internal::S().topLevels;
     for (auto t = tops.rbegin(); t != tops.rend(); ++t)
         if (const Window* w = Find(*t)) SyncWindow(backend, *t, *w);
-    const UINT cursor = GetCursorId(GetCursor());
-    if (cursor != all.cursor) {
+    unsigned serial = 0;
+    if (const CursorImage* image = GetCursorImage(GetCursor(), &serial)) {
+        if (serial != all.cursorImage) {
+            backend.SetCursorImage(*image);
+            all.cursorImage = serial;
+            all.cursor = 0xFFFFFFFF;
+        }
+    } else if (const UINT cursor = GetCursorId(GetCursor()); cursor != all.cursor || all.cursorImage != 0) {
         backend.SetCursorShape(cursor);
         all.cursor = cursor;
+        all.cursorImage = 0;
     }
     display_internal::SyncClipboard(backend);
 }

@@ -221,8 +221,8 @@ UINT GetDoubleClickTime();
 BOOL SetDoubleClickTime(UINT uInterval);
 
 // ---- cursors --------------------------------------------------------------------------------------
-// The standard cursors (hInstance null, IDC_* ids); a module's cursor resources are not there yet,
-// so a module look-up gives null.
+// The standard cursors (hInstance null, IDC_* ids) or a module's shared cursor resources (RT_CURSOR,
+// platform/win/cursor_resource.h); null for an unknown cursor or resource bytes that are no cursor.
 HCURSOR LoadCursorA(HINSTANCE hInstance, LPCSTR lpCursorName);
 inline HCURSOR LoadCursor(HINSTANCE hInstance, LPCSTR lpCursorName) { return LoadCursorA(hInstance, lpCursorName); }
 HCURSOR SetCursor(HCURSOR hCursor);

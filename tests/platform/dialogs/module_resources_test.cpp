@@ -1,12 +1,17 @@
 // Module handles and resource tables: look-ups by id and by name, the resource chain, stale and
-// foreign handles.
+// foreign handles; cursors loaded from a module's resources.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "platform/framework/dialog.h"
 #include "platform/framework/resources.h"
+#include "platform/win/cursor_resource.h"
 #include "platform/win/module_resources.h"
+#include "platform/win/window.h"
 
 namespace {
 
@@ -89,6 +94,130 @@ TEST(ModuleResources, TheChainLooksInTheCurrentResourceModuleFirst) {
     AfxSetResourceHandle(nullptr);
     EXPECT_EQ(AfxFindResourceHandle("onlyb", RT_DIALOG), second.Handle());
     EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCE(8), RT_DIALOG), nullptr);
+}
+
+// ---- cursor resources -----------------------------------------------------------------------------
+
+// A 16 by 16 arrow: black outline, white inside, hotspot at its tip.
+std::vector<std::string> ArrowRows() {
+    std::vector<std::string> rows(16, std::string(16, '.'));
+    for (int y = 0; y < 12; ++y) {
+        rows[y][0] = '#';
+        for (int x = 1; x < y; ++x) rows[y][x] = 'o';
+        if (y > 0) rows[y][y] = '#';
+    }
+    rows[12].replace(0, 8, "########");
+    rows[13][1] = '~';
+    return rows;
+}
+
+TEST(ModuleCursors, LoadedByIdAndByNameFromTheirModuleAndShared) {
+    const std::vector<BYTE> arrow = BuildMonochromeCursor(POINT{0, 0}, ArrowRows());
+    ASSERT_EQ(arrow.size(), 10u + 2 * 2 * 16);
+    const std::vector<BYTE> dot = BuildColorCursor(POINT{1, 2}, 3, 4, std::vector<std::uint32_t>(12, 0x80FF0000u));
+    CModuleRegistration plugin("CursorModule");
+    ASSERT_TRUE(AddModuleResource(plugin, RT_CURSOR, MAKEINTRESOURCE(301), arrow.data(), static_cast<DWORD>(arrow.size())));
+    ASSERT_TRUE(AddModuleResource(plugin, RT_CURSOR, "DOT", dot.data(), static_cast<DWORD>(dot.size())));
+
+    HCURSOR a = LoadCursor(plugin, MAKEINTRESOURCE(301));
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(LoadCursor(plugin, "#301"), a);  // the same resource, the same shared cursor
+    EXPECT_EQ(LoadCursor(plugin, MAKEINTRESOURCE(301)), a);
+    unsigned serialA = 0;
+    const CursorImage* img = GetCursorImage(a, &serialA);
+    ASSERT_NE(img, nullptr);
+    EXPECT_EQ(img->width, 16);
+    EXPECT_EQ(img->height, 16);
+    EXPECT_EQ(img->hotspot.x, 0);
+    EXPECT_EQ(img->argb[0], 0xFF000000u);              // outline
+    EXPECT_EQ(img->argb[5 * 16 + 2], 0xFFFFFFFFu);     // inside
+    EXPECT_EQ(img->argb[5 * 16 + 9], 0x00000000u);     // transparent beside it
+    EXPECT_EQ(img->argb[13 * 16 + 1], 0xFF000000u);    // inverted: black
+    EXPECT_EQ(GetCursorId(a), 0u);                      // no standard cursor
+
+    HCURSOR d = LoadCursor(plugin, "dot");  // names ignore case
+    ASSERT_NE(d, nullptr);
+    EXPECT_NE(d, a);
+    unsigned serialD = 0;
+    img = GetCursorImage(d, &serialD);
+    ASSERT_NE(img, nullptr);
+    EXPECT_NE(serialD, serialA);
+    EXPECT_EQ(img->hotspot.y, 2);
+    EXPECT_EQ(img->argb, std::vector<std::uint32_t>(12, 0x80FF0000u));
+
+    // Set, replaced and destroyed as the platform's shared cursors are.
+    const HCURSOR before = SetCursor(a);
+    EXPECT_EQ(GetCursor(), a);
+    EXPECT_TRUE(DestroyCursor(a));
+    EXPECT_NE(GetCursorImage(a), nullptr);  // still there
+    EXPECT_EQ(SetCursor(d), a);
+    SetCursor(before);
+    // Unknown names, another module, the standard table: null.
+    EXPECT_EQ(LoadCursor(plugin, MAKEINTRESOURCE(302)), nullptr);
+    EXPECT_EQ(LoadCursor(plugin, "ARROW"), nullptr);
+    EXPECT_EQ(LoadCursor(GetModuleHandle(nullptr), MAKEINTRESOURCE(301)), nullptr);
+    EXPECT_EQ(LoadCursor(plugin, IDC_ARROW), nullptr);
+    EXPECT_EQ(LoadCursor(nullptr, "DOT"), nullptr);
+    EXPECT_EQ(GetCursorImage(LoadCursor(nullptr, IDC_ARROW)), nullptr);
+}
+
+TEST(ModuleCursors, BadResourceDataIsRefused) {
+    CModuleRegistration m("BadCursors");
+    const std::vector<BYTE> good = BuildMonochromeCursor(POINT{1, 1}, {"##", "#."});
+    ASSERT_EQ(good.size(), 10u + 4);
+    auto refused = [&](std::vector<BYTE> bytes) {
+        AddModuleResource(m, RT_CURSOR, "C", bytes.data(), static_cast<DWORD>(bytes.size()));
+        return LoadCursor(m, "C") == nullptr;
+    };
+    EXPECT_FALSE(refused(good));
+    EXPECT_TRUE(refused({good.begin(), good.end() - 1}));   // short
+    std::vector<BYTE> longer = good;
+    longer.push_back(0);
+    EXPECT_TRUE(refused(longer));                             // too long
+    EXPECT_TRUE(refused({good.begin(), good.begin() + 6}));  // a header cut off
+    std::vector<BYTE> bad = good;
+    bad[0] = 2;                                               // hotspot outside
+    EXPECT_TRUE(refused(bad));
+    bad = good;
+    bad[8] = 8;                                               // 8 bits per pixel: none of ours
+    EXPECT_TRUE(refused(bad));
+    bad = good;
+    bad[4] = 0;                                               // no width
+    EXPECT_TRUE(refused(bad));
+    // A header that claims a huge picture is refused before anything is read.
+    bad = {0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 32, 0};
+    EXPECT_TRUE(refused(bad));
+    EXPECT_TRUE(refused(std::vector<BYTE>(10, 0)));
+    // The builders refuse what is no picture.
+    EXPECT_TRUE(BuildMonochromeCursor(POINT{0, 0}, {"##", "#"}).empty());
+    EXPECT_TRUE(BuildMonochromeCursor(POINT{0, 0}, {"#x"}).empty());
+    EXPECT_TRUE(BuildMonochromeCursor(POINT{2, 0}, {"##"}).empty());
+    EXPECT_TRUE(BuildColorCursor(POINT{0, 0}, 2, 2, std::vector<std::uint32_t>(3)).empty());
+    EXPECT_TRUE(BuildColorCursor(POINT{0, 0}, 257, 1, std::vector<std::uint32_t>(257)).empty());
+}
+
+TEST(ModuleCursors, ACursorGoesWithItsResourceUnlessItIsInUse) {
+    HMODULE h = RegisterModule("ShortLived");
+    const std::vector<BYTE> one = BuildMonochromeCursor(POINT{0, 0}, {"#."});
+    const std::vector<BYTE> two = BuildMonochromeCursor(POINT{0, 0}, {".#"});
+    ASSERT_TRUE(AddModuleResource(h, RT_CURSOR, "C", one.data(), static_cast<DWORD>(one.size())));
+    HCURSOR first = LoadCursor(h, "C");
+    ASSERT_NE(first, nullptr);
+    // Replaced: the next load gives the new picture.
+    ASSERT_TRUE(AddModuleResource(h, RT_CURSOR, "C", two.data(), static_cast<DWORD>(two.size())));
+    HCURSOR second = LoadCursor(h, "C");
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(GetCursorImage(first), nullptr);  // the old picture went with its resource
+    ASSERT_NE(GetCursorImage(second), nullptr);
+    EXPECT_EQ(GetCursorImage(second)->argb[1], 0xFF000000u);
+    SetCursor(second);
+    UnregisterModule(h);
+    // The cursor in use stays shown; a load from the module that went finds nothing.
+    CModuleRegistration other("Another");
+    EXPECT_EQ(LoadCursor(other, "C"), nullptr);
+    EXPECT_EQ(GetCursor(), second);
+    EXPECT_NE(GetCursorImage(second), nullptr);
+    SetCursor(nullptr);
 }
 
 }  // namespace

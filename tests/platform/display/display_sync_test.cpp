@@ -12,6 +12,7 @@
 #include "platform/win/display.h"
 #include "platform/win/display_internal.h"
 #include "platform/win/input.h"
+#include "platform/win/module_resources.h"
 #include "platform/win/png_writer.h"
 #include "platform/win/window_surface.h"
 
@@ -60,6 +61,7 @@ public:
     }
     DWORD Ticks() override { return ticks; }
     void SetCursorShape(UINT idc) override { cursor = idc; }
+    void SetCursorImage(const CursorImage& image) override { images.push_back(image); }
     bool GetClipboardText(std::string& text) override {
         text = desktopText;
         return hasText;
@@ -79,6 +81,7 @@ public:
     DWORD ticks = 5000;
     std::function<void()> script;  // what arrives during the next wait
     UINT cursor = 0xFFFF;
+    std::vector<CursorImage> images;
     std::string desktopText;
     bool hasText = false;
 };
@@ -276,6 +279,31 @@ TEST_F(DisplaySync, TextConversionsKeepWhatTheOtherSideCanHold) {
     EXPECT_EQ(CfTextFromDesktopText("a\xFF" "b"), "a?b");      // not UTF-8 at all
     EXPECT_EQ(CfTextFromDesktopText("\xF0\x9F\x98\x80!"), "?!");
     EXPECT_EQ(DesktopTextFromCfText(""), "");
+}
+
+TEST_F(DisplaySync, AModuleCursorIsShownAsItsImage) {
+    FakeDesktop& d = Install(true);
+    CModuleRegistration module("Pointers");
+    const std::vector<BYTE> bytes = BuildMonochromeCursor(POINT{1, 0}, {"#o", "~."});
+    ASSERT_TRUE(AddModuleResource(module, RT_CURSOR, "PEN", bytes.data(), static_cast<DWORD>(bytes.size())));
+    HCURSOR pen = LoadCursor(module, "PEN");
+    ASSERT_NE(pen, nullptr);
+    SetCursor(LoadCursor(nullptr, IDC_IBEAM));
+    SyncDisplay();
+    EXPECT_EQ(d.cursor, 32513u);
+    SetCursor(pen);
+    SyncDisplay();
+    ASSERT_EQ(d.images.size(), 1u);
+    EXPECT_EQ(d.images[0].hotspot.x, 1);
+    EXPECT_EQ(d.images[0].argb, (std::vector<std::uint32_t>{0xFF000000u, 0xFFFFFFFFu, 0xFF000000u, 0}));
+    SyncDisplay();
+    EXPECT_EQ(d.images.size(), 1u);  // set once
+    // Back to the standard cursor it had before: the shape is set again.
+    d.cursor = 0;
+    SetCursor(LoadCursor(nullptr, IDC_IBEAM));
+    SyncDisplay();
+    EXPECT_EQ(d.cursor, 32513u);
+    SetCursor(nullptr);
 }
 
 }  // namespace
