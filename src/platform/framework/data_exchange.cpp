@@ -2,9 +2,9 @@
 #include "platform/framework/data_exchange.h"
 
 #include <cerrno>
-#include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 #include "platform/framework/dialog.h"
 #include "platform/win/controls.h"
@@ -58,6 +58,33 @@ bool ParseReal(const CString& text, double& value) {
 [[noreturn]] void Refuse(CDataExchange* pDX, const char* text) {
     AfxMessageBox(text, MB_ICONEXCLAMATION);
     pDX->Fail();
+}
+
+// An integer of the whole text that fits in T.
+template <class T>
+bool ReadIntegerIn(const CString& text, T& value) {
+    long long v = 0;
+    if (!ParseInteger(text, v) || v < static_cast<long long>(std::numeric_limits<T>::min()) ||
+        v > static_cast<long long>(std::numeric_limits<T>::max()))
+        return false;
+    value = static_cast<T>(v);
+    return true;
+}
+
+// A number in an edit box: written with the format; read back with read, and a text that is no
+// number of T refused with the message refusal.
+template <class T, class Read>
+void ExchangeNumber(CDataExchange* pDX, int nIDC, T& value, const char* format, const char* refusal, Read read) {
+    const HWND h = pDX->PrepareEditCtrl(nIDC);
+    if (!pDX->m_bSaveAndValidate) {
+        CString s;
+        s.Format(format, value);
+        SetTextIfChanged(h, s);
+        return;
+    }
+    T v{};
+    if (!read(TextOf(h), v)) Refuse(pDX, refusal);
+    value = v;
 }
 
 bool StartsGroup(HWND h) { return (::GetWindowLongPtr(h, GWL_STYLE) & WS_GROUP) != 0; }
@@ -122,42 +149,15 @@ void DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {
 }
 
 void DDX_Text(CDataExchange* pDX, int nIDC, int& value) {
-    const HWND h = pDX->PrepareEditCtrl(nIDC);
-    if (!pDX->m_bSaveAndValidate) {
-        CString s;
-        s.Format("%d", value);
-        SetTextIfChanged(h, s);
-        return;
-    }
-    long long v = 0;
-    if (!ParseInteger(TextOf(h), v) || v < INT_MIN || v > INT_MAX) Refuse(pDX, kDdxParseInt);
-    value = static_cast<int>(v);
+    ExchangeNumber(pDX, nIDC, value, "%d", kDdxParseInt, ReadIntegerIn<int>);
 }
 
 void DDX_Text(CDataExchange* pDX, int nIDC, UINT& value) {
-    const HWND h = pDX->PrepareEditCtrl(nIDC);
-    if (!pDX->m_bSaveAndValidate) {
-        CString s;
-        s.Format("%u", value);
-        SetTextIfChanged(h, s);
-        return;
-    }
-    long long v = 0;
-    if (!ParseInteger(TextOf(h), v) || v < 0 || v > static_cast<long long>(UINT_MAX)) Refuse(pDX, kDdxParseUInt);
-    value = static_cast<UINT>(v);
+    ExchangeNumber(pDX, nIDC, value, "%u", kDdxParseUInt, ReadIntegerIn<UINT>);
 }
 
 void DDX_Text(CDataExchange* pDX, int nIDC, double& value) {
-    const HWND h = pDX->PrepareEditCtrl(nIDC);
-    if (!pDX->m_bSaveAndValidate) {
-        CString s;
-        s.Format("%.15g", value);
-        SetTextIfChanged(h, s);
-        return;
-    }
-    double v = 0;
-    if (!ParseReal(TextOf(h), v)) Refuse(pDX, kDdxParseReal);
-    value = v;
+    ExchangeNumber(pDX, nIDC, value, "%.15g", kDdxParseReal, ParseReal);
 }
 
 void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index) {

@@ -79,6 +79,16 @@ private:
     size_t pos_ = 0;
 };
 
+// The rectangle in dialog units, named alike in the tables, the binary records and what is read
+// back.
+template <class From, class To>
+void CopyRect(const From& from, To& to) {
+    to.x = from.x;
+    to.y = from.y;
+    to.cx = from.cx;
+    to.cy = from.cy;
+}
+
 }  // namespace
 
 std::vector<BYTE> BuildDialogTemplate(const DialogHeader& h, const DialogItem* pItems, size_t nItems) {
@@ -87,10 +97,7 @@ std::vector<BYTE> BuildDialogTemplate(const DialogHeader& h, const DialogItem* p
     t.style = h.style | (h.face != nullptr && *h.face ? static_cast<DWORD>(DS_SETFONT) : 0u);
     t.dwExtendedStyle = h.exStyle;
     t.cdit = static_cast<WORD>(nItems);
-    t.x = h.x;
-    t.y = h.y;
-    t.cx = h.cx;
-    t.cy = h.cy;
+    CopyRect(h, t);
     w.Bytes(&t, sizeof t);
     w.Word(0);  // no menu
     w.NameOrOrdinal(0, h.className);
@@ -105,10 +112,7 @@ std::vector<BYTE> BuildDialogTemplate(const DialogHeader& h, const DialogItem* p
         DLGITEMTEMPLATE item{};
         item.style = it.style | WS_CHILD | WS_VISIBLE;
         item.dwExtendedStyle = it.exStyle;
-        item.x = it.x;
-        item.y = it.y;
-        item.cx = it.cx;
-        item.cy = it.cy;
+        CopyRect(it, item);
         item.id = it.id;
         w.Bytes(&item, sizeof item);
         w.NameOrOrdinal(it.classOrdinal, it.className);
@@ -129,10 +133,7 @@ bool ParseDialogTemplate(const void* pTemplate, size_t nBytes, ParsedDialogTempl
     if (t.cx < 0 || t.cy < 0) return false;
     out.style = t.style;
     out.exStyle = t.dwExtendedStyle;
-    out.x = t.x;
-    out.y = t.y;
-    out.cx = t.cx;
-    out.cy = t.cy;
+    CopyRect(t, out);
     if (!r.NameOrOrdinal(out.menuOrdinal, out.menu) || !r.NameOrOrdinal(out.classOrdinal, out.className) ||
         !r.Text(out.caption))
         return false;
@@ -146,10 +147,7 @@ bool ParseDialogTemplate(const void* pTemplate, size_t nBytes, ParsedDialogTempl
         if (item.cx < 0 || item.cy < 0) return false;
         it.style = item.style;
         it.exStyle = item.dwExtendedStyle;
-        it.x = item.x;
-        it.y = item.y;
-        it.cx = item.cx;
-        it.cy = item.cy;
+        CopyRect(item, it);
         it.id = item.id;
         if (!r.NameOrOrdinal(it.classOrdinal, it.className) || !r.NameOrOrdinal(it.textOrdinal, it.text)) return false;
         if (it.classOrdinal == 0 && it.className.empty()) return false;  // an item must have a class
