@@ -12,6 +12,7 @@
 #include "platform/win/dialogs.h"
 #include "platform/win/modal_loop.h"
 #include "platform/win/window.h"
+#include "platform/window/window_test_support.h"
 
 namespace dialog_test {
 
@@ -19,24 +20,10 @@ constexpr UINT kBmGetCheck = 0x00F0, kBmSetCheck = 0x00F1, kBmSetStyle = 0x00F4,
 constexpr UINT kEmSetSel = 0x00B1;
 constexpr DWORD kPush = 0x0, kDefPush = 0x1, kCheckBox = 0x3, kGroupBox = 0x7, kAutoRadio = 0x9;
 
-struct Logged {
-    HWND hwnd;
-    UINT msg;
-    WPARAM wParam;
-    LPARAM lParam;
-};
-
-inline std::vector<Logged>& Log() {
-    static std::vector<Logged> log;
-    return log;
-}
-
-inline std::vector<Logged> Received(HWND h, UINT msg) {
-    std::vector<Logged> out;
-    for (const Logged& e : Log())
-        if ((!h || e.hwnd == h) && e.msg == msg) out.push_back(e);
-    return out;
-}
+// The message log and its queries are the window tests' own.
+using window_test::Log;
+using window_test::Logged;
+using window_test::Received;
 
 inline DWORD Type(HWND h) { return static_cast<DWORD>(GetWindowLongPtr(h, GWL_STYLE)) & 0xF; }
 
