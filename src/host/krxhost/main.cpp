@@ -6,6 +6,7 @@
 #include <CLI/CLI.hpp>
 
 #include "host/krxhost/commands.h"
+#include "host/resources/host_resources.h"
 
 namespace {
 
@@ -24,6 +25,8 @@ void AddCommon(CLI::App* command, CommonOptions& common) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The plug-in's grid engine takes these from its host process.
+    host_resources::Registration hostResources;
     CLI::App app{"krxhost: loads the Interrupt Settings plug-in and offers its services."};
     app.require_subcommand(1);
     CommonOptions common;

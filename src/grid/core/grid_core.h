@@ -1,0 +1,418 @@
+#pragma once
+// CGXGridCore: every grid behaviour that does not need a window. The grid window derives from the
+// framework's window class and from this class; a core without a window still composes styles,
+// merges cells, maps rows and columns to pixels and records and replays commands, against a grid
+// area it is given.
+//
+// Map of the class and of the files that define it:
+//   parameters, initialisation, base character size, redrawing ........ grid_core.cpp
+//   composed styles, value-only composition, header texts, stored styles  compose.cpp
+//   merged cells: mode, pair test, evaluation, widening ............... merge_cells.cpp
+//   counts, headers and frozen rows, sizes and size units, hidden rows,
+//   the top row and left column ........................................ geometry.cpp, geometry_sizes.cpp
+//   window rows, sums, rectangles, last visible rows, hit-testing ...... geometry_hit.cpp
+//   undo and redo lists, blocks, menu texts ............................ undo.cpp
+//   covered cells, styles map, properties, base styles, data moves ..... changes.cpp
+//   storing styles into ranges, inserting, removing and moving rows and
+//   columns: declared here, arriving with the grid window ............. pending_operations.cpp
+#include <memory>
+#include <vector>
+
+#include "grid/commands/command.h"
+#include "grid/data/data.h"
+#include "grid/data/grid_param.h"
+#include "grid/data/range.h"
+#include "grid/properties/properties.h"
+#include "grid/style/style.h"
+#include "grid/style/styles_map.h"
+#include "platform/framework/cstring.h"
+#include "platform/framework/geometry.h"
+
+class CWnd;
+class CGXControl;
+class CCmdUI;
+
+// Row and column number that means none, or beyond the last.
+constexpr ROWCOL GX_INVALID = 0xFFFFFFFF;
+
+// Redraw flags of every changing operation; only the low three bits count.
+enum : UINT {
+    GX_INVALIDATE = 0,  // change nothing on screen
+    GX_REDRAWLATER = 1,  // invalidate what changed
+    GX_REDRAWNOW = 2,    // and paint it before returning
+    GX_SMART = 4,        // scroll what is on screen and invalidate only what scrolled in
+    GX_UPDATENOW = GX_REDRAWNOW,
+};
+
+// Hit codes of HitTest.
+enum : int {
+    GX_HITNONE = 0,
+    GX_HITCOLBORDER = 1,
+    GX_HITROWBORDER = 2,
+    GX_HITCELL = 3,
+    GX_HITHEADER = 4,
+    GX_HITSELECTIONEDGE = 5,
+};
+
+// Merge-cells mode: the low two bits switch it, the others forbid a direction.
+enum : WORD {
+    gxnMergeDisable = 0,
+    gxnMergeDelayEval = 1,
+    gxnMergeEvalOnDisplay = 2,
+    gxnMergeNoVertical = 4,
+    gxnMergeNoHorizontal = 8,
+};
+// Directions of the merge operations.
+enum : int { gxnMergeBoth = -1, gxnMergeHorizontal = 0, gxnMergeVertical = 1 };
+
+// The resizing flags of the grid parameters (row and column sizing flag sets).
+enum : WORD {
+    GX_TRACK_INDIVIDUAL = 0x02,  // two low bits: sizing allowed at all
+    GX_TRACK_EXTHITTEST = 0x04,  // also from inside the table, not only from the headers
+    GX_TRACK_NOTHEADER = 0x08,   // header rows (columns) cannot be sized
+};
+
+// Undo description string ids.
+enum : UINT {
+    GX_IDM_REMOVEROWS = 52296,
+    GX_IDM_REMOVECOLS = 52297,
+    GX_IDM_SETROWHEIGHT = 52309,
+    GX_IDM_SETCOLWIDTH = 52310,
+    GX_IDM_SETDEFAULTROWHEIGHT = 52311,
+    GX_IDM_SETDEFAULTCOLWIDTH = 52312,
+    GX_IDM_MOVEROWS = 52313,
+    GX_IDM_MOVECOLS = 52314,
+    GX_IDM_INSERTROWS = 52315,
+    GX_IDM_INSERTCOLS = 52316,
+    GX_IDM_SETCOVEREDCELLS = 52317,
+    GX_IDM_SETSTYLERANGE = 52318,
+    GX_IDM_SETFROZENCOLS = 52319,
+    GX_IDM_SETFROZENROWS = 52320,
+    GX_IDM_HIDEROWS = 52321,
+    GX_IDM_HIDECOLS = 52322,
+    GX_IDM_MOVEDATAROWS = 52332,
+    GX_IDM_MOVEDATACOLS = 52333,
+    GX_IDM_CHANGESTYLESMAP = 52336,
+    GX_IDM_CHANGEPROPERTIES = 52337,
+};
+
+// Styles of a range of cells in row-major order, one per cell; null where a cell has none.
+using CGXStyleArray = std::vector<std::unique_ptr<CGXStyle>>;
+
+// The style type of the storing operations: cells, or the row, column or table style.
+constexpr int gxCellStyle = 0;
+constexpr int gxRangeStyle = -1;
+// SetStyleRange's mode that removes a cell's stored style.
+constexpr int gxRemove = 4;
+
+class CGXGridCore {
+public:
+    CGXGridCore();
+    virtual ~CGXGridCore();
+    CGXGridCore(const CGXGridCore&) = delete;
+    CGXGridCore& operator=(const CGXGridCore&) = delete;
+
+    // ===== parameters and initialisation (grid_core.cpp)
+
+    // Lends (or gives, with bMustDelete) the parameter object; the one owned so far is deleted.
+    void SetParam(CGXGridParam* pParam, bool bMustDelete = true);
+    CGXGridParam* GetParam() const noexcept { return m_pParam; }
+    CGXData* GetData() const noexcept { return m_pParam != nullptr ? m_pParam->GetData() : nullptr; }
+    CGXStylesMap* GetStylesMap() const noexcept { return m_pParam != nullptr ? m_pParam->GetStylesMap() : nullptr; }
+    CGXProperties* GetProperties() const noexcept { return m_pParam != nullptr ? m_pParam->GetProperties() : nullptr; }
+
+    // Completes the grid: parameters (owned) when it has none, their properties (read from the
+    // profile), styles map (standard styles, read from the profile) and data store when they have
+    // none; the standard styles' pointers; the base character size; the top row and left column
+    // lifted above the frozen ones.
+    virtual void Initialize();
+    bool IsInitialized() const noexcept { return m_bInitDone; }
+
+    // The window the grid draws into, or none: then nothing is redrawn and GetGridRect is the
+    // area given to SetGridRect.
+    CWnd* GridWnd() const noexcept { return m_pGridWnd; }
+    void SetGridWnd(CWnd* pWnd) noexcept { m_pGridWnd = pWnd; }
+    void SetGridRect(const CRect& rect) noexcept;
+
+    // Measures one character of the standard style's font on a device context of the screen.
+    virtual void UpdateFontMetrics();
+    int GetBaseCharHeight() const noexcept { return m_nBaseCharHeight; }
+    int GetBaseCharWidth() const noexcept { return m_nBaseCharWidth; }
+    // The standard, column header and row header styles of the styles map; null before
+    // Initialize (or without a map).
+    const CGXStyle* GetStandardStyle() const noexcept { return m_pStyleStandard; }
+    const CGXStyle* GetColHeaderStyle() const noexcept { return m_pStyleColHeader; }
+    const CGXStyle* GetRowHeaderStyle() const noexcept { return m_pStyleRowHeader; }
+    // Finds the three again, after the styles map changed.
+    void UpdateStandardStylePointers();
+
+    // Redrawing with the redraw flags; nothing without a window or while updates are locked.
+    virtual void Redraw(UINT flags = GX_REDRAWNOW);
+    virtual void RedrawRowCol(const CGXRange& range, UINT flags = GX_REDRAWNOW);
+    void InvalidateGridRect(const CRect& rect, UINT flags);
+    // Returns the previous setting.
+    bool LockUpdate(bool bLock = true) noexcept;
+    bool IsLockUpdate() const noexcept { return m_bLockUpdate; }
+
+    // ===== composed styles (compose.cpp)
+
+    // The effective style of a cell: its own, its row's, column's and table's stored styles, the
+    // base-style chain, the header styles and, when asked, the standard style.
+    virtual void ComposeStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle* pStyle, bool bApplyStandardStyle = true);
+    // The value a cell shows, composing no further than needed to find it.
+    virtual CString GetValueRowCol(ROWCOL nRow, ROWCOL nCol);
+    // The lettered name of a column: A..Z, AA..ZZ, AAA.. (bijective base 26).
+    static CString GetColumnLetters(ROWCOL nCol);
+    // The stored style of a slot (type gxRangeStyle: row, column or table), merged into rStyle;
+    // false without a data store or when none is stored.
+    virtual bool GetStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, ModifyMode mode = ModifyMode::Copy,
+                                int nType = gxCellStyle);
+    // Stores into the data store; refused while the read-only lock is on and the grid is read-only.
+    // No style removes the slot's style.
+    virtual bool StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, ModifyMode mode,
+                                  int nType = gxCellStyle);
+    // Whether the parameters refuse changes: the read-only lock is on and the grid is read-only.
+    virtual bool IsReadOnly() const;
+
+    // ===== merged cells (merge_cells.cpp)
+
+    virtual void SetMergeCellsMode(WORD nMode, bool bRedraw = true);
+    WORD GetMergeCellsMode() const noexcept;
+    virtual bool CanMergeCell(CGXControl* pControl, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, int nDirection);
+    virtual bool CanMergeCells(const CGXStyle& style1, const CGXStyle& style2);
+    // The cell's merged block in the given direction(s), or false when it has none.
+    virtual bool GetMergedCellsRowCol(ROWCOL nRow, ROWCOL nCol, CGXRange& range, int nDirection = gxnMergeBoth);
+    virtual bool SetMergedCellsRowCol(int nDirection, ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight,
+                                      bool bSet = true);
+    // Widens the range by every merged block that starts inside it, horizontal runs first.
+    virtual void MergeCellsRange(CGXRange& range);
+    // Evaluates the merged cells of a range; pRangeChanged (when given) grows by what changed,
+    // for redrawing. True when any run changed.
+    virtual bool EvalMergeCells(const CGXRange& range, CGXRange* pRangeChanged = nullptr);
+    // Records a range whose merged cells must be evaluated again (delayed mode); in the mode that
+    // evaluates on display, nothing is to be recorded.
+    virtual void DelayMergeCells(const CGXRange& range);
+    bool LockEvalMergeCells(bool bLock) noexcept;
+
+    // ===== counts, headers and frozen rows, sizes, hidden rows, top row (geometry.cpp,
+    // geometry_sizes.cpp)
+
+    virtual ROWCOL GetRowCount();
+    virtual ROWCOL GetColCount();
+    // Sets the data store's count; rows beyond it go (no undo until the row operations arrive).
+    virtual bool SetRowCount(ROWCOL nRows, UINT flags = GX_UPDATENOW);
+    virtual bool SetColCount(ROWCOL nCols, UINT flags = GX_UPDATENOW);
+    virtual bool StoreRowCount(ROWCOL nRows);
+    virtual bool StoreColCount(ROWCOL nCols);
+    virtual void UpdateChangedRowCount(ROWCOL nOldRows, UINT flags);
+    virtual void UpdateChangedColCount(ROWCOL nOldCols, UINT flags);
+
+    virtual ROWCOL GetHeaderRows();
+    virtual ROWCOL GetHeaderCols();
+    virtual ROWCOL GetFrozenRows();
+    virtual ROWCOL GetFrozenCols();
+    virtual bool SetFrozenRows(ROWCOL nFrozenRows, ROWCOL nHeaderRows = 0, UINT flags = GX_UPDATENOW,
+                               UINT nCommandMode = gxDo);
+    virtual bool SetFrozenCols(ROWCOL nFrozenCols, ROWCOL nHeaderCols = 0, UINT flags = GX_UPDATENOW,
+                               UINT nCommandMode = gxDo);
+    virtual bool StoreFrozenRows(ROWCOL nFrozenRows, ROWCOL nHeaderRows);
+    virtual bool StoreFrozenCols(ROWCOL nFrozenCols, ROWCOL nHeaderCols);
+    virtual void UpdateFrozenRows(ROWCOL nOldFrozenRows, ROWCOL nOldHeaderRows, UINT flags);
+    virtual void UpdateFrozenCols(ROWCOL nOldFrozenCols, ROWCOL nOldHeaderCols, UINT flags);
+
+    ROWCOL GetTopRow() const noexcept { return m_nTopRow; }
+    ROWCOL GetLeftCol() const noexcept { return m_nLeftCol; }
+    virtual void SetTopRow(ROWCOL nRow, UINT flags = GX_UPDATENOW, bool bNotifyOtherViews = true);
+    virtual void SetLeftCol(ROWCOL nCol, UINT flags = GX_UPDATENOW, bool bNotifyOtherViews = true);
+    virtual bool CanChangeTopRow(ROWCOL nNewTopRow);
+    virtual bool CanChangeLeftCol(ROWCOL nNewLeftCol);
+    virtual void OnTopRowChanged();
+    virtual void OnLeftColChanged();
+
+    virtual int GetRowHeight(ROWCOL nRow);
+    virtual int GetColWidth(ROWCOL nCol);
+    virtual int GetDefaultRowHeight();
+    virtual int GetDefaultColWidth();
+    // first..last (0: first alone); with an array, row i takes pHeights[i - first].
+    virtual bool SetRowHeight(ROWCOL nFromRow, ROWCOL nToRow, int nHeight, const int* pHeights = nullptr,
+                              UINT flags = GX_UPDATENOW, UINT nCommandMode = gxDo);
+    virtual bool SetColWidth(ROWCOL nFromCol, ROWCOL nToCol, int nWidth, const int* pWidths = nullptr,
+                             UINT flags = GX_UPDATENOW, UINT nCommandMode = gxDo);
+    virtual bool SetDefaultRowHeight(int nHeight, UINT flags = GX_UPDATENOW, UINT nCommandMode = gxDo);
+    virtual bool SetDefaultColWidth(int nWidth, UINT flags = GX_UPDATENOW, UINT nCommandMode = gxDo);
+    // A negative size removes the entry: the default applies again.
+    virtual bool StoreRowHeight(ROWCOL nRow, int nHeight);
+    virtual bool StoreColWidth(ROWCOL nCol, int nWidth);
+    virtual bool StoreDefaultRowHeight(int nHeight);
+    virtual bool StoreDefaultColWidth(int nWidth);
+    virtual void UpdateChangedRowHeight(ROWCOL nFromRow, ROWCOL nToRow, UINT flags);
+    virtual void UpdateChangedColWidth(ROWCOL nFromCol, ROWCOL nToCol, UINT flags);
+
+    virtual bool IsRowHidden(ROWCOL nRow);
+    virtual bool IsColHidden(ROWCOL nCol);
+    // With an array, row i takes pFlags[i - first] instead of bHide.
+    virtual bool HideRows(ROWCOL nFromRow, ROWCOL nToRow, bool bHide = true, const bool* pFlags = nullptr,
+                          UINT flags = GX_UPDATENOW, UINT nCommandMode = gxDo);
+    virtual bool HideCols(ROWCOL nFromCol, ROWCOL nToCol, bool bHide = true, const bool* pFlags = nullptr,
+                          UINT flags = GX_UPDATENOW, UINT nCommandMode = gxDo);
+    virtual bool StoreHideRow(ROWCOL nRow, bool bHide);
+    virtual bool StoreHideCol(ROWCOL nCol, bool bHide);
+
+    // Size units: heights and widths are kept in thousandths of the base character's size.
+    LONG HeightToUnits(int nPixels) const noexcept;
+    int UnitsToHeight(LONG nUnits) const noexcept;
+    LONG WidthToUnits(int nPixels) const noexcept;
+    int UnitsToWidth(LONG nUnits) const noexcept;
+
+    bool m_bLimitRowHeightToView = true;
+    bool m_bLimitColWidthToView = true;
+
+    // ===== window rows, rectangles, hit-testing (geometry_hit.cpp)
+
+    ROWCOL RowToClientRow(ROWCOL nRow);
+    ROWCOL ColToClientCol(ROWCOL nCol);
+    ROWCOL ClientRowToRow(ROWCOL nClientRow);
+    ROWCOL ClientColToCol(ROWCOL nClientCol);
+    virtual CRect GetGridRect();
+    int SumRowHeights(ROWCOL nFromRow, ROWCOL nToRow, int nLimit = 0);
+    int SumColWidths(ROWCOL nFromCol, ROWCOL nToCol, int nLimit = 0);
+    int SumClientRowHeights(ROWCOL nFromClientRow, ROWCOL nToClientRow, int nLimit = 0);
+    int SumClientColWidths(ROWCOL nFromClientCol, ROWCOL nToClientCol, int nLimit = 0);
+    // The window rectangle of a range, widened to whole merged and covered cells; empty when the
+    // range is scrolled out. bUnclipped sums beyond twice the grid area.
+    CRect CalcRangeRect(const CGXRange& range, bool bUnclipped = false);
+    CRect CalcCellRect(ROWCOL nRow, ROWCOL nCol) { return CalcRangeRect(CGXRange(nRow, nCol, nRow, nCol)); }
+    // The window row under the point's y, or GX_INVALID below the last row; pEdge receives its top.
+    ROWCOL ClientRowFromPoint(CPoint pt, int* pEdge = nullptr);
+    ROWCOL ClientColFromPoint(CPoint pt, int* pEdge = nullptr);
+    ROWCOL CalcLastVisibleRow(const CRect& rect, bool* pbLastRowReached = nullptr);
+    ROWCOL CalcLastVisibleCol(const CRect& rect, bool* pbLastColReached = nullptr);
+    ROWCOL GetLastVisibleRow(bool* pbLastRowReached = nullptr);
+    ROWCOL GetLastVisibleCol(bool* pbLastColReached = nullptr);
+    void ResetLastVisibleCaches() noexcept;
+    // Hit code of a point, with the cell's row, column and rectangle (each optional).
+    int HitTest(CPoint pt, ROWCOL* pRow = nullptr, ROWCOL* pCol = nullptr, CRect* pRect = nullptr);
+    // The test a derived grid may add; by default the edge of a selected range.
+    virtual int ExtraHitTest(CPoint pt, ROWCOL nRow, ROWCOL nCol, const CRect& rectCell);
+
+    int m_nHitTolerance = 8;
+    bool m_bSelDragging = false;
+
+    // ===== undo and redo (undo.cpp)
+
+    virtual void AddCommand(CGXCommand* pCmd, UINT nCommandMode);
+    virtual void RemoveCommand(UINT nCommandMode);
+    virtual bool Undo();
+    virtual bool Redo();
+    virtual void BeginTrans(const char* pszDescription = nullptr);
+    virtual void CommitTrans();
+    virtual void Rollback();
+    virtual void OnUpdateEditUndo(CCmdUI* pCmdUI);
+    virtual void OnUpdateEditRedo(CCmdUI* pCmdUI);
+    virtual void ScrollToChange(ROWCOL nRow, ROWCOL nCol, bool bMakeCurrent);
+    // A block command runs its steps between these; the opposite steps go into the block that
+    // BeginBlockExecution opened at the head of the list the mode selects.
+    bool IsExecutingBlock() const noexcept { return m_bExecutingBlock; }
+
+    // ===== the current cell, as far as commands need it (completed with the input operations)
+
+    virtual bool GetCurrentCell(ROWCOL& nRow, ROWCOL& nCol) const;
+    // Makes the cell current (flags as the current-cell operations take them).
+    virtual bool SetCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT flags = 10);
+    // Scrolls so that the cell is in view.
+    virtual bool ScrollCellInView(ROWCOL nRow, ROWCOL nCol, UINT flags = GX_UPDATENOW);
+
+    // ===== further changes with their commands (changes.cpp)
+
+    virtual bool SetCoveredCellsRowCol(ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol,
+                                       UINT flags = GX_UPDATENOW, UINT nCommandMode = gxDo);
+    // The covered range that holds the cell, or none.
+    virtual const CGXRange* GetCoveredCellsRowCol(ROWCOL nRow, ROWCOL nCol);
+    // Takes the map over (replacing what the parameters hold: a copy of the old one is recorded).
+    virtual bool ChangeStylesMap(const CGXStylesMap& stylesMap, UINT flags = GX_UPDATENOW, UINT nCommandMode = gxDo);
+    virtual bool ChangeProperties(const CGXProperties& properties, UINT flags = GX_UPDATENOW,
+                                  UINT nCommandMode = gxDo);
+    virtual bool ChangeBaseStyle(WORD wStyleId, const CGXStyle& style, ModifyMode mode = ModifyMode::Override,
+                                 UINT flags = GX_UPDATENOW, UINT nCommandMode = gxDo);
+    // Row t + i takes what row t + indexes[i] held, t the range's top row.
+    virtual bool MoveDataRows(const CGXRange& sortRange, const CDWordArray& indexes, UINT flags = GX_UPDATENOW,
+                              UINT nCommandMode = gxDo);
+    virtual bool MoveDataCols(const CGXRange& sortRange, const CDWordArray& indexes, UINT flags = GX_UPDATENOW,
+                              UINT nCommandMode = gxDo);
+
+    // ===== storing styles into ranges; inserting, removing, moving rows and columns
+    // (pending_operations.cpp: they arrive with the grid window and refuse until then)
+
+    virtual bool SetStyleRange(const CGXRange& range, const CGXStyle* pStyle, int nMode, int nType = gxCellStyle,
+                               const CGXStyleArray* pStylesArray = nullptr, UINT flags = GX_UPDATENOW,
+                               UINT nCommandMode = gxDo);
+    virtual bool InsertRows(ROWCOL nRow, ROWCOL nCount, const int* pHeights = nullptr,
+                            const CGXStyleArray* pCellsArray = nullptr, const CGXStyleArray* pRowsArray = nullptr,
+                            ROWCOL nColCount = 0, UINT flags = GX_UPDATENOW, UINT nCommandMode = gxDo);
+    virtual bool InsertCols(ROWCOL nCol, ROWCOL nCount, const int* pWidths = nullptr,
+                            const CGXStyleArray* pCellsArray = nullptr, const CGXStyleArray* pColsArray = nullptr,
+                            ROWCOL nRowCount = 0, UINT flags = GX_UPDATENOW, UINT nCommandMode = gxDo);
+    virtual bool RemoveRows(ROWCOL nFromRow, ROWCOL nToRow, UINT flags = GX_UPDATENOW, UINT nCommandMode = gxDo);
+    virtual bool RemoveCols(ROWCOL nFromCol, ROWCOL nToCol, UINT flags = GX_UPDATENOW, UINT nCommandMode = gxDo);
+    virtual bool MoveRows(ROWCOL nFromRow, ROWCOL nToRow, ROWCOL nDestRow, UINT flags = GX_UPDATENOW,
+                          UINT nCommandMode = gxDo);
+    virtual bool MoveCols(ROWCOL nFromCol, ROWCOL nToCol, ROWCOL nDestCol, UINT flags = GX_UPDATENOW,
+                          UINT nCommandMode = gxDo);
+
+protected:
+    // Whether a change made with this command mode is to be recorded.
+    bool ShouldRecord(UINT nCommandMode) const noexcept;
+    // Records the command (the core takes it over) when the mode and the parameters ask for it;
+    // otherwise deletes it.
+    void RecordCommand(CGXCommand* pCmd, UINT nCommandMode);
+    // Throws the framework's not-supported exception for a grid that has no parameters.
+    CGXGridParam& Param() const;
+
+    CWnd* m_pGridWnd = nullptr;
+    CGXGridParam* m_pParam = nullptr;
+    bool m_bOwnParam = false;
+    bool m_bInitDone = false;
+    CRect m_rectGridArea;  // the grid area of a core without a window
+
+    const CGXStyle* m_pStyleStandard = nullptr;
+    const CGXStyle* m_pStyleColHeader = nullptr;
+    const CGXStyle* m_pStyleRowHeader = nullptr;
+
+    bool m_bLockUpdate = false;
+
+    // Geometry.
+    ROWCOL m_nTopRow = 1;
+    ROWCOL m_nLeftCol = 1;
+    int m_nBaseCharHeight = 15;
+    int m_nBaseCharWidth = 10;
+    struct LastVisible {
+        ROWCOL nLast = GX_INVALID;     // GX_INVALID: not computed
+        ROWCOL nComputedFor = 0;       // the top row (left column) it was computed for
+        int nEdge = 0;                 // the pixel edge of the last row (column)
+        bool bLastReached = false;
+    };
+    LastVisible m_lastVisibleRow;
+    LastVisible m_lastVisibleCol;
+
+    // Composition.
+    bool m_bComposeValueOnly = false;
+
+    // Merged cells.
+    bool m_bLockEvalMergeCells = false;
+
+    // The current cell's position, until the current-cell operations keep it themselves.
+    ROWCOL m_nCurrentRow = 0;
+    ROWCOL m_nCurrentCol = 0;
+    bool m_bCurrentCell = false;
+
+    // Undo: the block BeginTrans opened (so that commands never go into a block that was not
+    // begun), and the block being executed with the deferred scroll target.
+    CGXCommand* m_pTransBlock = nullptr;
+    bool m_bExecutingBlock = false;
+    bool m_bDeferredScroll = false;
+    ROWCOL m_nDeferredRow = 0;
+    ROWCOL m_nDeferredCol = 0;
+    bool m_bDeferredMakeCurrent = false;
+
+    friend class CGXBlockCmd;
+};

@@ -1,0 +1,76 @@
+#include "host/resources/host_resources.h"
+
+namespace host_resources {
+namespace {
+
+int g_moduleTag;
+
+const AFX_STRING_RESOURCE kStrings[] = {
+    // Standard styles.
+    {52768, "Standard"},
+    {52769, "Row Header"},
+    {52770, "Column Header"},
+    // Cell controls.
+    {52512, "Edit Control"},
+    {52513, "Static Text"},
+    {52514, "Push Button"},
+    {52520, "Header"},
+    {52523, "Check Box"},
+    {52529, "Drop Down List"},
+    // User attributes.
+    {51019, "Checked Text"},
+    {51020, "Unchecked Text"},
+    // Colours and the current cell's frame of the grid properties.
+    {52232, "Grid Lines"},
+    {52233, "Second Color"},
+    {52234, "Third Color"},
+    {52235, "Background"},
+    {52236, "Drag Lines"},
+    {51005, "Current Cell Frame"},
+    {51006, "Thin Line"},
+    {51007, "Thick Line"},
+    {51008, "No Frame"},
+    {51009, "Inverted Thick"},
+    {51017, "Inverted Thin"},
+    // A change too large to record for undo.
+    {52289, "This change is too large to be undone.\nDo you want to continue without undo?"},
+    // Undo and redo descriptions.
+    {52296, "Remove Rows"},
+    {52297, "Remove Columns"},
+    {52309, "Row Height"},
+    {52310, "Column Width"},
+    {52311, "Default Row Height"},
+    {52312, "Default Column Width"},
+    {52313, "Move Rows"},
+    {52314, "Move Columns"},
+    {52315, "Insert Rows"},
+    {52316, "Insert Columns"},
+    {52317, "Cover Cells"},
+    {52318, "Cell Format"},
+    {52319, "Freeze Columns"},
+    {52320, "Freeze Rows"},
+    {52321, "Hide Rows"},
+    {52322, "Hide Columns"},
+    {52332, "Sort Rows"},
+    {52333, "Sort Columns"},
+    {52336, "Styles"},
+    {52337, "Properties"},
+};
+
+}  // namespace
+
+const AFX_STRING_RESOURCE* Strings(size_t& nCount) noexcept {
+    nCount = sizeof kStrings / sizeof kStrings[0];
+    return kStrings;
+}
+
+HMODULE Module() noexcept { return reinterpret_cast<HMODULE>(&g_moduleTag); }
+
+Registration::Registration() { AfxRegisterStringTable(Module(), kStrings, sizeof kStrings / sizeof kStrings[0]); }
+Registration::~Registration() { AfxUnregisterStringTable(Module()); }
+
+void RegisterForProcess() {
+    static Registration registration;
+}
+
+}  // namespace host_resources

@@ -1,0 +1,32 @@
+#pragma once
+// The resources a host process supplies to the grid engine of the modules it loads: the names of
+// the standard styles, of the cell controls and user attributes, of the colours and frame styles
+// of the grid properties, the undo and redo texts and the question asked before a change too large
+// to undo. The host program registers them for its process; the tests and benchmarks of the grid
+// engine register the very same table.
+//
+// The identifiers are the engine's string resource numbers, written out here because the host
+// knows the engine only by the resources it must supply.
+#include <cstddef>
+
+#include "platform/framework/resources.h"
+
+namespace host_resources {
+
+// The string table, and the module handle it is registered under.
+const AFX_STRING_RESOURCE* Strings(size_t& nCount) noexcept;
+HMODULE Module() noexcept;
+
+// Registers the table for as long as the object lives.
+class Registration {
+public:
+    Registration();
+    ~Registration();
+    Registration(const Registration&) = delete;
+    Registration& operator=(const Registration&) = delete;
+};
+
+// Registers the table once for the rest of the process (tests, benchmarks, fuzz targets).
+void RegisterForProcess();
+
+}  // namespace host_resources
