@@ -107,3 +107,8 @@ void CGXGridCore::Redraw(UINT flags) { InvalidateGridRect(GetGridRect(), flags);
 void CGXGridCore::RedrawRowCol(const CGXRange& range, UINT flags) {
     InvalidateGridRect(CalcRangeRect(range), flags);
 }
+
+void CGXGridCore::RecordCommandFor(CGXCommand* pCmd, UINT nCommandMode, ROWCOL nRow, ROWCOL nCol) {
+    RecordCommand(pCmd, nCommandMode);
+    if (nCommandMode == gxUndo || nCommandMode == gxRedo) ScrollToChange(nRow, nCol, false);
+}

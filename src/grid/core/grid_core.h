@@ -8,9 +8,12 @@
 //   parameters, initialisation, base character size, redrawing ........ grid_core.cpp
 //   composed styles, value-only composition, header texts, stored styles  compose.cpp
 //   merged cells: mode, pair test, evaluation, widening ............... merge_cells.cpp
-//   counts, headers and frozen rows, sizes and size units, hidden rows,
-//   the top row and left column ........................................ geometry.cpp, geometry_sizes.cpp
-//   window rows, sums, rectangles, last visible rows, hit-testing ...... geometry_hit.cpp
+//   counts, headers and frozen rows, hidden rows, the top row and left
+//   column ............................................................. geometry.cpp
+//   sizes and size units ............................................... geometry_sizes.cpp
+//   window rows, sums, rectangles, last visible rows ................... geometry_window.cpp
+//   hit-testing ........................................................ geometry_hit.cpp
+//   (rows and columns share one algorithm each, over the axis of geometry_axis.h)
 //   undo and redo lists, blocks, menu texts ............................ undo.cpp
 //   covered cells, styles map, properties, base styles, data moves ..... changes.cpp
 //   storing styles into ranges, inserting, removing and moving rows and
@@ -359,12 +362,15 @@ public:
     virtual bool MoveCols(ROWCOL nFromCol, ROWCOL nToCol, ROWCOL nDestCol, UINT flags = GX_UPDATENOW,
                           UINT nCommandMode = gxDo);
 
-protected:
     // Whether a change made with this command mode is to be recorded.
     bool ShouldRecord(UINT nCommandMode) const noexcept;
     // Records the command (the core takes it over) when the mode and the parameters ask for it;
     // otherwise deletes it.
     void RecordCommand(CGXCommand* pCmd, UINT nCommandMode);
+    // The same, and after an undo or redo shows the change at (nRow, nCol).
+    void RecordCommandFor(CGXCommand* pCmd, UINT nCommandMode, ROWCOL nRow, ROWCOL nCol);
+
+protected:
     // Throws the framework's not-supported exception for a grid that has no parameters.
     CGXGridParam& Param() const;
 
@@ -415,4 +421,5 @@ protected:
     bool m_bDeferredMakeCurrent = false;
 
     friend class CGXBlockCmd;
+    friend struct GXGeometryAxis;
 };

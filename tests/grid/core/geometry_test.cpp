@@ -1,0 +1,224 @@
+// Row and column geometry: size units, window rows, the top row, sizes with their limits, range
+// rectangles and hit-testing of cells, headers and borders.
+#include <gtest/gtest.h>
+
+#include "core_fixture.h"
+#include "platform/framework/wnd.h"
+
+using core_test::CoreFixture;
+using core_test::TestGrid;
+
+namespace {
+
+// The header row and column as tall and wide as the others (18 and 100 pixels), so that the
+// pixels of a row or column are easy to tell.
+struct GeometryTest : CoreFixture {
+    void SetUp() override {
+        CoreFixture::SetUp();
+        SetSize(100, 20);
+        ASSERT_TRUE(grid.SetRowHeight(0, 0, 18));
+        ASSERT_TRUE(grid.SetColWidth(0, 0, 100));
+    }
+};
+
+}  // namespace
+
+TEST_F(GeometryTest, SizeUnitsFollowTheBaseCharacter) {
+    // A new grid's header row is 1400 and its header column 6000 units.
+    EXPECT_EQ(TestGrid().GetParam(), nullptr);
+    grid.SetParam(new CGXGridParam);
+    grid.Initialize();
+    SetSize(10, 10);
+    EXPECT_EQ(grid.GetRowHeight(0), 21);
+    EXPECT_EQ(grid.GetColWidth(0), 60);
+    EXPECT_EQ(grid.GetDefaultRowHeight(), 18);  // 1200 / (1000 / 15)
+    EXPECT_EQ(grid.GetDefaultColWidth(), 100);  // 10000 / (1000 / 10)
+    ASSERT_TRUE(grid.SetRowHeight(3, 3, 18));
+    LONG nUnits = 0;
+    ASSERT_TRUE(grid.GetParam()->GetRowHeights().Lookup(3, nUnits));
+    EXPECT_EQ(nUnits, 1188);
+    EXPECT_EQ(grid.GetRowHeight(3), 18);
+    // A standard font taller and wider than 1000 pixels makes a unit a pixel, not a division by 0.
+    grid.nBaseHeight = 1500;
+    grid.nBaseWidth = 1001;
+    grid.UpdateFontMetrics();
+    EXPECT_EQ(grid.GetRowHeight(3), 1188);
+    EXPECT_EQ(grid.GetDefaultColWidth(), 10000);
+}
+
+TEST(GridCoreInitialize, MeasuresTheStandardFontAndCompletesTheParameters) {
+    core_test::RegisterHost();
+    CGXGridCore grid;
+    grid.Initialize();
+    ASSERT_TRUE(grid.GetData() != nullptr && grid.GetStylesMap() != nullptr && grid.GetProperties() != nullptr);
+    ASSERT_NE(grid.GetStandardStyle(), nullptr);
+    // An 8-point sans serif on a 96-dpi screen: about 13 pixels high; a variable pitch widens the
+    // average character by half.
+    EXPECT_GE(grid.GetBaseCharHeight(), 11);
+    EXPECT_LE(grid.GetBaseCharHeight(), 16);
+    EXPECT_GE(grid.GetBaseCharWidth(), 6);
+    EXPECT_LE(grid.GetBaseCharWidth(), 10);
+}
+
+TEST_F(GeometryTest, WindowRowsWithFrozenRowsAndTheTopRow) {
+    ASSERT_TRUE(grid.SetFrozenRows(2, 0));
+    grid.SetTopRow(10);
+    EXPECT_EQ(grid.ClientRowToRow(3), 10u);
+    EXPECT_EQ(grid.ClientRowToRow(2), 2u);
+    for (ROWCOL r = 3; r <= 9; ++r) EXPECT_EQ(grid.RowToClientRow(r), 0u) << r;
+    EXPECT_EQ(grid.RowToClientRow(12), 5u);
+    EXPECT_EQ(grid.ClientRowToRow(GX_INVALID), GX_INVALID);
+    grid.SetTopRow(3);
+    for (ROWCOL r = 0; r < 20; ++r) EXPECT_EQ(grid.ClientRowToRow(r), r);
+}
+
+TEST_F(GeometryTest, TopRowStaysAmongTheScrollableRows) {
+    struct Vetoing : TestGrid {
+        int nChanged = 0;
+        bool bAllow = true;
+        bool CanChangeTopRow(ROWCOL) override { return bAllow; }
+        void OnTopRowChanged() override { ++nChanged; }
+    } g;
+    g.Initialize();
+    g.GetData()->SetRowCount(50);
+    g.SetTopRow(0);
+    EXPECT_EQ(g.GetTopRow(), 1u);
+    g.SetTopRow(80);
+    EXPECT_EQ(g.GetTopRow(), 50u);
+    ASSERT_TRUE(g.SetFrozenRows(4, 1));
+    EXPECT_EQ(g.GetTopRow(), 50u);
+    g.SetTopRow(2);
+    EXPECT_EQ(g.GetTopRow(), 5u);
+    g.bAllow = false;
+    g.SetTopRow(20);
+    EXPECT_EQ(g.GetTopRow(), 5u);
+    EXPECT_EQ(g.nChanged, 3);
+    // Freezing more rows lifts the top row with them.
+    g.bAllow = true;
+    ASSERT_TRUE(g.SetFrozenRows(8, 1));
+    EXPECT_EQ(g.GetTopRow(), 9u);
+}
+
+TEST_F(GeometryTest, SetSizesAndTheirLimits) {
+    // An array of sizes, a reversed range, and rows beyond the last one not stored.
+    const int heights[] = {5, 6, 7};
+    ASSERT_TRUE(grid.SetRowHeight(4, 6, 0, heights));
+    EXPECT_EQ(grid.GetRowHeight(5), 6);
+    ASSERT_TRUE(grid.SetColWidth(19, 5000, 33));
+    EXPECT_EQ(grid.GetColWidth(20), 33);
+    LONG nUnits = 0;
+    EXPECT_FALSE(grid.GetParam()->GetColWidths().Lookup(21, nUnits));
+    EXPECT_FALSE(grid.SetColWidth(21, 21, 5));
+    // A negative size gives the row its default again; a default must be positive.
+    ASSERT_TRUE(grid.SetRowHeight(5, 5, -1));
+    EXPECT_EQ(grid.GetRowHeight(5), 18);
+    EXPECT_FALSE(grid.SetDefaultRowHeight(0));
+    ASSERT_TRUE(grid.SetDefaultRowHeight(20));
+    EXPECT_EQ(grid.GetRowHeight(7), 20);
+    // Hidden rows have no height, whatever they store; showing them gives it back.
+    ASSERT_TRUE(grid.HideRows(4, 6));
+    EXPECT_EQ(grid.GetRowHeight(4), 0);
+    ASSERT_TRUE(grid.HideRows(4, 4, false));
+    EXPECT_EQ(grid.GetRowHeight(4), 5);
+    EXPECT_TRUE(grid.IsRowHidden(6));
+}
+
+TEST_F(GeometryTest, RowsTallerThanTheWindowAreCutToTheRoomLeft) {
+    CWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 400, 100, nullptr, 0));
+    grid.SetGridWnd(&wnd);
+    ASSERT_TRUE(grid.SetFrozenRows(2, 0));
+    ASSERT_TRUE(grid.SetRowHeight(10, 10, 500));
+    // Rows 0 to 2 take 54 of the 100 pixels.
+    EXPECT_EQ(grid.GetRowHeight(10), 46);
+    // Frozen rows taller than the window leave no room, and no negative height.
+    ASSERT_TRUE(grid.SetRowHeight(1, 1, 300));
+    EXPECT_EQ(grid.GetRowHeight(10), 0);
+    EXPECT_EQ(grid.GetRowHeight(11), 0);
+    EXPECT_EQ(grid.GetRowHeight(1), 300);
+    grid.SetGridWnd(nullptr);
+}
+
+TEST_F(GeometryTest, RangeRectangles) {
+    grid.SetTopRow(11);
+    grid.SetLeftCol(3);
+    // A header row is never scrolled out: its rectangle is at the top of the grid, and a range
+    // from it down to a visible row reaches that row.
+    EXPECT_EQ(grid.CalcCellRect(0, 0), CRect(0, 0, 100, 18));
+    CRect r = grid.CalcRangeRect(CGXRange(0, 3, 12, 3));
+    EXPECT_EQ(r, CRect(100, 0, 200, 54));
+    // A scrolled-out row starts at the top row; one wholly scrolled out is empty.
+    EXPECT_EQ(grid.CalcRangeRect(CGXRange(5, 3, 11, 3)), CRect(100, 18, 200, 36));
+    EXPECT_TRUE(grid.CalcRangeRect(CGXRange(2, 3, 5, 3)).IsRectEmpty());
+    EXPECT_TRUE(grid.CalcCellRect(40, 3).IsRectEmpty() || grid.CalcCellRect(40, 3).top >= 300);
+    // Whole rows span every column; covered cells widen the rectangle.
+    EXPECT_EQ(grid.CalcRangeRect(CGXRange().SetRows(11, 11)).left, 0);
+    ASSERT_TRUE(grid.GetParam()->GetCoveredCellsList()->AddTail(new CGXRange(11, 3, 12, 4)) != nullptr);
+    EXPECT_EQ(grid.CalcCellRect(12, 4), CRect(100, 18, 300, 54));
+    grid.GetParam()->GetCoveredCellsList()->DeleteAll();
+}
+
+TEST_F(GeometryTest, HitTestCellsHeadersAndBorders) {
+    ROWCOL r = 0, c = 0;
+    CRect rect;
+    // Column 1 runs from x 100 to 200, row 1 from y 18 to 36.
+    EXPECT_EQ(grid.HitTest(CPoint(150, 25), &r, &c, &rect), GX_HITCELL);
+    EXPECT_EQ(r, 1u);
+    EXPECT_EQ(c, 1u);
+    EXPECT_EQ(rect, CRect(100, 18, 200, 36));
+    EXPECT_EQ(grid.HitTest(CPoint(50, 25)), GX_HITHEADER);
+    // In the header row 4 pixels from a border sizes the column, 5 do not; inside the table a
+    // border is only a cell unless the flags allow sizing there.
+    EXPECT_EQ(grid.HitTest(CPoint(196, 5), &r, &c), GX_HITCOLBORDER);
+    EXPECT_EQ(c, 1u);
+    EXPECT_EQ(grid.HitTest(CPoint(195, 5)), GX_HITHEADER);
+    EXPECT_EQ(grid.HitTest(CPoint(203, 5), &r, &c, &rect), GX_HITCOLBORDER);
+    EXPECT_EQ(c, 1u);
+    EXPECT_EQ(rect.right, 200);
+    EXPECT_EQ(grid.HitTest(CPoint(198, 25)), GX_HITCELL);
+    grid.GetParam()->SetColSizingFlags(grid.GetParam()->GetColSizingFlags() | GX_TRACK_EXTHITTEST);
+    EXPECT_EQ(grid.HitTest(CPoint(198, 25)), GX_HITCOLBORDER);
+    // A row border below a hidden row belongs to the nearest visible row above it.
+    ASSERT_TRUE(grid.HideRows(3, 3));
+    EXPECT_EQ(grid.HitTest(CPoint(50, 55), &r, &c, &rect), GX_HITROWBORDER);
+    EXPECT_EQ(r, 2u);
+    EXPECT_EQ(rect, CRect(0, 36, 100, 54));
+    // Header rows cannot be sized when the flags say so.
+    grid.GetParam()->SetRowSizingFlags(grid.GetParam()->GetRowSizingFlags() | GX_TRACK_NOTHEADER);
+    EXPECT_EQ(grid.HitTest(CPoint(50, 17)), GX_HITHEADER);
+}
+
+TEST_F(GeometryTest, HitTestBeyondTheTableAndOutsideTheArea) {
+    SetSize(3, 2);
+    ROWCOL r = 0, c = 0;
+    // Rows 0 to 3 end at y 72; columns 0 to 2 at x 300.
+    EXPECT_EQ(grid.HitTest(CPoint(150, 200), &r, &c), GX_HITNONE);
+    EXPECT_EQ(r, 4u);
+    EXPECT_EQ(c, 1u);
+    EXPECT_EQ(grid.HitTest(CPoint(350, 20), &r, &c), GX_HITNONE);
+    EXPECT_EQ(c, 3u);
+    EXPECT_EQ(grid.HitTest(CPoint(-5, 20)), GX_HITNONE);
+    EXPECT_EQ(grid.HitTest(CPoint(150, 300)), GX_HITNONE);
+    grid.SetGridRect(CRect(10, 10, 5, 5));
+    EXPECT_EQ(grid.HitTest(CPoint(7, 7)), GX_HITNONE);
+}
+
+TEST_F(GeometryTest, NoBorderLeftOfColumnsWithoutWidth) {
+    // Every column left of the point has no width: walking left for a border to drag must stop
+    // at column 0 and find none.
+    ASSERT_TRUE(grid.HideCols(0, 2));
+    ROWCOL r = 0, c = 0;
+    EXPECT_EQ(grid.HitTest(CPoint(2, 5), &r, &c), GX_HITHEADER);
+    EXPECT_EQ(c, 3u);
+    ASSERT_TRUE(grid.HideCols(0, 0, false));
+    EXPECT_EQ(grid.HitTest(CPoint(102, 5), &r, &c), GX_HITCOLBORDER);
+    EXPECT_EQ(c, 0u);
+}
+
+TEST_F(GeometryTest, SelectionEdgeWhenDraggingIsOn) {
+    grid.GetParam()->GetRangeList()->AddTail(new CGXRange(2, 2, 4, 4));
+    EXPECT_EQ(grid.HitTest(CPoint(202, 60)), GX_HITCELL);
+    grid.m_bSelDragging = true;
+    EXPECT_EQ(grid.HitTest(CPoint(202, 60)), GX_HITSELECTIONEDGE);
+    EXPECT_EQ(grid.HitTest(CPoint(250, 60)), GX_HITCELL);
+}
