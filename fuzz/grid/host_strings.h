@@ -1,15 +1,9 @@
 #pragma once
-// The host strings the styles map reads names from.
+// The strings a host supplies to the grid engine: the host program's own table.
 #include "grid/style/styles_map.h"
-#include "platform/framework/resources.h"
+#include "host/resources/host_resources.h"
 
-inline void RegisterHostStrings() {
-    static int tag;
-    static const AFX_STRING_RESOURCE strings[] = {
-        {GX_IDS_STYLE_STANDARD, "Standard"}, {GX_IDS_STYLE_ROWHEADER, "Row Header"},
-        {GX_IDS_STYLE_COLHEADER, "Column Header"}, {51019, "Checked"}, {52513, "Static"}};
-    AfxRegisterStringTable(reinterpret_cast<HMODULE>(&tag), strings, sizeof strings / sizeof strings[0]);
-}
+inline void RegisterHostStrings() { host_resources::RegisterForProcess(); }
 
 // A styles map with the standard styles, as the archive targets read styles against; the face
 // map is built here, outside the measured runs.

@@ -5,10 +5,11 @@
 #include "alloc_guard.h"
 #include "archive_round.h"
 #include "grid/properties/properties.h"
-#include "grid_param_host_strings.h"
+#include "grid/properties/properties.h"
+#include "host_strings.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    RegisterGridParamHostStrings();
+    RegisterHostStrings();
     CGXFont().SetFaceName("Arial");
     alloc_guard::Install();
     return 0;

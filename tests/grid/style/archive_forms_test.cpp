@@ -3,7 +3,7 @@
 
 #include "grid/style/color.h"
 #include "grid/style/styles_map.h"
-#include "host_resources.h"
+#include "support/grid_host.h"
 #include "support/archive_bytes.h"
 
 using namespace test_archive;

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "host_resources.h"
+#include "support/grid_host.h"
 #include "platform/framework/win_app.h"
 
 class ProfileTest : public ::testing::TestWithParam<bool> {
