@@ -222,3 +222,24 @@ TEST_F(GeometryTest, SelectionEdgeWhenDraggingIsOn) {
     EXPECT_EQ(grid.HitTest(CPoint(202, 60)), GX_HITSELECTIONEDGE);
     EXPECT_EQ(grid.HitTest(CPoint(250, 60)), GX_HITCELL);
 }
+
+TEST_F(GeometryTest, RedrawFlagsInvalidateWhatMoved) {
+    CWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300, nullptr, 0));
+    grid.SetGridWnd(&wnd);
+    wnd.ValidateRect(nullptr);
+    CRect r;
+    // Without redraw flags nothing is invalidated; with them, from the changed row down.
+    ASSERT_TRUE(grid.SetRowHeight(3, 3, 30, nullptr, GX_INVALIDATE));
+    EXPECT_FALSE(wnd.GetUpdateRect(&r, FALSE));
+    ASSERT_TRUE(grid.SetRowHeight(3, 3, 25, nullptr, GX_REDRAWLATER));
+    ASSERT_TRUE(wnd.GetUpdateRect(&r, FALSE));
+    EXPECT_EQ(r, CRect(0, 54, 400, 300));
+    // Locked updates invalidate nothing.
+    wnd.ValidateRect(nullptr);
+    grid.LockUpdate(true);
+    ASSERT_TRUE(grid.SetColWidth(2, 2, 50, nullptr, GX_REDRAWLATER));
+    EXPECT_FALSE(wnd.GetUpdateRect(&r, FALSE));
+    grid.LockUpdate(false);
+    grid.SetGridWnd(nullptr);
+}
