@@ -145,6 +145,8 @@ CGXStyle& CGXStyle::SetIncludeBorders(int nSide, bool b) {
 }
 
 CGXStyle& CGXStyle::SetFont(const CGXFont& font, ModifyMode mode) {
+    // Our own font is released below before it is read: take what it holds first.
+    if (&font == Font()) return SetFont(CGXFont(font), mode);
     if (Font() == nullptr) SetFontObject(std::make_unique<CGXFont>());
     else if (!GetIncludeFont() && mode != ModifyMode::Exclude) Font()->Release();  // what was there is no longer part of the style
     Font()->ChangeFont(font, mode);
@@ -341,9 +343,11 @@ void CGXStyle::ChangeStyle(const CGXStyle& s, ModifyMode mode) {
     }
     // 2. Nothing to combine.
     if (s.IsEmpty()) return;
-    // 4. Exclusion: presence alone decides.
+    // 4. Exclusion: presence alone decides. Excluding a style from itself would erase user
+    // attributes from the map being walked: exclude a copy instead.
     if (mode == ModifyMode::Exclude) {
-        ExcludeFrom(s);
+        if (&s == this) ExcludeFrom(CGXStyle(s));
+        else ExcludeFrom(s);
         return;
     }
     // 3. Override and ApplyNew: plain attributes as a whole, the others piece by piece.

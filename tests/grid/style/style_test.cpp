@@ -184,6 +184,37 @@ TEST(StyleChange, ACopyOfAnEmptyStyleEmptiesAndAssignKeepsOwnUserAttributes) {
     EXPECT_EQ(a.GetValue(), "b");
 }
 
+TEST(StyleChange, AStyleGivenItsOwnPartsActsOnACopyOfThem) {
+    // Excluding a style from itself: its user attributes would be walked while they are erased.
+    // More entries than the allocator keeps at hand, so that a freed entry is reused at once.
+    auto make = [] {
+        CGXStyle s;
+        s.SetValue("v").SetControlId(5).SetBorders(gxBorderAll, StylePen()).SetFont(CGXFont().SetDefault());
+        for (DWORD id = 1; id <= 12; ++id) s.SetUserAttribute(id, "a");
+        return s;
+    };
+    CGXStyle self = make();
+    self.ChangeStyle(self, ModifyMode::Exclude);
+    CGXStyle expected = make();
+    expected.ChangeStyle(make(), ModifyMode::Exclude);
+    EXPECT_TRUE(expected.IsEmpty());
+    EXPECT_EQ(self.GetIncludeFlags(), expected.GetIncludeFlags());
+    EXPECT_EQ(self.GetUserAttribute(3), "");
+    // Its own font whose flag was cleared: the font is not emptied before it is read.
+    const CGXFont times = CGXFont().SetFaceName("Times").SetBold(true);
+    for (ModifyMode mode : {ModifyMode::Override, ModifyMode::ApplyNew, ModifyMode::Copy}) {
+        CGXStyle s, t;
+        s.SetFont(times).SetIncludeFont(false);
+        t.SetFont(times).SetIncludeFont(false);
+        s.SetFont(*s.GetFont(), mode);
+        t.SetFont(CGXFont(times), mode);
+        ASSERT_TRUE(s.GetIncludeFont()) << static_cast<int>(mode);
+        EXPECT_STREQ(s.GetFont()->GetFaceName(), "Times");
+        EXPECT_TRUE(s.GetFont()->GetBold());
+        EXPECT_EQ(s.GetFont()->GetIncludeFlags(), t.GetFont()->GetIncludeFlags());
+    }
+}
+
 TEST(StyleSubset, AgainstItselfAndAgainstOneMore) {
     CGXStyle style;
     style.SetDefault();
