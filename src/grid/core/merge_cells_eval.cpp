@@ -2,6 +2,7 @@
 #include "grid/core/merge_cells_eval.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace gxmerge {
 
@@ -59,15 +60,12 @@ std::optional<CGXRange> EvalPass::Clip(const CGXRange& range) const {
     return cells;
 }
 
-bool EvalPass::EvalCell(ROWCOL nRow, ROWCOL nCol) {
-    const bool bChangedBefore = m_bChanged;
-    m_bChanged = false;
+void EvalPass::EvalCell(ROWCOL nRow, ROWCOL nCol) {
+    if (nRow != m_nRow) ReleaseStyles();
+    m_nRow = nRow;
     if (!(m_wMode & gxnMergeNoHorizontal)) EvalLine(gxnMergeHorizontal, nRow, nCol, m_nCols, true);
     // Downwards one pair: the rows below are evaluated after this one, or were already.
     if (!(m_wMode & gxnMergeNoVertical)) EvalLine(gxnMergeVertical, nCol, nRow, m_nRows, false);
-    const bool bChanged = m_bChanged;
-    m_bChanged = bChangedBefore || bChanged;
-    return bChanged;
 }
 
 void EvalPass::EvalLine(int nDirection, ROWCOL nLine, ROWCOL nPos, ROWCOL nLast, bool bFollowForward) {
@@ -98,8 +96,8 @@ bool EvalPass::TestPair(int nDirection, ROWCOL nLine, ROWCOL a) {
     // and asked once the grid has controls; until then the base control answers.
     const auto [nRowA, nColA] = CellAt(nDirection, nLine, a);
     const auto [nRowB, nColB] = CellAt(nDirection, nLine, b);
-    const CGXStyle& styleA = Composed(nRowA, nColA);
-    const CGXStyle& styleB = Composed(nRowB, nColB);
+    const CGXStyle& styleA = Composed(nRowA, nColA, 0);
+    const CGXStyle& styleB = Composed(nRowB, nColB, 1);
     const bool bMerge = m_grid.CanMergeCell(nullptr, nRowA, nColA, styleA, nDirection) &&
                         m_grid.CanMergeCell(nullptr, nRowB, nColB, styleB, nDirection) &&
                         m_grid.CanMergeCells(styleA, styleB);
@@ -131,8 +129,13 @@ bool EvalPass::TestPair(int nDirection, ROWCOL nLine, ROWCOL a) {
     return bMerge;
 }
 
-const CGXStyle& EvalPass::Composed(ROWCOL nRow, ROWCOL nCol) {
-    std::unique_ptr<CGXStyle>& pStyle = m_styles[{nRow, nCol}];
+const CGXStyle& EvalPass::Composed(ROWCOL nRow, ROWCOL nCol, int nScratch) {
+    // Cells of other rows (vertical neighbours, or a run followed upwards) are needed once.
+    if (nRow != m_nRow) {
+        m_grid.ComposeStyleRowCol(nRow, nCol, &m_scratch[nScratch], true);
+        return m_scratch[nScratch];
+    }
+    std::unique_ptr<CGXStyle>& pStyle = m_styles[nCol];
     if (pStyle == nullptr) {
         auto pNew = std::make_unique<CGXStyle>();
         m_grid.ComposeStyleRowCol(nRow, nCol, pNew.get(), true);

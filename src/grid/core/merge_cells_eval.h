@@ -1,14 +1,14 @@
 #pragma once
 // One evaluation pass over merged cells, for the grid core's merge operations: the runs of the
 // merge pools read as runs of one line, the test of a pair of neighbours, the evaluation of one
-// cell in both directions, and the composed styles the pass needs, kept until it leaves the row.
+// cell in both directions, and the composed styles of the row being evaluated, kept per column
+// until the pass leaves the row.
 //
 // A line is a row for horizontal runs and a column for vertical ones; a position is a column or
 // a row along it.
 #include <map>
 #include <memory>
 #include <optional>
-#include <utility>
 
 #include "grid/core/grid_core.h"
 
@@ -51,11 +51,12 @@ public:
     std::optional<CGXRange> Clip(const CGXRange& range) const;
 
     // Tests the cell against its neighbours in every direction the mode allows, following a run
-    // back to its beginning (and forward along the row) while it grows. True when a run changed.
-    bool EvalCell(ROWCOL nRow, ROWCOL nCol);
+    // back to its beginning (and forward along the row) while it grows.
+    void EvalCell(ROWCOL nRow, ROWCOL nCol);
 
     // The styles composed for one row of the pass are not needed by the next.
     void ReleaseStyles() noexcept { m_styles.clear(); }
+    // Whether any run changed during the pass.
     bool IsChanged() const noexcept { return m_bChanged; }
 
 private:
@@ -64,7 +65,9 @@ private:
     // Tests the neighbours a and a + 1 of a line and joins or splits their runs; true when they
     // merge.
     bool TestPair(int nDirection, ROWCOL nLine, ROWCOL a);
-    const CGXStyle& Composed(ROWCOL nRow, ROWCOL nCol);
+    // The composed style of a cell: of the row being evaluated from the cache, of another row in
+    // one of two scratch styles (one per cell of a pair).
+    const CGXStyle& Composed(ROWCOL nRow, ROWCOL nCol, int nScratch);
 
     CGXGridCore& m_grid;
     CGXSpanCellPool* m_pPools[2];
@@ -73,7 +76,9 @@ private:
     ROWCOL m_nCols;
     CGXRange* m_pRangeChanged;
     bool m_bChanged = false;
-    std::map<std::pair<ROWCOL, ROWCOL>, std::unique_ptr<CGXStyle>> m_styles;
+    ROWCOL m_nRow = GX_INVALID;  // the row being evaluated
+    std::map<ROWCOL, std::unique_ptr<CGXStyle>> m_styles;  // its composed styles by column
+    CGXStyle m_scratch[2];
 };
 
 }  // namespace gxmerge
