@@ -215,21 +215,28 @@ bool CGXGridCore::EvalMergeCells(const CGXRange& range, CGXRange* pRangeChanged)
     }
 
     // Delayed: only what is pending within the range, hidden or not, so that nothing stays
-    // pending for ever. The pool changes once every block has been evaluated: an evaluation that
-    // fails leaves its cells pending.
+    // pending for ever. The pending ranges are taken out of the pool while they are worked on:
+    // a range recorded meanwhile (by a derived grid while composing) goes into the pool as usual,
+    // and an evaluation that fails puts every range back.
     CGXDelayedRangePool& pending = *m_pParam->GetDelayedMergeCellsPool();
+    CGXRangeList taken;
+    pending.TakeRanges(taken);
     std::vector<CGXRange> kept;
-    for (POSITION pos = pending.GetRanges().GetHeadPosition(); pos != nullptr;) {
-        const CGXRange& p = *pending.GetRanges().GetNext(pos);
-        const std::optional<Box> inside = Intersect(ToBox(p), block);
-        if (!inside) {
-            kept.push_back(p);
-            continue;
+    try {
+        for (POSITION pos = taken.GetHeadPosition(); pos != nullptr;) {
+            const CGXRange& p = *taken.GetNext(pos);
+            const std::optional<Box> inside = Intersect(ToBox(p), block);
+            if (!inside) {
+                kept.push_back(p);
+                continue;
+            }
+            for (const Box& rest : Outside(ToBox(p), *inside)) kept.push_back(ToRange(rest));
+            EvalBlock(*this, pass, *inside, false);
         }
-        for (const Box& rest : Outside(ToBox(p), *inside)) kept.push_back(ToRange(rest));
-        EvalBlock(*this, pass, *inside, false);
+    } catch (...) {
+        for (POSITION pos = taken.GetHeadPosition(); pos != nullptr;) pending.AddRange(*taken.GetNext(pos));
+        throw;
     }
-    pending.RemoveAll();
     for (const CGXRange& p : kept) pending.AddRange(p);
     return pass.IsChanged();
 }
