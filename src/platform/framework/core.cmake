@@ -1,4 +1,5 @@
-# Sources of run-time classes, archives, collections, exceptions, profiles and resources.
+# Sources of run-time classes, archives, collections, exceptions, profiles, resources and command
+# user-interface items.
 target_sources(platform PRIVATE
   object.cpp
   exceptions.cpp
@@ -7,6 +8,7 @@ target_sources(platform PRIVATE
   archive_objects.cpp
   collections.cpp
   resources.cpp
+  cmd_ui.cpp
   safe_file.cpp
   profile_ini.cpp
   profile_registry.cpp
