@@ -1,0 +1,314 @@
+// The undo and redo lists, their limit, blocks, the mended faults of blocks, the commands'
+// descriptions and the Undo and Redo menu items.
+#include <memory>
+
+#include "platform/framework/cmd_ui.h"
+#include "undo_fixture.h"
+
+namespace undo_test {
+namespace {
+
+using UndoLists = UndoFixture;
+
+TEST_F(UndoLists, UndoAndRedoMoveOneStepBetweenTheListsAndANewChangeEmptiesTheRedoList) {
+    EXPECT_FALSE(grid.Undo());
+    EXPECT_FALSE(grid.Redo());
+    ASSERT_TRUE(grid.SetCounter(5));
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_TRUE(grid.Undo());
+        EXPECT_EQ(grid.m_nCounter, 0);
+        EXPECT_EQ(UndoList().GetCount(), 0);
+        EXPECT_EQ(RedoList().GetCount(), 1);
+        ASSERT_TRUE(grid.Redo());
+        EXPECT_EQ(grid.m_nCounter, 5);
+        EXPECT_EQ(UndoList().GetCount(), 1);
+        EXPECT_EQ(RedoList().GetCount(), 0);
+    }
+    ASSERT_TRUE(grid.Undo());
+    ASSERT_TRUE(grid.SetCounter(7));
+    EXPECT_EQ(RedoList().GetCount(), 0);
+    EXPECT_FALSE(grid.Redo());
+    EXPECT_EQ(grid.m_nCounter, 7);
+}
+
+TEST_F(UndoLists, TheLimitDropsTheOldestBeforeAddingSoThatTheListHoldsOneMore) {
+    for (int i = 1; i <= 600; ++i) ASSERT_TRUE(grid.SetCounter(i));
+    EXPECT_EQ(UndoList().GetCount(), 513);
+    int nUndone = 0;
+    while (grid.Undo()) ++nUndone;
+    EXPECT_EQ(nUndone, 513);
+    EXPECT_EQ(grid.m_nCounter, 600 - 513);
+}
+
+TEST_F(UndoLists, ACommandThatFailsStaysAtTheHeadOfItsList) {
+    ASSERT_TRUE(grid.SetCounter(1));
+    ASSERT_TRUE(grid.SetCounter(2));
+    grid.m_bRefuseCounter = true;
+    EXPECT_FALSE(grid.Undo());
+    EXPECT_EQ(UndoList().GetCount(), 2);
+    EXPECT_EQ(static_cast<CounterCmd*>(UndoList().GetHead())->m_nValue, 1);
+    EXPECT_EQ(RedoList().GetCount(), 0);
+    grid.m_bRefuseCounter = false;
+    ASSERT_TRUE(grid.Undo());
+    EXPECT_EQ(grid.m_nCounter, 1);
+}
+
+TEST_F(UndoLists, UndoWorksOnAReadOnlyGridAndKeepsItsLock) {
+    const CString strBefore = grid.GetStandardStyle()->GetValue();
+    CGXStyle style;
+    ASSERT_TRUE(grid.ChangeBaseStyle(grid.GetStylesMap()->m_wStyleStandard, style.SetValue("x")));
+    grid.GetParam()->SetReadOnly(true);
+    ASSERT_TRUE(grid.IsReadOnly());
+    EXPECT_FALSE(grid.ChangeBaseStyle(grid.GetStylesMap()->m_wStyleStandard, style.SetValue("y")));
+    EXPECT_TRUE(grid.Undo());
+    EXPECT_EQ(grid.GetStandardStyle()->GetValue(), strBefore);
+    EXPECT_TRUE(grid.GetParam()->IsLockReadOnly());
+    EXPECT_TRUE(grid.Redo());
+    EXPECT_EQ(grid.GetStandardStyle()->GetValue(), "x");
+}
+
+// The opposite command remembers the cell that was current when the change was undone.
+TEST_F(UndoLists, RedoMakesTheRecordedCurrentCellCurrentAgain) {
+    grid.SetCurrentCell(4, 3);
+    ASSERT_TRUE(grid.SetCounter(1));
+    grid.SetCurrentCell(9, 8);
+    ASSERT_TRUE(grid.Undo());
+    grid.SetCurrentCell(1, 1);
+    ASSERT_TRUE(grid.Redo());
+    ROWCOL nRow = 0, nCol = 0;
+    ASSERT_TRUE(grid.GetCurrentCell(nRow, nCol));
+    EXPECT_EQ(nRow, 9u);
+    EXPECT_EQ(nCol, 8u);
+}
+
+TEST_F(UndoLists, WithUndoDisabledNothingIsRecordedAndBlocksOnlyCount) {
+    grid.GetParam()->EnableUndo(false);
+    grid.BeginTrans("Two");
+    grid.BeginTrans();
+    ASSERT_TRUE(grid.SetCounter(1));
+    EXPECT_EQ(grid.GetParam()->GetTransactionDepth(), 2u);
+    grid.CommitTrans();
+    grid.CommitTrans();
+    EXPECT_EQ(grid.GetParam()->GetTransactionDepth(), 0u);
+    EXPECT_TRUE(UndoList().IsEmpty());
+    EXPECT_FALSE(grid.Undo());
+}
+
+using Blocks = UndoFixture;
+
+TEST_F(Blocks, ABlockUndoesAndRedoesAsOneStepTheMostRecentFirst) {
+    grid.BeginTrans("Both");
+    grid.BeginTrans();  // nested: counts only
+    ASSERT_TRUE(grid.SetCounter(1));
+    grid.CommitTrans();
+    ASSERT_TRUE(grid.SetCounter(2));
+    grid.CommitTrans();
+    ASSERT_EQ(UndoList().GetCount(), 1);
+    EXPECT_EQ(UndoList().GetHead()->GetDescription(), "Both");
+
+    // In the wrong order the counter would end at 1.
+    ASSERT_TRUE(grid.Undo());
+    EXPECT_EQ(grid.m_nCounter, 0);
+    ASSERT_EQ(RedoList().GetCount(), 1);
+    EXPECT_EQ(RedoList().GetHead()->GetDescription(), "Both");
+    ASSERT_TRUE(grid.Redo());
+    EXPECT_EQ(grid.m_nCounter, 2);
+    EXPECT_EQ(UndoList().GetCount(), 1);
+    EXPECT_TRUE(RedoList().IsEmpty());
+}
+
+TEST_F(Blocks, ABlockCommittedEmptyLeavesNothingAndARollbackRecordsNothing) {
+    grid.BeginTrans("Nothing");
+    grid.CommitTrans();
+    EXPECT_TRUE(UndoList().IsEmpty());
+
+    ASSERT_TRUE(grid.SetCounter(3));
+    grid.BeginTrans("Taken back");
+    ASSERT_TRUE(grid.SetCounter(4));
+    ASSERT_TRUE(grid.SetCounter(5));
+    grid.Rollback();
+    EXPECT_EQ(grid.m_nCounter, 3);
+    EXPECT_EQ(UndoList().GetCount(), 1);
+    EXPECT_TRUE(RedoList().IsEmpty());
+    EXPECT_EQ(grid.GetParam()->GetTransactionDepth(), 0u);
+    grid.Rollback();  // nothing begun: nothing happens
+    EXPECT_EQ(grid.m_nCounter, 3);
+    EXPECT_EQ(UndoList().GetCount(), 1);
+}
+
+// A block whose command fails half way takes back what ran, so that neither the grid nor the
+// lists change; a second undo then applies every command once. Rows of data in a three-cycle show
+// a move applied twice.
+TEST_F(Blocks, AFailedBlockTakesBackWhatRanAndStaysOnItsList) {
+    SetCellValue(1, 1, "a");
+    SetCellValue(2, 1, "b");
+    SetCellValue(3, 1, "c");
+    CDWordArray cycle;
+    for (DWORD n : {1u, 2u, 0u}) cycle.Add(n);
+    const CGXRange rows = CGXRange().SetRows(1, 3);
+    grid.BeginTrans();
+    ASSERT_TRUE(grid.SetCounter(1));
+    ASSERT_TRUE(grid.MoveDataRows(rows, cycle));  // runs first when undone
+    grid.CommitTrans();
+    const std::string after = Snapshot(grid);
+
+    for (UINT nFail = 0; nFail < 2; ++nFail) {
+        grid.m_bRefuseCounter = true;
+        EXPECT_FALSE(grid.Undo());
+        EXPECT_EQ(Snapshot(grid), after);
+        EXPECT_EQ(UndoList().GetCount(), 1);
+        EXPECT_TRUE(RedoList().IsEmpty());
+    }
+    grid.m_bRefuseCounter = false;
+    ASSERT_TRUE(grid.Undo());
+    EXPECT_EQ(CellValue(1, 1), "a");
+    EXPECT_EQ(CellValue(2, 1), "b");
+    EXPECT_EQ(CellValue(3, 1), "c");
+    EXPECT_EQ(grid.m_nCounter, 0);
+
+    // The same for a redo that fails.
+    const std::string before = Snapshot(grid);
+    grid.m_bRefuseCounter = true;
+    EXPECT_FALSE(grid.Redo());
+    EXPECT_EQ(Snapshot(grid), before);
+    EXPECT_TRUE(UndoList().IsEmpty());
+    EXPECT_EQ(RedoList().GetCount(), 1);
+    grid.m_bRefuseCounter = false;
+    ASSERT_TRUE(grid.Redo());
+    EXPECT_EQ(Snapshot(grid), after);
+}
+
+// A depth begun while recording was off has no block: commands recorded once it is on again are
+// steps of their own, and neither committing nor rolling back touches the block before them.
+TEST_F(Blocks, OnlyTheBlockThatWasBegunReceivesCommandsAndIsRolledBack) {
+    grid.BeginTrans("Earlier");
+    ASSERT_TRUE(grid.SetCounter(1));
+    grid.CommitTrans();
+
+    grid.GetParam()->EnableUndo(false);
+    grid.BeginTrans();
+    grid.GetParam()->EnableUndo(true);
+    ASSERT_TRUE(grid.SetCounter(2));
+    EXPECT_EQ(UndoList().GetCount(), 2);
+    EXPECT_EQ(static_cast<CGXBlockCmd*>(UndoList().GetTail())->GetCommands().GetCount(), 1);
+    grid.Rollback();
+    EXPECT_EQ(grid.m_nCounter, 2);
+    EXPECT_EQ(UndoList().GetCount(), 2);
+
+    ASSERT_TRUE(grid.Undo());
+    EXPECT_EQ(grid.m_nCounter, 1);
+    ASSERT_TRUE(grid.Undo());
+    EXPECT_EQ(grid.m_nCounter, 0);
+}
+
+// Undoing the open block itself: the depth goes on, but nothing goes into the deleted block.
+TEST_F(Blocks, UndoingTheOpenBlockLeavesNoBlockToReceiveCommands) {
+    grid.BeginTrans("Open");
+    ASSERT_TRUE(grid.SetCounter(1));
+    ASSERT_TRUE(grid.Undo());
+    EXPECT_EQ(grid.m_pTransBlock, nullptr);
+    ASSERT_TRUE(grid.SetCounter(2));
+    grid.CommitTrans();
+    ASSERT_EQ(UndoList().GetCount(), 1);
+    EXPECT_EQ(UndoList().GetHead()->GetDescription(), "Counter");
+}
+
+// ----- descriptions and menu items
+
+TEST(CommandDescriptions, EachClassHasItsOwnText) {
+    core_test::RegisterHost();
+    const std::pair<std::unique_ptr<CGXCommand>, const char*> cases[] = {
+        {std::make_unique<CGXSetRowHeightCmd>(1, 1, std::vector<int>{1}), "Row Height"},
+        {std::make_unique<CGXSetColWidthCmd>(1, 1, std::vector<int>{1}), "Column Width"},
+        {std::make_unique<CGXHideRowsCmd>(1, 1, std::vector<bool>{true}), "Hide Rows"},
+        {std::make_unique<CGXHideColsCmd>(1, 1, std::vector<bool>{true}), "Hide Columns"},
+        {std::make_unique<CGXSetDefaultRowHeightCmd>(18), "Default Row Height"},
+        {std::make_unique<CGXSetDefaultColWidthCmd>(100), "Default Column Width"},
+        {std::make_unique<CGXMoveRowsCmd>(1, 2, 5), "Move Rows"},
+        {std::make_unique<CGXMoveColsCmd>(1, 2, 5), "Move Columns"},
+        {std::make_unique<CGXRemoveRowsCmd>(1, 2), "Remove Rows"},
+        {std::make_unique<CGXRemoveColsCmd>(1, 2), "Remove Columns"},
+        {std::make_unique<CGXInsertRowsCmd>(1, 2, std::vector<int>{}, CGXStyleArray{}, CGXStyleArray{}, 0),
+         "Insert Rows"},
+        {std::make_unique<CGXInsertColsCmd>(1, 2, std::vector<int>{}, CGXStyleArray{}, CGXStyleArray{}, 0),
+         "Insert Columns"},
+        {std::make_unique<CGXSetCoveredCellsCmd>(1, 1, 1, 1), "Cover Cells"},
+        {std::make_unique<CGXSetStyleRangeCmd>(CGXRange(1, 1, 1, 1), gxCellStyle, CGXStyleArray{}), "Cell Format"},
+        {std::make_unique<CGXSetFrozenRowsCmd>(0, 0), "Freeze Rows"},
+        {std::make_unique<CGXSetFrozenColsCmd>(0, 0), "Freeze Columns"},
+        {std::make_unique<CGXMoveDataRowsCmd>(CGXRange().SetRows(1, 2), CDWordArray{}), "Sort Rows"},
+        {std::make_unique<CGXMoveDataColsCmd>(CGXRange().SetCols(1, 2), CDWordArray{}), "Sort Columns"},
+        {std::make_unique<CGXChangeStylesMapCmd>(nullptr), "Styles"},
+        {std::make_unique<CGXChangePropertiesCmd>(nullptr), "Properties"},
+        {std::make_unique<CGXChangeBaseStyleCmd>(0, nullptr, "Standard"), "Standard"},
+        {std::make_unique<CGXBlockCmd>(), "Block"},
+        {std::make_unique<CGXBlockCmd>("Paste"), "Paste"},
+    };
+    for (const auto& [pCmd, pszText] : cases) EXPECT_EQ(pCmd->GetDescription(), pszText) << pszText;
+}
+
+// Arrays shorter than their rows, and commands without their object, are refused before the
+// grid reads beyond them.
+TEST_F(UndoLists, CommandsWhoseValuesDoNotFitTheirRowsAreRefused) {
+    EXPECT_FALSE(CGXSetRowHeightCmd(1, 3, std::vector<int>{20, 20}).Execute(grid, gxNoRecord));
+    EXPECT_FALSE(CGXHideColsCmd(2, 1, std::vector<bool>{true}).Execute(grid, gxNoRecord));
+    EXPECT_FALSE(CGXInsertRowsCmd(1, 3, std::vector<int>{20}, CGXStyleArray{}, CGXStyleArray{}, 0)
+                     .Execute(grid, gxNoRecord));
+    EXPECT_FALSE(CGXChangeStylesMapCmd(nullptr).Execute(grid, gxNoRecord));
+    EXPECT_FALSE(CGXChangeBaseStyleCmd(0, nullptr, "x").Execute(grid, gxNoRecord));
+}
+
+using MenuItems = UndoFixture;
+
+// Menu command ids of these tests, each with its own label format.
+enum : UINT { kIdDefault = 0xE100, kIdResource, kIdOwnText, kIdButton, kIdNoParam };
+
+TEST_F(MenuItems, TheLabelNamesTheMostRecentStepInTheFormatFoundFirst) {
+    static const AFX_STRING_RESOURCE kStrings[] = {{kIdResource, "Undo the last step\nTake back %1 (%1)"}};
+    static int tag = 0;
+    CStringTableRegistration strings(reinterpret_cast<HMODULE>(&tag), kStrings);
+
+    ASSERT_TRUE(grid.SetCoveredCellsRowCol(1, 1, 2, 2));
+    CCmdUI byDefault(kIdDefault, true);
+    grid.OnUpdateEditUndo(&byDefault);
+    EXPECT_TRUE(byDefault.m_bEnabled);
+    EXPECT_EQ(byDefault.m_strText, "Undo Cover Cells");
+
+    CCmdUI byResource(kIdResource, true, "ignored");
+    grid.OnUpdateEditUndo(&byResource);
+    EXPECT_EQ(byResource.m_strText, "Take back Cover Cells (Cover Cells)");
+
+    // The item's own text is the format the first time; then it shows a label, not a format.
+    CCmdUI ownText(kIdOwnText, true, "&Redo %1\tCtrl+Y");
+    grid.OnUpdateEditRedo(&ownText);
+    EXPECT_FALSE(ownText.m_bEnabled);
+    EXPECT_EQ(ownText.m_strText, "&Redo \tCtrl+Y");
+    ASSERT_TRUE(grid.Undo());
+    grid.OnUpdateEditRedo(&ownText);
+    EXPECT_TRUE(ownText.m_bEnabled);
+    EXPECT_EQ(ownText.m_strText, "&Redo Cover Cells\tCtrl+Y");
+
+    grid.OnUpdateEditUndo(&byDefault);
+    EXPECT_FALSE(byDefault.m_bEnabled);
+    EXPECT_EQ(byDefault.m_strText, "Undo ");
+}
+
+TEST_F(MenuItems, AButtonIsOnlyEnabledAndAGridWithoutParametersDisablesTheItem) {
+    ASSERT_TRUE(grid.SetCounter(1));
+    CCmdUI button(kIdButton, false, "Undo");
+    grid.OnUpdateEditUndo(&button);
+    EXPECT_TRUE(button.m_bEnabled);
+    EXPECT_EQ(button.m_strText, "Undo");
+
+    UndoGrid bare;
+    CCmdUI item(kIdNoParam, true, "Undo %1");
+    bare.OnUpdateEditUndo(&item);
+    EXPECT_FALSE(item.m_bEnabled);
+    EXPECT_EQ(item.m_strText, "Undo %1");
+    EXPECT_FALSE(bare.Undo());
+    bare.BeginTrans();
+    bare.AddCommand(new CounterCmd(1), gxDo);
+}
+
+}  // namespace
+}  // namespace undo_test
