@@ -57,10 +57,12 @@ void CGXGridCore::AddCommand(CGXCommand* pCmd, UINT nCommandMode) {
 
     // 1. A normal change makes what was undone unreachable; an undo records on the redo list.
     if (nCommandMode == gxDo) param.EmptyRedoList();
-    CGXCommandList& list = nCommandMode == gxDo || nCommandMode == gxRedo ? param.GetUndoList() : param.GetRedoList();
+    const bool bUndoSide = nCommandMode == gxDo || nCommandMode == gxRedo;
+    CGXCommandList& list = bUndoSide ? param.GetUndoList() : param.GetRedoList();
 
-    // 2. Inside a block the command becomes one of its steps.
-    const bool bInBlock = m_bExecutingBlock || param.GetTransactionDepth() > 0;
+    // 2. Inside a block the command becomes one of its steps. The block that was begun lies on
+    // the undo list: an opposite command for the redo list is never one of its steps.
+    const bool bInBlock = m_bExecutingBlock || (param.GetTransactionDepth() > 0 && bUndoSide);
     if (bInBlock && m_pTransBlock != nullptr) {
         static_cast<CGXBlockCmd*>(m_pTransBlock)->GetCommands().AddHead(pOwned.release());
         return;
@@ -79,12 +81,13 @@ void CGXGridCore::AddCommand(CGXCommand* pCmd, UINT nCommandMode) {
 void CGXGridCore::RemoveCommand(UINT nCommandMode) {
     if (m_pParam == nullptr) return;
     CGXGridParam& param = *m_pParam;
-    const bool bInBlock = m_bExecutingBlock || param.GetTransactionDepth() > 0;
+    const bool bUndoSide = nCommandMode == gxDo || nCommandMode == gxRedo;
+    const bool bInBlock = m_bExecutingBlock || (param.GetTransactionDepth() > 0 && bUndoSide);
     if (bInBlock && m_pTransBlock != nullptr) {
         delete static_cast<CGXBlockCmd*>(m_pTransBlock)->GetCommands().RemoveHead();
         return;
     }
-    CGXCommandList& list = nCommandMode == gxDo || nCommandMode == gxRedo ? param.GetUndoList() : param.GetRedoList();
+    CGXCommandList& list = bUndoSide ? param.GetUndoList() : param.GetRedoList();
     delete list.RemoveHead();
 }
 
@@ -93,7 +96,8 @@ void CGXGridCore::RemoveCommand(UINT nCommandMode) {
 // The head of the list, executed with the read-only lock off. A command that fails (or throws)
 // goes back to the head; one that ran is handed back to the caller. The block that was begun is
 // forgotten while it runs and remembered again when it goes back.
-static std::unique_ptr<CGXCommand> ExecuteHead(CGXGridCore& grid, CGXGridParam& param, CGXCommandList& list,
+namespace {
+std::unique_ptr<CGXCommand> ExecuteHead(CGXGridCore& grid, CGXGridParam& param, CGXCommandList& list,
                                                UINT nCommandMode, CGXCommand*& pTransBlock) {
     std::unique_ptr<CGXCommand> pCmd(list.RemoveHead());
     const bool bWasTransBlock = pCmd.get() == pTransBlock && pTransBlock != nullptr;
@@ -114,6 +118,7 @@ static std::unique_ptr<CGXCommand> ExecuteHead(CGXGridCore& grid, CGXGridParam& 
     putBack();
     return nullptr;
 }
+}  // namespace
 
 bool CGXGridCore::Undo() {
     if (m_pParam == nullptr) return false;
