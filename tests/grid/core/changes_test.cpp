@@ -18,7 +18,7 @@ TEST_F(Changes, CoveredBlocksReplaceTheBlockAtTheirCellAndNeverReachIntoAnother)
     EXPECT_TRUE(poolIsSound());
 
     // Reaching into another block, inverted or beyond what the pool may index: refused, unchanged.
-    const std::string before = Snapshot(grid);
+    const GridState before = Snapshot(grid);
     const int nSteps = UndoList().GetCount();
     EXPECT_FALSE(grid.SetCoveredCellsRowCol(1, 1, 2, 2));
     EXPECT_FALSE(grid.SetCoveredCellsRowCol(3, 3, 5, 5));

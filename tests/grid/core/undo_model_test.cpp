@@ -16,7 +16,7 @@ struct UndoModel : UndoFixture {
 
     // One random change through a recording operation; refusals are part of the sequence.
     void RandomChange() {
-        switch (Pick(0, 6)) {
+        switch (Pick(0, 11)) {
             case 0:
                 grid.SetCounter(Pick(0, 9));
                 break;
@@ -61,6 +61,29 @@ struct UndoModel : UndoFixture {
                 grid.ChangeStylesMap(map);
                 break;
             }
+            case 7: {
+                const ROWCOL nFirst = PickRC(0, 12), nLast = Pick(0, 2) == 0 ? 0 : nFirst + PickRC(0, 3);
+                if (Pick(0, 1) == 0) grid.SetRowHeight(nFirst, nLast, Pick(1, 40));
+                else grid.SetColWidth(nFirst, nLast, Pick(1, 150));
+                break;
+            }
+            case 8: {
+                const ROWCOL nFirst = PickRC(1, 12), nLast = nFirst + PickRC(0, 3);
+                if (Pick(0, 1) == 0) grid.HideRows(nFirst, nLast, Pick(0, 2) != 0);
+                else grid.HideCols(nFirst, nLast, Pick(0, 2) != 0);
+                break;
+            }
+            case 9:
+                if (Pick(0, 1) == 0) grid.SetDefaultRowHeight(Pick(0, 40));
+                else grid.SetDefaultColWidth(Pick(0, 150));
+                break;
+            case 10:
+            case 11: {
+                const ROWCOL nFrozen = PickRC(0, 3), nHeaders = PickRC(0, nFrozen);
+                if (Pick(0, 1) == 0) grid.SetFrozenRows(nFrozen, nHeaders);
+                else grid.SetFrozenCols(nFrozen, nHeaders);
+                break;
+            }
         }
     }
 };
@@ -74,7 +97,7 @@ TEST_F(UndoModel, UndoingEveryStepVisitsTheStatesBackwardsAndRedoingForwards) {
         rng.seed(nSeed);
         grid.GetParam()->EmptyUndoList();
         grid.GetParam()->EmptyRedoList();
-        std::vector<std::string> states{Snapshot(grid)};
+        std::vector<GridState> states{Snapshot(grid)};
         for (int nStep = 0; nStep < 40; ++nStep) {
             // Steps of one change or a block of several; a block that received nothing is none.
             const bool bBlock = Pick(0, 4) == 0;
@@ -82,7 +105,7 @@ TEST_F(UndoModel, UndoingEveryStepVisitsTheStatesBackwardsAndRedoingForwards) {
             for (int n = bBlock ? Pick(0, 4) : 1; n > 0; --n) RandomChange();
             if (bBlock && Pick(0, 5) == 0) grid.Rollback();
             else if (bBlock) grid.CommitTrans();
-            const std::string state = Snapshot(grid);
+            const GridState state = Snapshot(grid);
             if (static_cast<size_t>(UndoList().GetCount()) == states.size()) states.push_back(state);
             else ASSERT_EQ(state, states.back()) << "seed " << nSeed << ", step " << nStep << ": changed unrecorded";
         }

@@ -150,7 +150,7 @@ TEST_F(Blocks, AFailedBlockTakesBackWhatRanAndStaysOnItsList) {
     ASSERT_TRUE(grid.SetCounter(1));
     ASSERT_TRUE(grid.MoveDataRows(rows, cycle));  // runs first when undone
     grid.CommitTrans();
-    const std::string after = Snapshot(grid);
+    const GridState after = Snapshot(grid);
 
     for (UINT nFail = 0; nFail < 2; ++nFail) {
         grid.m_bRefuseCounter = true;
@@ -167,7 +167,7 @@ TEST_F(Blocks, AFailedBlockTakesBackWhatRanAndStaysOnItsList) {
     EXPECT_EQ(grid.m_nCounter, 0);
 
     // The same for a redo that fails.
-    const std::string before = Snapshot(grid);
+    const GridState before = Snapshot(grid);
     grid.m_bRefuseCounter = true;
     EXPECT_FALSE(grid.Redo());
     EXPECT_EQ(Snapshot(grid), before);
