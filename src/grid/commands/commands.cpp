@@ -216,7 +216,8 @@ GX_COMMAND_DESCRIPTION(CGXMoveDataColsCmd, GX_IDM_MOVEDATACOLS)
 // ----- styles map, properties and base styles
 
 IMPLEMENT_DYNAMIC(CGXChangeStylesMapCmd, CGXCommand)
-CGXChangeStylesMapCmd::CGXChangeStylesMapCmd(std::unique_ptr<CGXStylesMap> pOldMap) : m_pStylesMap(std::move(pOldMap)) {}
+CGXChangeStylesMapCmd::CGXChangeStylesMapCmd(std::unique_ptr<CGXStylesMap> pOldMap)
+    : m_pStylesMap(std::move(pOldMap)) {}
 bool CGXChangeStylesMapCmd::Execute(CGXGridCore& grid, UINT nCommandMode) {
     return m_pStylesMap != nullptr && grid.ChangeStylesMap(*m_pStylesMap, GX_REDRAWNOW, nCommandMode);
 }

@@ -178,7 +178,8 @@ bool CGXGridCore::MoveDataRows(const CGXRange& sortRange, const CDWordArray& ind
     if (pData == nullptr || IsReadOnly() || !pData->ReorderRows(sortRange, indexes)) return false;
     if (indexes.IsEmpty()) return true;
     RedrawRowCol(CGXRange().SetRows(sortRange.top, sortRange.top + static_cast<ROWCOL>(indexes.GetSize()) - 1), flags);
-    if (ShouldRecord(nCommandMode)) RecordCommand(new CGXMoveDataRowsCmd(sortRange, InverseOrder(indexes)), nCommandMode);
+    if (ShouldRecord(nCommandMode))
+        RecordCommand(new CGXMoveDataRowsCmd(sortRange, InverseOrder(indexes)), nCommandMode);
     return true;
 }
 
@@ -189,6 +190,7 @@ bool CGXGridCore::MoveDataCols(const CGXRange& sortRange, const CDWordArray& ind
     if (indexes.IsEmpty()) return true;
     RedrawRowCol(CGXRange().SetCols(sortRange.left, sortRange.left + static_cast<ROWCOL>(indexes.GetSize()) - 1),
                  flags);
-    if (ShouldRecord(nCommandMode)) RecordCommand(new CGXMoveDataColsCmd(sortRange, InverseOrder(indexes)), nCommandMode);
+    if (ShouldRecord(nCommandMode))
+        RecordCommand(new CGXMoveDataColsCmd(sortRange, InverseOrder(indexes)), nCommandMode);
     return true;
 }

@@ -172,8 +172,8 @@ void CGXGridCore::CommitTrans() {
     // A block that received nothing would be an Undo step that does nothing.
     CGXCommand* pBlock = std::exchange(m_pTransBlock, nullptr);
     CGXCommandList& list = param.GetUndoList();
-    if (pBlock != nullptr && !list.IsEmpty() && list.GetHead() == pBlock && static_cast<CGXBlockCmd*>(pBlock)->IsEmpty())
-        delete list.RemoveHead();
+    const bool bBegun = pBlock != nullptr && !list.IsEmpty() && list.GetHead() == pBlock;
+    if (bBegun && static_cast<CGXBlockCmd*>(pBlock)->IsEmpty()) delete list.RemoveHead();
 }
 
 void CGXGridCore::Rollback() {

@@ -9,7 +9,8 @@
 class CCmdUI {
 public:
     CCmdUI() = default;
-    CCmdUI(UINT nID, bool bMenuItem, const char* pszText = nullptr) : m_nID(nID), m_bMenuItem(bMenuItem), m_strText(pszText) {}
+    CCmdUI(UINT nID, bool bMenuItem, const char* pszText = nullptr)
+        : m_nID(nID), m_bMenuItem(bMenuItem), m_strText(pszText) {}
     virtual ~CCmdUI() = default;
     CCmdUI(const CCmdUI&) = delete;
     CCmdUI& operator=(const CCmdUI&) = delete;

@@ -10,7 +10,9 @@ using Changes = UndoFixture;
 
 TEST_F(Changes, CoveredBlocksReplaceTheBlockAtTheirCellAndNeverReachIntoAnother) {
     CGXGridParam& param = *grid.GetParam();
-    auto poolIsSound = [&] { return pool_checks::CoveredPoolIsSound(*param.GetCoveredCellPool(), *param.GetCoveredCellsList()); };
+    auto poolIsSound = [&] {
+        return pool_checks::CoveredPoolIsSound(*param.GetCoveredCellPool(), *param.GetCoveredCellsList());
+    };
     ASSERT_TRUE(grid.SetCoveredCellsRowCol(2, 2, 4, 3));
     ASSERT_TRUE(grid.SetCoveredCellsRowCol(6, 1, 6, 5));
     ASSERT_NE(grid.GetCoveredCellsRowCol(4, 3), nullptr);
