@@ -313,8 +313,8 @@ public:
     virtual void OnUpdateEditUndo(CCmdUI* pCmdUI);
     virtual void OnUpdateEditRedo(CCmdUI* pCmdUI);
     virtual void ScrollToChange(ROWCOL nRow, ROWCOL nCol, bool bMakeCurrent);
-    // A block command runs its steps between these; the opposite steps go into the block that
-    // BeginBlockExecution opened at the head of the list the mode selects.
+    // While a block command runs its steps, their opposite steps go into the block it opened at
+    // the head of the list its mode selects.
     bool IsExecutingBlock() const noexcept { return m_bExecutingBlock; }
 
     // ===== the current cell, as far as commands need it (completed with the input operations)

@@ -31,6 +31,28 @@ TEST_F(UndoLists, UndoAndRedoMoveOneStepBetweenTheListsAndANewChangeEmptiesTheRe
     EXPECT_EQ(grid.m_nCounter, 7);
 }
 
+// Undoing a change of size scrolls it into view, a block once, at its end.
+TEST_F(UndoLists, ARowHeightComesBackEachTimeAndItsRowIntoView) {
+    ASSERT_TRUE(grid.SetRowHeight(19, 0, 40));
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_TRUE(grid.Undo());
+        EXPECT_EQ(grid.GetRowHeight(19), 18);
+        EXPECT_LE(grid.GetTopRow(), 19u);
+        EXPECT_GE(grid.GetLastVisibleRow(), 19u);
+        grid.SetTopRow(1);
+        ASSERT_TRUE(grid.Redo());
+        EXPECT_EQ(grid.GetRowHeight(19), 40);
+        EXPECT_EQ(UndoList().GetCount(), 1);
+    }
+    grid.BeginTrans();
+    ASSERT_TRUE(grid.SetColWidth(2, 0, 20));
+    ASSERT_TRUE(grid.SetRowHeight(18, 0, 30));
+    grid.CommitTrans();
+    grid.SetTopRow(1);
+    ASSERT_TRUE(grid.Undo());
+    EXPECT_EQ(grid.GetTopRow(), 1u);  // the last change undone is the width of column 2
+}
+
 TEST_F(UndoLists, TheLimitDropsTheOldestBeforeAddingSoThatTheListHoldsOneMore) {
     for (int i = 1; i <= 600; ++i) ASSERT_TRUE(grid.SetCounter(i));
     EXPECT_EQ(UndoList().GetCount(), 513);
