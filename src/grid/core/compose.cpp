@@ -84,5 +84,8 @@ bool CGXGridCore::IsReadOnly() const {
 bool CGXGridCore::StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, ModifyMode mode, int nType) {
     CGXData* pData = GetData();
     if (pData == nullptr || IsReadOnly()) return false;
-    return pData->StoreStyle(nRow, nCol, pStyle, mode, nType);
+    if (!pData->StoreStyle(nRow, nCol, pStyle, mode, nType)) return false;
+    // Composed styles of this cell (or of a whole row, column or the table) are stale now.
+    FreeObjectCache();
+    return true;
 }

@@ -2,11 +2,13 @@
 // redrawing.
 #include "grid/core/grid_core.h"
 
+#include "grid/core/draw_state.h"
+
 #include "platform/framework/exceptions.h"
 #include "platform/framework/window_dc.h"
 #include "platform/framework/wnd.h"
 
-CGXGridCore::CGXGridCore() = default;
+CGXGridCore::CGXGridCore() : m_pDraw(std::make_unique<GXDrawState>()) {}
 
 CGXGridCore::~CGXGridCore() {
     if (m_bOwnParam) delete m_pParam;
@@ -19,6 +21,7 @@ void CGXGridCore::SetParam(CGXGridParam* pParam, bool bMustDelete) {
     m_pStyleStandard = m_pStyleColHeader = m_pStyleRowHeader = nullptr;
     m_pTransBlock = nullptr;
     ResetLastVisibleCaches();
+    FreeObjectCache();
     if (m_bInitDone) UpdateStandardStylePointers();
 }
 
@@ -102,7 +105,13 @@ void CGXGridCore::InvalidateGridRect(const CRect& rect, UINT flags) {
     if (flags & GX_REDRAWNOW) m_pGridWnd->UpdateWindow();
 }
 
-void CGXGridCore::Redraw(UINT flags) { InvalidateGridRect(GetGridRect(), flags); }
+void CGXGridCore::Redraw(UINT flags) {
+    ResetLastVisibleCaches();
+    if ((flags & 7) == 0 || m_bLockUpdate) return;
+    // Whatever changed may change composed styles: the next paint composes afresh.
+    FreeObjectCache();
+    InvalidateGridRect(GetGridRect(), flags);
+}
 
 void CGXGridCore::RedrawRowCol(const CGXRange& range, UINT flags) {
     InvalidateGridRect(CalcRangeRect(range), flags);

@@ -32,7 +32,12 @@
 #include "platform/framework/geometry.h"
 
 class CWnd;
+class CDC;
+class CFont;
+class CBrush;
+class CPen;
 class CGXControl;
+struct GXDrawState;
 class CCmdUI;
 
 // Row and column number that means none, or beyond the last.
@@ -343,6 +348,30 @@ public:
     virtual bool MoveDataCols(const CGXRange& sortRange, const CDWordArray& indexes, UINT flags = GX_UPDATENOW,
                               UINT nCommandMode = gxDo);
 
+    // ===== drawing (draw.cpp, draw_cells.cpp, draw_lines.cpp, draw_cache.cpp)
+
+    // The paint entry: draws what the device context's clip box holds of the grid area.
+    virtual void DrawGrid(CDC* pDC);
+    // Draws the block of window rows and columns with backgrounds, cells, lines and selection.
+    virtual void DrawCells(ROWCOL nFromClientRow, ROWCOL nFromClientCol, ROWCOL nToClientRow, ROWCOL nToClientCol,
+                           CDC* pDC);
+    // One cell through its control.
+    virtual void DrawItem(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CRect& rect, const CGXStyle& style);
+    virtual void DrawInvertCell(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CRect& rect);
+    // A grid line segment (flags 0), or a feedback line while dragging (flags 1, 2, 4, 8).
+    virtual void DrawGridLine(CDC* pDC, int x, int y, int cx, int cy, int nOrientation, int nIndex, UINT flags);
+    // Empties the composed-style cache and the GDI object caches; nothing while a paint runs.
+    virtual void FreeObjectCache();
+    // The composed style of a cell: from the cache when it holds the cell, else composed afresh
+    // (valid until the next lookup of an uncached cell after the paint, or the next paint).
+    virtual const CGXStyle& LookupStyleRowCol(ROWCOL nRow, ROWCOL nCol);
+    // GDI objects shared by the cells of a paint and kept between paints.
+    CFont* LookupFont(const CGXFont& font);
+    CPen* LookupPen(const StylePen& pen);
+    // A colour of the properties (grid lines 0, 1, 2, drag lines 3, beyond the table 4), resolved.
+    COLORREF GetPropertyColor(int nIndex) const;
+    bool IsDrawing() const noexcept;
+
     // ===== storing styles into ranges; inserting, removing, moving rows and columns
     // (pending_operations.cpp: they arrive with the grid window and refuse until then)
 
@@ -419,6 +448,10 @@ protected:
     ROWCOL m_nDeferredRow = 0;
     ROWCOL m_nDeferredCol = 0;
     bool m_bDeferredMakeCurrent = false;
+
+    // Drawing: the style cache, the object caches and the drawing context's arrays, kept between
+    // paints so that an unchanged repaint allocates nothing.
+    std::unique_ptr<GXDrawState> m_pDraw;
 
     friend class CGXBlockCmd;
     friend struct GXGeometryAxis;

@@ -1,0 +1,193 @@
+// Drawing: what a paint draws and where, with a control that records every cell it is asked to
+// draw; the composed-style cache; pixels of backgrounds, grid lines, borders and the area beyond
+// the table.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "core_fixture.h"
+#include "grid/controls/control.h"
+#include "platform/framework/dc.h"
+
+using core_test::CoreFixture;
+
+namespace {
+
+// Records the cells it draws and paints nothing itself.
+struct RecordingControl : CGXControl {
+    struct Call {
+        ROWCOL nRow, nCol;
+        CRect rect;
+        bool bErase;
+    };
+    std::vector<Call> calls;
+    explicit RecordingControl(CGXGridCore* pGrid) : CGXControl(pGrid) {}
+    void Draw(CDC*, const CRect& rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle&, const CGXStyle*) override {
+        calls.push_back({nRow, nCol, rect, Grid()->IsDrawCellBackground()});
+    }
+    int Count(ROWCOL r, ROWCOL c) const {
+        int n = 0;
+        for (const Call& call : calls) n += call.nRow == r && call.nCol == c;
+        return n;
+    }
+};
+
+// Counts compositions, so that a test sees what the style cache answers.
+struct CountingGrid : core_test::TestGrid {
+    int nComposed = 0;
+    void ComposeStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle* pStyle, bool bApplyStandard) override {
+        ++nComposed;
+        CGXGridCore::ComposeStyleRowCol(nRow, nCol, pStyle, bApplyStandard);
+    }
+};
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+struct DrawTest : ::testing::Test {
+    CountingGrid grid;
+    RecordingControl* pControl = nullptr;
+    CDC dc;
+
+    void SetUp() override {
+        core_test::RegisterHost();
+        grid.Initialize();
+        grid.SetGridRect(CRect(0, 0, 400, 200));
+        pControl = new RecordingControl(&grid);
+        grid.RegisterControl(1, pControl, true);
+        grid.GetData()->SetRowCount(20);
+        grid.GetData()->SetColCount(3);
+        // Rows of 20 and columns of 100 pixels, the header row and column as well.
+        grid.SetDefaultRowHeight(20, GX_INVALIDATE, gxNoRecord);
+        grid.SetRowHeight(0, 0, 20, nullptr, GX_INVALIDATE, gxNoRecord);
+        grid.SetColWidth(0, 0, 100, nullptr, GX_INVALIDATE, gxNoRecord);
+        ASSERT_TRUE(dc.CreateImage(500, 300));
+        dc.FillSolidRect(0, 0, 500, 300, RGB(1, 2, 3));
+    }
+    void Paint(const CRect* pClip = nullptr) {
+        const int nSaved = dc.SaveDC();
+        if (pClip != nullptr) dc.IntersectClipRect(pClip);
+        grid.DrawGrid(&dc);
+        dc.RestoreDC(nSaved);
+    }
+    void Store(ROWCOL r, ROWCOL c, const CGXStyle& s) { ASSERT_TRUE(grid.StoreStyleRowCol(r, c, &s, ModifyMode::Override)); }
+};
+
+}  // namespace
+
+TEST_F(DrawTest, OnlyWhatTheClipBoxHolds) {
+    // A clip box outside the grid area draws nothing.
+    CRect outside(420, 250, 480, 290);
+    Paint(&outside);
+    EXPECT_TRUE(pControl->calls.empty());
+    EXPECT_EQ(dc.GetPixel(450, 270), RGB(1, 2, 3));
+    // One cell's clip box draws that cell alone.
+    CRect cell(150, 45, 160, 55);
+    Paint(&cell);
+    ASSERT_EQ(pControl->calls.size(), 1u);
+    EXPECT_EQ(pControl->calls[0].rect, CRect(100, 40, 200, 60));
+    EXPECT_EQ(pControl->Count(2, 1), 1);
+    // A full paint draws every visible cell once: 10 rows of 4 columns.
+    pControl->calls.clear();
+    Paint();
+    EXPECT_EQ(pControl->calls.size(), 40u);
+    EXPECT_EQ(dc.GetPixel(450, 100), RGB(1, 2, 3)) << "outside the grid area";
+}
+
+TEST_F(DrawTest, TheAreaBeyondTheLastColumnAndRow) {
+    // Four columns of 100 pixels fill the 400-pixel area: nothing lies beyond. With two
+    // columns, the rest is the background colour, closed by a grid line.
+    grid.GetData()->SetColCount(1);
+    grid.GetData()->SetRowCount(3);
+    grid.Redraw(GX_REDRAWLATER);
+    Paint();
+    const COLORREF background = grid.GetPropertyColor(gxColorBackground);
+    const COLORREF line = grid.GetPropertyColor(gxColorGridLines);
+    EXPECT_EQ(dc.GetPixel(300, 10), background);
+    EXPECT_EQ(dc.GetPixel(200, 10), line);
+    EXPECT_EQ(dc.GetPixel(150, 150), background);
+    EXPECT_EQ(dc.GetPixel(150, 80), line);
+    // A block that ends before the last column leaves the area right of it alone.
+    grid.GetData()->SetColCount(3);
+    grid.Redraw(GX_REDRAWLATER);
+    dc.FillSolidRect(0, 0, 500, 300, RGB(1, 2, 3));
+    CRect firstCols(0, 0, 150, 200);
+    Paint(&firstCols);
+    EXPECT_EQ(dc.GetPixel(160, 10), RGB(1, 2, 3));
+}
+
+TEST_F(DrawTest, SpansAreDrawnOnceOverTheirWholeRectangle) {
+    // A 3 by 2 covered block drawn when only its lower right cell is in the clip box.
+    grid.GetParam()->GetCoveredCellsList()->AddTail(new CGXRange(2, 1, 4, 2));
+    grid.GetParam()->GetCoveredCellPool()->Rebuild(*grid.GetParam()->GetCoveredCellsList());
+    CRect lowerRight(250, 85, 260, 95);
+    Paint(&lowerRight);
+    ASSERT_EQ(pControl->calls.size(), 1u);
+    EXPECT_EQ(pControl->calls[0].nRow, 2u);
+    EXPECT_EQ(pControl->calls[0].nCol, 1u);
+    EXPECT_EQ(pControl->calls[0].rect, CRect(100, 40, 300, 100));
+    EXPECT_TRUE(pControl->calls[0].bErase);
+    // Merged header cells: equal captions drawn as one cell.
+    pControl->calls.clear();
+    grid.SetMergeCellsMode(gxnMergeEvalOnDisplay, false);
+    for (ROWCOL c = 1; c <= 3; ++c) Store(0, c, CGXStyle().SetValue("Enable").SetMergeCell(1));
+    Paint();
+    EXPECT_EQ(pControl->Count(0, 1), 1);
+    EXPECT_EQ(pControl->Count(0, 2) + pControl->Count(0, 3), 0);
+    for (const auto& call : pControl->calls)
+        if (call.nRow == 0 && call.nCol == 1) EXPECT_EQ(call.rect, CRect(100, 0, 400, 20));
+}
+
+TEST_F(DrawTest, BackgroundsInRunsAndBordersInsteadOfGridLines) {
+    Store(1, 1, CGXStyle().SetInterior(RGB(0, 200, 0)));
+    Store(1, 2, CGXStyle().SetInterior(RGB(0, 200, 0)).SetBorders(gxBorderRight, StylePen().SetColor(RGB(255, 0, 0))));
+    Paint();
+    // The filled cells are not asked to paint their background; the others were filled too.
+    for (const auto& call : pControl->calls) EXPECT_FALSE(call.bErase) << call.nRow << "," << call.nCol;
+    EXPECT_EQ(dc.GetPixel(150, 30), RGB(0, 200, 0));
+    EXPECT_EQ(dc.GetPixel(250, 30), RGB(0, 200, 0));
+    // The red right border of (1, 2) at its last pixel; the neighbour draws no grid line there.
+    EXPECT_EQ(dc.GetPixel(299, 30), RGB(255, 0, 0));
+    EXPECT_EQ(dc.GetPixel(300, 30), kWhite);
+    // Elsewhere the grey grid lines at the cells' left and top edges.
+    EXPECT_EQ(dc.GetPixel(200, 30), grid.GetPropertyColor(gxColorGridLines));
+    EXPECT_EQ(dc.GetPixel(250, 40), grid.GetPropertyColor(gxColorGridLines));
+}
+
+TEST_F(DrawTest, SelectionIsInvertedButNotTheCurrentCell) {
+    grid.GetParam()->GetRangeList()->AddTail(new CGXRange(1, 1, 1, 2));
+    grid.SetCurrentCell(1, 2);
+    Paint();
+    EXPECT_EQ(dc.GetPixel(150, 30), RGB(0, 0, 0));  // white inverted
+    EXPECT_EQ(dc.GetPixel(250, 30), kWhite);
+}
+
+TEST_F(DrawTest, AnUnchangedRepaintComposesNothing) {
+    Paint();
+    const int nFirst = grid.nComposed;
+    EXPECT_GE(nFirst, 40);
+    Paint();
+    EXPECT_EQ(grid.nComposed, nFirst);
+    // A stored style makes the next paint compose again, and show it.
+    Store(1, 1, CGXStyle().SetInterior(RGB(0, 0, 255)));
+    Paint();
+    EXPECT_GT(grid.nComposed, nFirst);
+    EXPECT_EQ(dc.GetPixel(150, 30), RGB(0, 0, 255));
+}
+
+TEST_F(DrawTest, TheStyleCacheNeverAnswersForAnotherCell) {
+    // More frozen columns than the cache has slots, and a scrollable row above the cache's origin:
+    // each cell's style is its own.
+    grid.GetData()->SetColCount(80);
+    grid.GetData()->SetRowCount(200);
+    ASSERT_TRUE(grid.SetFrozenCols(70, 0, GX_INVALIDATE, gxNoRecord));
+    ASSERT_TRUE(grid.SetFrozenRows(2, 0, GX_INVALIDATE, gxNoRecord));
+    for (ROWCOL c : {63u, 64u, 69u, 70u}) Store(1, c, CGXStyle().SetMaxLength(WORD(c)));
+    for (ROWCOL c : {63u, 64u, 69u, 70u}) EXPECT_EQ(grid.LookupStyleRowCol(1, c).GetMaxLength(), c);
+    // With the top row at 100 the cache starts at row 84: row 83 lies above it and must not take
+    // the slot of frozen row 2.
+    grid.SetTopRow(100);
+    Store(2, 5, CGXStyle().SetMaxLength(2));
+    Store(83, 5, CGXStyle().SetMaxLength(83));
+    Store(95, 5, CGXStyle().SetMaxLength(95));
+    for (ROWCOL r : {95u, 2u, 83u, 2u, 95u}) EXPECT_EQ(grid.LookupStyleRowCol(r, 5).GetMaxLength(), r);
+}
