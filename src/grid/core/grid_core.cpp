@@ -9,6 +9,7 @@
 CGXGridCore::CGXGridCore() = default;
 
 CGXGridCore::~CGXGridCore() {
+    DeleteControls();
     if (m_bOwnParam) delete m_pParam;
 }
 
