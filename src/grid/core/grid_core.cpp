@@ -11,6 +11,7 @@
 CGXGridCore::CGXGridCore() : m_pDraw(std::make_unique<GXDrawState>()) {}
 
 CGXGridCore::~CGXGridCore() {
+    DeleteControls();
     if (m_bOwnParam) delete m_pParam;
 }
 

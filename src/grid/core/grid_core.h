@@ -18,6 +18,9 @@
 //   covered cells, styles map, properties, base styles, data moves ..... changes.cpp
 //   storing styles into ranges, inserting, removing and moving rows and
 //   columns: declared here, arriving with the grid window ............. pending_operations.cpp
+//   cell controls: registry, the control of a cell, borders, the
+//   erase-background flag ............................................... controls_registry.cpp
+//   notifications controls send, values controls store ................. control_notifications.cpp
 #include <memory>
 #include <vector>
 
@@ -30,6 +33,8 @@
 #include "grid/style/styles_map.h"
 #include "platform/framework/cstring.h"
 #include "platform/framework/geometry.h"
+
+#include <map>
 
 class CWnd;
 class CDC;
@@ -391,6 +396,82 @@ public:
     virtual bool MoveCols(ROWCOL nFromCol, ROWCOL nToCol, ROWCOL nDestCol, UINT flags = GX_UPDATENOW,
                           UINT nCommandMode = gxDo);
 
+    // ===== cell controls (controls_registry.cpp)
+
+    // Registers a control under an identifier; the grid owns it from now on and deletes it with
+    // itself. A different control registered under the identifier before is deleted (unless it
+    // is still registered under another identifier), and forgotten wherever the grid held it:
+    // the look-up cache and the default control, whose place the new control takes. Registering
+    // the same object again deletes nothing. The control becomes the default when bDefault is set
+    // or when there is no default yet (identifier 0 always names the default). With
+    // bAddToStylesMap the styles map records the control's name from the string resource of the
+    // identifier (CResourceException when it is missing; nothing is registered then).
+    virtual void RegisterControl(WORD nID, CGXControl* pControl, bool bDefault = false, bool bAddToStylesMap = true);
+    // The control of an identifier; the default control for 0 and for identifiers not registered.
+    virtual CGXControl* GetRegisteredControl(WORD nID);
+    // The control that draws the cell, named by its composed style.
+    virtual CGXControl* GetControl(ROWCOL nRow, ROWCOL nCol);
+    CGXControl* GetDefaultControl() const noexcept { return m_pDefaultControl; }
+
+    // The rectangle less the style's borders (the width of each present side); never inverted.
+    virtual CRect SubtractBorders(const CRect& rect, const CGXStyle& style);
+    // A content size grown by the style's borders.
+    virtual CSize AddBorders(CSize size, const CGXStyle& style);
+    // Black and white: printing with the properties' black-and-white switch.
+    bool IsPrintBlackWhite() const;
+
+    // Set by drawing while a control draws a cell whose background the row's background pass has
+    // not painted (spans, cells drawn on their own): DrawBackground then fills it even without the
+    // erase request. Outside that, a control leaves the background to the pass that painted it.
+    bool IsDrawCellBackground() const noexcept { return m_bDrawCellBackground; }
+    // Returns the previous setting.
+    bool SetDrawCellBackground(bool b) noexcept {
+        bool bOld = m_bDrawCellBackground;
+        m_bDrawCellBackground = b;
+        return bOld;
+    }
+
+    // ===== notifications controls send, values controls store (control_notifications.cpp)
+    // Each takes the control's cell first; the defaults allow, or do nothing.
+
+    virtual bool OnValidateCell(ROWCOL nRow, ROWCOL nCol);
+    virtual bool OnStartEditing(ROWCOL nRow, ROWCOL nCol);
+    virtual void OnNotifyModified(ROWCOL nRow, ROWCOL nCol);
+    virtual bool OnCancelEditing(ROWCOL nRow, ROWCOL nCol);
+    virtual void OnCanceledEditing(ROWCOL nRow, ROWCOL nCol);
+    virtual bool OnLeavingCell(ROWCOL nRow, ROWCOL nCol);
+    virtual bool OnLeftCell(ROWCOL nRow, ROWCOL nCol, ROWCOL nNewRow, ROWCOL nNewCol);
+    virtual bool OnNotifyCell(ROWCOL nRow, ROWCOL nCol);
+    virtual void OnCellButtonClicked(ROWCOL nRow, ROWCOL nCol);
+    // Called by a control set up for a cell; OnCurrentCellChanged follows when the cell differs
+    // from the one set up last.
+    virtual void OnInitCurrentCell(ROWCOL nRow, ROWCOL nCol);
+    virtual void OnCurrentCellChanged();
+    virtual bool OnLButtonClickedRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt);
+    virtual bool OnMButtonClickedRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt);
+    virtual bool OnRButtonClickedRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt);
+    virtual bool OnLButtonDblClkRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt);
+    virtual bool OnMButtonDblClkRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt);
+    virtual bool OnRButtonDblClkRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt);
+    virtual bool OnMouseMoveOverCell(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt);
+
+    // A message to show when a cell change is refused; the current-cell operations show it.
+    virtual void SetWarningText(const char* pszText);
+    const CString& GetWarningText() const noexcept { return m_strWarningText; }
+
+    // Stores a value into every cell of a range and redraws it. For now this stores a value style
+    // through StoreStyleRowCol; the storing operations replace it with their recorded, undoable
+    // form.
+    virtual bool SetValueRange(const CGXRange& range, const char* pszValue, ModifyMode mode = ModifyMode::Override,
+                               int nType = gxCellStyle, UINT flags = GX_UPDATENOW);
+    // The value a control stores for its cell (its style, when given, is the cell's composed style).
+    virtual bool SetControlValue(ROWCOL nRow, ROWCOL nCol, const char* pszValue, UINT flags = GX_UPDATENOW,
+                                 const CGXStyle* pStyle = nullptr);
+    // The grid's copy and cut of ranges, which a control falls back to when it is not active;
+    // they arrive with the clipboard operations and refuse until then.
+    virtual bool Copy();
+    virtual bool Cut();
+
     // Whether a change made with this command mode is to be recorded.
     bool ShouldRecord(UINT nCommandMode) const noexcept;
     // Records the command (the core takes it over) when the mode and the parameters ask for it;
@@ -402,6 +483,8 @@ public:
 protected:
     // Throws the framework's not-supported exception for a grid that has no parameters.
     CGXGridParam& Param() const;
+    // Deletes every registered control once and empties the registry.
+    void DeleteControls() noexcept;
 
     CWnd* m_pGridWnd = nullptr;
     CGXGridParam* m_pParam = nullptr;
@@ -452,6 +535,17 @@ protected:
     // Drawing: the style cache, the object caches and the drawing context's arrays, kept between
     // paints so that an unchanged repaint allocates nothing.
     std::unique_ptr<GXDrawState> m_pDraw;
+
+    // Cell controls: the registry (an object may be registered under several identifiers; it is
+    // deleted once), the default control, the last look-up, and the cell last set up.
+    std::map<WORD, CGXControl*> m_controlMap;
+    CGXControl* m_pDefaultControl = nullptr;
+    WORD m_nCachedControlId = 0;
+    CGXControl* m_pCachedControl = nullptr;
+    bool m_bDrawCellBackground = false;
+    ROWCOL m_nLastInitRow = GX_INVALID;
+    ROWCOL m_nLastInitCol = GX_INVALID;
+    CString m_strWarningText;
 
     friend class CGXBlockCmd;
     friend struct GXGeometryAxis;

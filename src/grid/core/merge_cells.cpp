@@ -13,6 +13,7 @@
 #include <optional>
 #include <vector>
 
+#include "grid/controls/control.h"
 #include "grid/core/merge_cells_eval.h"
 
 using gxmerge::IsMergeOn;
@@ -117,9 +118,9 @@ bool CGXGridCore::CanMergeCell(CGXControl* pControl, ROWCOL nRow, ROWCOL nCol, c
     }
     // A covered cell is drawn as its block already.
     if (GetCoveredCellsRowCol(nRow, nCol) != nullptr) return false;
-    // The cell's control will answer once controls exist; the base control's answer: a cell
-    // merges when it shows something, so that empty cells never do.
-    (void)pControl;
+    // Only a cell that shows something merges, so that empty cells never do. Its control knows;
+    // without one (no control registered) the value decides.
+    if (pControl != nullptr) return pControl->HasValue(nRow, nCol, style, nDirection);
     return !style.GetValue().IsEmpty();
 }
 

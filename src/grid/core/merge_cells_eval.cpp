@@ -92,14 +92,17 @@ bool EvalPass::TestPair(int nDirection, ROWCOL nLine, ROWCOL a) {
     const std::optional<Run> runA = RunAt(pool, nDirection, nLine, a);
     const std::optional<Run> runB = RunAt(pool, nDirection, nLine, b);
 
-    // 2. and 3. Their composed styles decide. Each cell's control is to be found by its ControlId
-    // and asked once the grid has controls; until then the base control answers.
+    // 2. and 3. Their composed styles decide, and each cell's control says whether it shows a
+    // value.
     const auto [nRowA, nColA] = CellAt(nDirection, nLine, a);
     const auto [nRowB, nColB] = CellAt(nDirection, nLine, b);
     const CGXStyle& styleA = Composed(nRowA, nColA, 0);
     const CGXStyle& styleB = Composed(nRowB, nColB, 1);
-    const bool bMerge = m_grid.CanMergeCell(nullptr, nRowA, nColA, styleA, nDirection) &&
-                        m_grid.CanMergeCell(nullptr, nRowB, nColB, styleB, nDirection) &&
+    auto control = [&](const CGXStyle& style) {
+        return m_grid.GetRegisteredControl(style.GetIncludeControlId() ? static_cast<WORD>(style.GetControlId()) : WORD(0));
+    };
+    const bool bMerge = m_grid.CanMergeCell(control(styleA), nRowA, nColA, styleA, nDirection) &&
+                        m_grid.CanMergeCell(control(styleB), nRowB, nColB, styleB, nDirection) &&
                         m_grid.CanMergeCells(styleA, styleB);
 
     bool bChanged = false;

@@ -20,9 +20,23 @@ void CGXStylesMap::Empty() noexcept {
     m_names.RemoveAll();
     m_resourceIds.clear();
     m_controlNames.RemoveAll();
+    m_controlObjects.clear();
     for (const auto& [nID, pv] : m_userAttributes) delete static_cast<UserAttributeEntry*>(pv);
     m_userAttributes.RemoveAll();
     m_wNextId = 0;
+}
+
+void CGXStylesMap::SetControlObject(WORD nControlId, CObject* pObject) {
+    // The object already kept under the id stays as it is: replacing it by itself would free it.
+    if (pObject != nullptr && GetControlObject(nControlId) == pObject) return;
+    std::unique_ptr<CObject> p(pObject);
+    if (p == nullptr) m_controlObjects.erase(nControlId);
+    else m_controlObjects[nControlId] = std::move(p);
+}
+
+CObject* CGXStylesMap::GetControlObject(WORD nControlId) const noexcept {
+    auto it = m_controlObjects.find(nControlId);
+    return it != m_controlObjects.end() ? it->second.get() : nullptr;
 }
 
 std::unique_ptr<CGXStyle> CGXStylesMap::NewStyle() const {

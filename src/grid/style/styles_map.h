@@ -75,6 +75,12 @@ public:
         }
     }
     const CGXCollMapDWordToString& GetControlNames() const noexcept { return m_controlNames; }
+    // Objects kept for controls under their 16-bit id; the map owns them, deletes one replaced by
+    // another and deletes all with itself. Assign empties them and copies none (an object of a
+    // control belongs to the map that made it).
+    void SetControlObject(WORD nControlId, CObject* pObject);
+    CObject* GetControlObject(WORD nControlId) const noexcept;
+    int GetControlObjectCount() const noexcept { return static_cast<int>(m_controlObjects.size()); }
     int GetCount() const noexcept { return static_cast<int>(m_entries.size()); }
 
     void Assign(const CGXStylesMap& other);
@@ -117,6 +123,7 @@ private:
     std::map<UINT, WORD> m_resourceIds;
     WORD m_wNextId = 0;
     CGXCollMapDWordToString m_controlNames{10};
+    std::map<WORD, std::unique_ptr<CObject>> m_controlObjects;
     CGXCollMapDWordToPtr m_userAttributes{10};
     CString m_strSection;
 };

@@ -53,7 +53,7 @@ struct DrawTest : ::testing::Test {
         grid.Initialize();
         grid.SetGridRect(CRect(0, 0, 400, 200));
         pControl = new RecordingControl(&grid);
-        grid.RegisterControl(1, pControl, true);
+        grid.RegisterControl(1, pControl, true, false);
         grid.GetData()->SetRowCount(20);
         grid.GetData()->SetColCount(3);
         // Rows of 20 and columns of 100 pixels, the header row and column as well.
@@ -117,8 +117,7 @@ TEST_F(DrawTest, TheAreaBeyondTheLastColumnAndRow) {
 
 TEST_F(DrawTest, SpansAreDrawnOnceOverTheirWholeRectangle) {
     // A 3 by 2 covered block drawn when only its lower right cell is in the clip box.
-    grid.GetParam()->GetCoveredCellsList()->AddTail(new CGXRange(2, 1, 4, 2));
-    grid.GetParam()->GetCoveredCellPool()->Rebuild(*grid.GetParam()->GetCoveredCellsList());
+    ASSERT_TRUE(grid.SetCoveredCellsRowCol(2, 1, 4, 2));
     CRect lowerRight(250, 85, 260, 95);
     Paint(&lowerRight);
     ASSERT_EQ(pControl->calls.size(), 1u);
@@ -133,8 +132,9 @@ TEST_F(DrawTest, SpansAreDrawnOnceOverTheirWholeRectangle) {
     Paint();
     EXPECT_EQ(pControl->Count(0, 1), 1);
     EXPECT_EQ(pControl->Count(0, 2) + pControl->Count(0, 3), 0);
-    for (const auto& call : pControl->calls)
-        if (call.nRow == 0 && call.nCol == 1) EXPECT_EQ(call.rect, CRect(100, 0, 400, 20));
+    for (const auto& call : pControl->calls) {
+        if (call.nRow == 0 && call.nCol == 1) { EXPECT_EQ(call.rect, CRect(100, 0, 400, 20)); }
+    }
 }
 
 TEST_F(DrawTest, BackgroundsInRunsAndBordersInsteadOfGridLines) {
