@@ -9,6 +9,7 @@ target_sources(platform PRIVATE
   collections.cpp
   resources.cpp
   cmd_ui.cpp
+  read_file.cpp
   safe_file.cpp
   profile_ini.cpp
   profile_registry.cpp
