@@ -11,6 +11,8 @@ target_sources(platform PRIVATE
   cmd_ui.cpp
   read_file.cpp
   safe_file.cpp
+  profile_names.cpp
+  profile_ini_escape.cpp
   profile_ini.cpp
   profile_registry.cpp
   profile.cpp

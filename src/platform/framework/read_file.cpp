@@ -9,14 +9,15 @@
 
 namespace {
 std::string TooLarge(size_t nMaxBytes) { return "larger than " + DescribeSize(nMaxBytes); }
+}  // namespace
 
-const char* NotRegular(mode_t mode) {
+const char* NotARegularFile(unsigned int mode) {
+    if (S_ISDIR(mode)) return std::strerror(EISDIR);
     if (S_ISFIFO(mode)) return "a FIFO, not a regular file";
     if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device, not a regular file";
     if (S_ISSOCK(mode)) return "a socket, not a regular file";
     return "not a regular file";
 }
-}  // namespace
 
 std::string DescribeSize(size_t nBytes) {
     if (nBytes >= (size_t{1} << 20) && nBytes % (size_t{1} << 20) == 0) return std::to_string(nBytes >> 20) + " MiB";
@@ -61,10 +62,8 @@ ReadFileResult ReadRegularFile(const std::string& path, size_t nMaxBytes, std::s
     struct stat st {};
     if (::fstat(fd, &st) != 0) {
         rReason = std::strerror(errno);
-    } else if (S_ISDIR(st.st_mode)) {
-        rReason = std::strerror(EISDIR);
     } else if (!S_ISREG(st.st_mode)) {
-        rReason = NotRegular(st.st_mode);
+        rReason = NotARegularFile(st.st_mode);
     } else if (static_cast<unsigned long long>(st.st_size) > nMaxBytes) {
         rReason = TooLarge(nMaxBytes);
     } else {

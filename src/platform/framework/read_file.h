@@ -19,5 +19,9 @@ ReadFileResult ReadRegularFile(const std::string& path, size_t nMaxBytes, std::s
 // nMaxBytes. False with the reason when reading fails or the bound is passed.
 bool ReadStream(int fd, size_t nMaxBytes, std::string& rContent, std::string& rReason);
 
+// Why a file of this type (a stat mode) is not read or replaced as a file: "Is a directory",
+// "a FIFO, not a regular file", "a device, not a regular file".
+const char* NotARegularFile(unsigned int mode);
+
 // A size for messages: "64 MiB", "512 KiB", "100 bytes".
 std::string DescribeSize(size_t nBytes);
