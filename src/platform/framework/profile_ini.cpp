@@ -14,13 +14,13 @@ std::string_view NextLine(std::string_view& text) noexcept {
     return line;
 }
 
-// A section line's name: between '[' and the last ']' (or the line's end), trimmed, escaped form
-// decoded.
+// A section line's name: between '[' and the last ']' (or the line's end), escaped form decoded,
+// trimmed.
 std::string SectionName(std::string_view line) {
     size_t close = line.rfind(']');
     std::string_view name = TrimProfileName(line.substr(1, close == std::string_view::npos || close == 0 ? std::string_view::npos : close - 1));
     std::string decoded;
-    if (DecodeIniEscaped(name, decoded) == name.size() && !name.empty()) return decoded;
+    if (DecodeIniEscaped(name, decoded) == name.size() && !name.empty()) return std::string(TrimProfileName(decoded));
     return std::string(name);
 }
 
@@ -28,6 +28,7 @@ std::string SectionName(std::string_view line) {
 bool EscapedEntry(std::string_view line, std::string& rKey, std::string_view& rValue) {
     size_t taken = DecodeIniEscaped(line, rKey);
     if (taken == 0) return false;
+    rKey = std::string(TrimProfileName(rKey));  // names are trimmed, however written
     std::string_view rest = TrimProfileName(line.substr(taken));
     if (rest.empty() || rest.front() != '=') return false;
     rValue = TrimProfileName(rest.substr(1));

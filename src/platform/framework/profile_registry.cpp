@@ -1,6 +1,5 @@
 #include "platform/framework/profile_registry.h"
 
-#include <cctype>
 #include <vector>
 
 namespace {

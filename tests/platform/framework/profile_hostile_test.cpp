@@ -86,7 +86,9 @@ TEST(IniFile, PlainFilesStayAsTheyAreAndTheEscapedFormIsReadable) {
     EXPECT_NE(ini.Text().find("\r\n\\\"a=b\"=\\\"x\\r\\n[Grid]\\t\\x01\\\\\\\"\"\r\n"), std::string::npos) << ini.Text();
     // Written by hand, in either case of hexadecimal digits; a form that does not end where it
     // should is read as it stands.
-    ini.Parse("[S]\r\n\\\"k\\x1f\" = \\\"v\\x0a\"\r\nbad=\\\"v\\q\"\r\n\\\"open=1\r\n");
+    ini.Parse("[S]\r\n\\\"k\\x1f\" = \\\"v\\x0a\"\r\nbad=\\\"v\\q\"\r\n\\\"open=1\r\n"
+              "[\\\" T\\t\"]\r\n\\\" k \"=escaped names are trimmed too\r\n");
+    EXPECT_EQ(Value(ini, "T", "k"), "escaped names are trimmed too");
     EXPECT_EQ(Value(ini, "S", "k\x1f"), "v\n");
     EXPECT_EQ(Value(ini, "S", "bad"), "\\\"v\\q\"");
     EXPECT_EQ(Value(ini, "S", "\\\"open"), "1");
