@@ -22,8 +22,8 @@ std::vector<CString> CMC_ReadLog::Warnings(std::string_view text) const {
     std::vector<CMC_TextEntry> entries = CMC_ParseParameterText(text);
 
     // Which entries repeat an earlier key: sorting the entries by key (then by position) puts every
-    // key's first entry first, in n log n for any text; a list of keys seen so far was quadratic,
-    // and a hash set can be driven there by chosen keys.
+    // key's first entry first, in n log n for any text; a list of keys seen so far would be
+    // quadratic, and a hash set can be driven there by chosen keys.
     std::vector<bool> repeated(entries.size(), false);
     std::vector<size_t> order;
     order.reserve(entries.size());
