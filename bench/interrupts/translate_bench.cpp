@@ -1,5 +1,5 @@
 // Parsing and translating items: in process, through the plug-in's export, and through the host
-// program as a whole process over a file of 100 000 items.
+// program as a whole process over a file of 100 000 items and over a 10 MB text of distinct keys.
 #include <benchmark/benchmark.h>
 #include <dlfcn.h>
 #include <unistd.h>
@@ -10,6 +10,7 @@
 #include <string>
 
 #include "host/mckernel/plugin_abi.h"
+#include "host/mckernel/read_log.h"
 #include "interrupts/internal_data.h"
 #include "support/worked_example.h"
 
@@ -78,6 +79,46 @@ void BM_HostTranslateItems(benchmark::State& state) {
     std::filesystem::remove_all(dir);
 }
 BENCHMARK(BM_HostTranslateItems)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
+// A text of distinct unknown keys, about 10 MB: every entry gets a warning, and finding the
+// repeated keys among a million must stay linear in practice (n log n).
+std::string DistinctKeysText(size_t nBytes) {
+    std::string text;
+    for (int i = 0; text.size() < nBytes; ++i) {
+        text += 'K';
+        text += std::to_string(i);
+        text += "=1;";
+    }
+    return text;
+}
+
+void BM_WarningsOfDistinctKeys(benchmark::State& state) {
+    const std::string text = DistinctKeysText(static_cast<size_t>(state.range(0)));
+    CMC_ReadLog log;
+    for (auto _ : state) {
+        std::vector<CString> warnings = log.Warnings(text);
+        benchmark::DoNotOptimize(warnings.data());
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(text.size()));
+}
+BENCHMARK(BM_WarningsOfDistinctKeys)->Arg(10 << 20)->Unit(benchmark::kMillisecond);
+
+// The whole host program on that text from standard input, warnings going to /dev/null.
+void BM_HostTranslateDistinctKeys(benchmark::State& state) {
+    auto dir = std::filesystem::temp_directory_path() / ("krx_bench_keys_" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir);
+    auto input = dir / "keys.txt";
+    std::ofstream(input, std::ios::binary) << DistinctKeysText(static_cast<size_t>(state.range(0)));
+    std::string command = std::string(KRX_HOST_PATH) + " translate - < " + input.string() + " > /dev/null 2>&1";
+    for (auto _ : state) {
+        if (std::system(command.c_str()) != 0) {
+            state.SkipWithError("krxhost failed");
+            break;
+        }
+    }
+    std::filesystem::remove_all(dir);
+}
+BENCHMARK(BM_HostTranslateDistinctKeys)->Arg(10 << 20)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 }  // namespace
 

@@ -1,12 +1,13 @@
 #include "host/krxhost/commands.h"
 
+#include <unistd.h>
+
 #include <cstdio>
-#include <fstream>
-#include <iostream>
-#include <iterator>
 #include <string_view>
 
+#include "host/krxhost/standard_streams.h"
 #include "host/mckernel/read_log.h"
+#include "platform/framework/read_file.h"
 #include "platform/win/display.h"
 #include "platform/win/window_surface.h"
 
@@ -110,75 +111,65 @@ bool RunUntilPresented(HWND hwnd) {
     return IsWindowPresented(hwnd);
 }
 
-// Output is gathered and written in large blocks: translating many items must not cost a
-// system call per line.
-class OutputBuffer {
-public:
-    ~OutputBuffer() { Flush(); }
-    void Write(std::string_view text) {
-        m_buffer.append(text);
-        if (m_buffer.size() >= (1u << 20)) Flush();
-    }
-    void Flush() {
-        if (!m_buffer.empty()) std::fwrite(m_buffer.data(), 1, m_buffer.size(), stdout);
-        std::fflush(stdout);
-        m_buffer.clear();
-    }
-
-private:
-    std::string m_buffer;
-};
-
 void Report(const char* kind, const std::string& where, const CString& message) {
     std::fprintf(stderr, "krxhost: %s: %s%s\n", kind, where.c_str(), message.GetString());
 }
 
 // Translates one item. Warnings about entries the kernel did not take go to standard error;
 // under --strict they fail the item before anything is written.
-int TranslateOne(PluginLibrary& plugin, const CMC_Setup& setup, const CString& text, bool strict,
-                 const std::string& where, CMC_ReadLog& log, OutputBuffer& out) {
+int TranslateOne(PluginLibrary& plugin, const CMC_Setup& setup, std::string_view text, bool strict,
+                 const std::string& where, CMC_ReadLog& log) {
+    // The plug-in takes a C string: a NUL byte would end the text early, and the warnings would
+    // then quote entries that are not what the plug-in read.
+    if (size_t nul = text.find('\0'); nul != std::string_view::npos) {
+        StdOut::Flush();
+        Report("error", where, FormatString("a NUL byte at offset %zu: a parameter text cannot hold one", nul));
+        return kExitFailed;
+    }
+    const CString item(text);
     CMC_Motion motion;
     CString output;
     log.Clear();
-    int ok = plugin.TranslateMotionSequence(setup, motion, text, output);
-    std::vector<CString> warnings = log.Warnings(text.view());
-    for (const CString& warning : warnings) Report(strict ? "error" : "warning", where, warning);
+    int ok = plugin.TranslateMotionSequence(setup, motion, item, output);
+    std::vector<CString> warnings = log.Warnings(item.view());
+    // Standard error is unbuffered: one write for all of an item's warnings, not one per warning.
+    std::string report;
+    for (const CString& warning : warnings) {
+        report.append("krxhost: ").append(strict ? "error" : "warning").append(": ").append(where);
+        report.append(warning.view()).append("\n");
+    }
+    std::fwrite(report.data(), 1, report.size(), stderr);
     if (!ok) {
-        out.Flush();
+        StdOut::Flush();
         std::fprintf(stderr, "%s%s\n", where.c_str(), output.GetString());
         return kExitFailed;
     }
     if (strict && !warnings.empty()) return kExitFailed;
-    out.Write(output.view());
+    StdOut::Write(output.view());
     return kExitOk;
 }
 
-bool ReadAll(std::istream& in, std::string& content) {
-    content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+// The whole of a named file ("-": standard input), bounded; a usage error with the reason when
+// it cannot be read.
+bool ReadInput(const std::string& path, std::string& content) {
+    std::string reason;
+    if (path == "-") {
+        if (ReadStream(STDIN_FILENO, kMaxInputSize, content, reason)) return true;
+        std::fprintf(stderr, "krxhost: standard input cannot be read: %s\n", reason.c_str());
+        return false;
+    }
+    if (ReadRegularFile(path, kMaxInputSize, content, reason) == ReadFileResult::ok) return true;
+    std::fprintf(stderr, "krxhost: %s: cannot be read: %s\n", path.c_str(), reason.c_str());
+    return false;
 }
 
 int TranslateItems(PluginLibrary& plugin, const CMC_Setup& setup, const TranslateOptions& options) {
-    std::ifstream file;
-    std::istream* in = &std::cin;
-    if (options.itemsFile != "-") {
-        file.open(options.itemsFile, std::ios::binary);
-        if (!file) {
-            std::fprintf(stderr, "krxhost: %s: cannot be read\n", options.itemsFile.c_str());
-            return kExitUsage;
-        }
-        in = &file;
-    }
     std::string content;
-    if (!ReadAll(*in, content)) {
-        std::fprintf(stderr, "krxhost: %s: cannot be read\n", options.itemsFile.c_str());
-        return kExitUsage;
-    }
+    if (!ReadInput(options.itemsFile, content)) return kExitUsage;
 
     CMC_ReadLog log;
-    OutputBuffer out;
     std::string_view rest(content);
-    for (int line = 1; !rest.empty(); ++line) {
+    for (int line = 1; !rest.empty() && !StdOut::Failed(); ++line) {
         size_t end = rest.find('\n');
         std::string_view item = rest.substr(0, end);
         rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
@@ -186,7 +177,7 @@ int TranslateItems(PluginLibrary& plugin, const CMC_Setup& setup, const Translat
         size_t first = item.find_first_not_of(" \t");
         if (first == std::string_view::npos || item[first] == '#') continue;
         std::string where = options.itemsFile + ":" + std::to_string(line) + ": ";
-        int rc = TranslateOne(plugin, setup, CString(item), options.strict, where, log, out);
+        int rc = TranslateOne(plugin, setup, item, options.strict, where, log);
         if (rc != kExitOk) return rc;
     }
     return kExitOk;
@@ -196,10 +187,10 @@ int TranslateItems(PluginLibrary& plugin, const CMC_Setup& setup, const Translat
 
 int RunInfo(PluginLibrary& plugin, const CMC_Setup& setup) {
     unsigned order = plugin.GetOrderID();
-    std::printf("name: %s\n", plugin.GetName());
-    std::printf("class name: %s\n", plugin.GetClassName());
-    std::printf("order: 0x%04X (%u)\n", order, order);
-    std::printf("enabled: %s\n", plugin.IsEnabled(setup) ? "yes" : "no");
+    StdOut::Printf("name: %s\n", plugin.GetName());
+    StdOut::Printf("class name: %s\n", plugin.GetClassName());
+    StdOut::Printf("order: 0x%04X (%u)\n", order, order);
+    StdOut::Printf("enabled: %s\n", plugin.IsEnabled(setup) ? "yes" : "no");
     return kExitOk;
 }
 
@@ -207,20 +198,16 @@ int RunDefault(PluginLibrary& plugin, const CMC_Setup& setup) {
     CMC_Motion motion;
     CString text;
     plugin.GetDefaultParameters(setup, motion, text);
-    std::fwrite(text.GetString(), 1, static_cast<size_t>(text.GetLength()), stdout);
+    StdOut::Write(text.view());
     return kExitOk;
 }
 
 int RunTranslate(PluginLibrary& plugin, const CMC_Setup& setup, const TranslateOptions& options) {
     if (!options.itemsFile.empty()) return TranslateItems(plugin, setup, options);
     std::string text = options.text;
-    if (text == "-" && !ReadAll(std::cin, text)) {
-        std::fprintf(stderr, "krxhost: standard input cannot be read\n");
-        return kExitUsage;
-    }
+    if (text == "-" && !ReadInput("-", text)) return kExitUsage;
     CMC_ReadLog log;
-    OutputBuffer out;
-    return TranslateOne(plugin, setup, CString(text), options.strict, "", log, out);
+    return TranslateOne(plugin, setup, text, options.strict, "", log);
 }
 
 int RunDemoWindow(const DemoWindowOptions& options) {
@@ -251,7 +238,7 @@ int RunDemoWindow(const DemoWindowOptions& options) {
             std::fprintf(stderr, "krxhost: %s: the screenshot cannot be written\n", screenshot.c_str());
             return kExitFailed;
         }
-        std::printf("%s\n", screenshot.c_str());
+        StdOut::Printf("%s\n", screenshot.c_str());
         return kExitOk;
     }
     MSG msg;

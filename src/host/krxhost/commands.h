@@ -1,6 +1,8 @@
 #pragma once
 // The host program's commands. Each returns the process exit code: 0 success, 1 a failed
-// translation (or a warning under --strict), 2 a usage error or a file that cannot be read.
+// translation (or a warning under --strict) or output that cannot be written, 2 a usage error or
+// a file that cannot be read.
+#include <cstddef>
 #include <string>
 
 #include "host/krxhost/plugin_library.h"
@@ -9,6 +11,10 @@
 constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
+
+// An items file or a text from standard input is refused beyond this: far more than any real
+// program's items, and a bound on what a mistaken input (a device, an endless pipe) can take.
+constexpr size_t kMaxInputSize = size_t{64} << 20;
 
 struct TranslateOptions {
     std::string text;       // the parameter text, or "-" for standard input

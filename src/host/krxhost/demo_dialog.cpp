@@ -10,6 +10,7 @@
 
 #include "dialogs/resource.h"
 #include "host/krxhost/commands.h"
+#include "host/krxhost/standard_streams.h"
 #include "platform/win/controls.h"
 #include "platform/win/dialog_script.h"
 #include "platform/win/dialogs.h"
@@ -128,15 +129,15 @@ int RunDemoDialog(const DemoDialogOptions& options) {
             std::fprintf(stderr, "krxhost: %s: the screenshot cannot be written\n", screenshot.c_str());
             return kExitFailed;
         }
-        std::printf("%s\n", screenshot.c_str());
+        StdOut::Printf("%s\n", screenshot.c_str());
     } else {
         result = DialogBoxParam(plugin, MAKEINTRESOURCEA(IDD_LIMIT_SWITCH), nullptr, LimitSwitchProc,
                                 reinterpret_cast<LPARAM>(&choice));
     }
     if (result == IDOK) {
-        std::printf("chosen: OK\nparameter text: LSP=%d;\n", choice.edge);
+        StdOut::Printf("chosen: OK\nparameter text: LSP=%d;\n", choice.edge);
     } else if (result == IDCANCEL) {
-        std::printf("chosen: Cancel\n");
+        StdOut::Printf("chosen: Cancel\n");
     } else {
         std::fprintf(stderr, "krxhost: the dialog cannot be shown\n");
         return kExitFailed;

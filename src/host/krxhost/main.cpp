@@ -1,11 +1,15 @@
 // krxhost: the stand-in for the motion-programming host. It loads the "Interrupt Settings"
 // plug-in the way the host does and offers its services on the command line.
+#include <csignal>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include <CLI/CLI.hpp>
 
 #include "host/krxhost/commands.h"
+#include "host/krxhost/standard_streams.h"
+#include "host/mckernel/excerpt.h"
 #include "host/resources/host_resources.h"
 
 namespace {
@@ -15,16 +19,37 @@ struct CommonOptions {
     std::string pluginPath;
 };
 
+// An empty path is a mistake (an unset shell variable, say), not a request for the default.
+const CLI::Validator kNamesAFile(
+    [](std::string& path) { return path.empty() ? std::string("an empty path names no file") : std::string(); }, "",
+    "FILE");
+
 void AddCommon(CLI::App* command, CommonOptions& common) {
     command->add_option("--setup", common.setupFile, "drive setup file (JSON); the built-in default drive if none")
-        ->type_name("FILE");
+        ->type_name("FILE")
+        ->check(kNamesAFile);
     command->add_option("--plugin", common.pluginPath, "the plug-in to load instead of the one next to krxhost")
-        ->type_name("PATH");
+        ->type_name("PATH")
+        ->check(kNamesAFile);
+}
+
+// The parser only says that a command is missing when the first word is not one; name the word.
+std::string ParseErrorText(const CLI::App& app, const CLI::ParseError& e) {
+    std::vector<std::string> rest = app.remaining();
+    if (!app.get_subcommands().empty() || rest.empty() || rest.front().empty() || rest.front()[0] == '-')
+        return e.what();
+    return FormatString("unknown command \"%s\" (the commands are info, default, translate, demo-window and "
+                        "demo-dialog)",
+                        CMC_Excerpt(rest.front()).GetString())
+        .str();
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    ReserveStandardStreams();
+    // A reader that goes away is a failed write, reported like any other, not a silent death.
+    std::signal(SIGPIPE, SIG_IGN);
     // The plug-in's grid engine takes these from its host process.
     host_resources::Registration hostResources;
     CLI::App app{"krxhost: loads the Interrupt Settings plug-in and offers its services."};
@@ -66,7 +91,8 @@ int main(int argc, char** argv) {
     CLI::App* demoDialog = app.add_subcommand(
         "demo-dialog", "open the plug-in's Limit Switch dialog until OK or Cancel; print the choice and the parameter text");
     demoDialog->add_option("--plugin", common.pluginPath, "the plug-in to load instead of the one next to krxhost")
-        ->type_name("PATH");
+        ->type_name("PATH")
+        ->check(kNamesAFile);
     demoDialog->add_option("--screenshot", dialog.screenshot,
                            "write the dialog as a PNG file once it is shown, then cancel it (under headless: default "
                            "demo-dialog.png)")
@@ -79,12 +105,12 @@ int main(int argc, char** argv) {
     } catch (const CLI::CallForAllHelp& e) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
-        std::fprintf(stderr, "krxhost: %s\nRun with --help for more information.\n", e.what());
+        std::fprintf(stderr, "krxhost: %s\nRun with --help for more information.\n", ParseErrorText(app, e).c_str());
         return kExitUsage;
     }
 
     // The demo needs neither the plug-in nor a drive.
-    if (demoWindow->parsed()) return RunDemoWindow(demo);
+    if (demoWindow->parsed()) return StdOut::Finish(RunDemoWindow(demo));
 
     CMC_Setup setup = CMC_Setup::Default();
     if (!common.setupFile.empty()) {
@@ -93,6 +119,8 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "krxhost: %s\n", error.GetString());
             return kExitUsage;
         }
+        for (const CString& warning : setup.GetWarnings())
+            std::fprintf(stderr, "krxhost: warning: %s: %s\n", common.setupFile.c_str(), warning.GetString());
     }
 
     PluginLibrary plugin;
@@ -104,9 +132,9 @@ int main(int argc, char** argv) {
 
     if (demoDialog->parsed()) {
         dialog.display = demo.display;
-        return RunDemoDialog(dialog);
+        return StdOut::Finish(RunDemoDialog(dialog));
     }
-    if (info->parsed()) return RunInfo(plugin, setup);
-    if (defaults->parsed()) return RunDefault(plugin, setup);
-    return RunTranslate(plugin, setup, translate);
+    if (info->parsed()) return StdOut::Finish(RunInfo(plugin, setup));
+    if (defaults->parsed()) return StdOut::Finish(RunDefault(plugin, setup));
+    return StdOut::Finish(RunTranslate(plugin, setup, translate));
 }

@@ -1,5 +1,6 @@
 #include "host/mckernel/internal_data.h"
 
+#include "host/mckernel/excerpt.h"
 #include "host/mckernel/parameter_text.h"
 
 void CMC_EditMotionInternalData::ReadOptionalRadioParam(const CString& strText, const char* pszKey, int& nValue,
@@ -74,8 +75,8 @@ CString CMC_EditMotionInternalData::ReadOptionalDataParam(const CString& strText
         CMC_NotifyRead(pszKey, CMC_ReadOutcome::Refused);
         CString low = CMC_FormatPeriod(nLow, read.GetTickNanoseconds(), read.GetSelectedUnitIndex());
         CString high = CMC_FormatPeriod(nHigh, read.GetTickNanoseconds(), read.GetSelectedUnitIndex());
-        return FormatString("%s: \"%.*s\" is outside %s to %s %s", pszKey, static_cast<int>(value.size()),
-                            value.data(), low.GetString(), high.GetString(), read.GetSelectedUnit().GetString());
+        return FormatString("%s: \"%s\" is outside %s to %s %s", pszKey, CMC_Excerpt(value).GetString(),
+                            low.GetString(), high.GetString(), read.GetSelectedUnit().GetString());
     }
     parameter = read;
     CMC_NotifyRead(pszKey, CMC_ReadOutcome::Accepted);

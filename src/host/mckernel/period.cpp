@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "host/mckernel/excerpt.h"
 #include "host/mckernel/quantity.h"
 
 namespace {
@@ -72,7 +73,7 @@ CString CMC_FormatPeriod(int nTicks, long long tickNanoseconds, int nUnit) {
 CString CMC_DescribePeriodError(CMC_PeriodError error, std::string_view text, long long tickNanoseconds) {
     CString tick = CMC_FormatPeriod(1, tickNanoseconds, CMC_UnitMilliseconds);
     CString longest = CMC_FormatPeriod(CMC_MaxPeriodTicks, tickNanoseconds, CMC_UnitMilliseconds);
-    CString quoted(CMC_TrimSpace(text));
+    CString quoted = CMC_Excerpt(CMC_TrimSpace(text));
     switch (error) {
         case CMC_PeriodError::None: return CString();
         case CMC_PeriodError::NotANumber:

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "host/mckernel/excerpt.h"
+
 CMC_ReadLog::CMC_ReadLog() noexcept { CMC_SetReadObserver(&CMC_ReadLog::Observe, this); }
 
 CMC_ReadLog::~CMC_ReadLog() { CMC_SetReadObserver(nullptr, nullptr); }
@@ -17,24 +19,37 @@ const CMC_ReadLog::Read* CMC_ReadLog::Find(std::string_view key) const noexcept 
 }
 
 std::vector<CString> CMC_ReadLog::Warnings(std::string_view text) const {
+    std::vector<CMC_TextEntry> entries = CMC_ParseParameterText(text);
+
+    // Which entries repeat an earlier key: sorting the entries by key (then by position) puts every
+    // key's first entry first, in n log n for any text; a list of keys seen so far would be
+    // quadratic, and a hash set can be driven there by chosen keys.
+    std::vector<bool> repeated(entries.size(), false);
+    std::vector<size_t> order;
+    order.reserve(entries.size());
+    for (size_t i = 0; i < entries.size(); ++i)
+        if (entries[i].wellFormed) order.push_back(i);
+    std::sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+        int c = entries[a].key.compare(entries[b].key);
+        return c != 0 ? c < 0 : a < b;
+    });
+    for (size_t i = 1; i < order.size(); ++i)
+        if (entries[order[i]].key == entries[order[i - 1]].key) repeated[order[i]] = true;
+
     std::vector<CString> warnings;
-    std::vector<std::string_view> seen;
-    CMC_EntryScanner scanner(text);
-    CMC_TextEntry entry;
-    while (scanner.Next(entry)) {
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const CMC_TextEntry& entry = entries[i];
         auto quoted = [&](const char* what) {
-            warnings.push_back(FormatString("\"%.*s\": %s, ignored", static_cast<int>(entry.whole.size()),
-                                            entry.whole.data(), what));
+            warnings.push_back(FormatString("\"%s\": %s, ignored", CMC_Excerpt(entry.whole).GetString(), what));
         };
         if (!entry.wellFormed) {
             quoted("not an entry Key=Value");
             continue;
         }
-        if (std::find(seen.begin(), seen.end(), entry.key) != seen.end()) {
+        if (repeated[i]) {
             quoted("repeated key (the first one counts)");
             continue;
         }
-        seen.push_back(entry.key);
         const Read* read = Find(entry.key);
         if (read == nullptr) {
             quoted("unknown key");

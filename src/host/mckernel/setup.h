@@ -33,6 +33,9 @@ struct CMC_PeriodDefinition {
     int defaultUnit = CMC_UnitMilliseconds;
 };
 
+// A drive setup file is a few kilobytes; this bounds what a mistaken path can make us read.
+constexpr size_t CMC_MaxSetupFileSize = size_t{4} << 20;
+
 class CMC_Setup {
 public:
     // A drive with nothing: no interrupts, protections, options or variables.
@@ -45,6 +48,10 @@ public:
     // as it was and the error names the file and, where one is at fault, the member.
     bool LoadFile(const char* pszPath, CString& strError);
     bool LoadJson(std::string_view json, const char* pszSourceName, CString& strError);
+
+    // What a setup holds that no item can use, one message per list: interrupts and protections
+    // from bit 32 on, which the 32-bit masks cannot name. Empty for a setup without them.
+    std::vector<CString> GetWarnings() const;
 
     int GetInterruptsCount() const noexcept { return m_interrupts.GetSize(); }
     CString GetInterruptDescription(int i) const { return m_interrupts.GetAt(i); }

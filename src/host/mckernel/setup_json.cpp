@@ -2,19 +2,18 @@
 // is an error that names it, and members this kernel does not know are ignored so that newer files
 // still load.
 #include <cctype>
-#include <cerrno>
 #include <cmath>
 #include <cstring>
-#include <fstream>
 #include <limits>
-#include <sstream>
 #include <string>
 
 #include <nlohmann/json.hpp>
 
+#include "host/mckernel/excerpt.h"
 #include "host/mckernel/period.h"
 #include "host/mckernel/quantity.h"
 #include "host/mckernel/setup.h"
+#include "platform/framework/read_file.h"
 
 namespace {
 
@@ -136,6 +135,56 @@ CMC_Setup FromJson(const json& root) {
     return setup;
 }
 
+// Where a text stops being JSON, for the errors whose message has no position of its own (a
+// number beyond the range of a double): a second pass that builds nothing and notes the offset.
+class ErrorLocator : public nlohmann::json_sax<json> {
+public:
+    size_t position = 0;
+    bool null() override { return true; }
+    bool boolean(bool) override { return true; }
+    bool number_integer(number_integer_t) override { return true; }
+    bool number_unsigned(number_unsigned_t) override { return true; }
+    bool number_float(number_float_t, const string_t&) override { return true; }
+    bool string(string_t&) override { return true; }
+    bool binary(binary_t&) override { return true; }
+    bool start_object(std::size_t) override { return true; }
+    bool key(string_t&) override { return true; }
+    bool end_object() override { return true; }
+    bool start_array(std::size_t) override { return true; }
+    bool end_array() override { return true; }
+    bool parse_error(std::size_t nPosition, const std::string&, const json::exception&) override {
+        position = nPosition;
+        return false;
+    }
+};
+
+// "line 3, column 7" of a byte offset, counted as the parser counts them.
+std::string LineAndColumn(std::string_view text, size_t position) {
+    if (position > text.size()) position = text.size();
+    size_t line = 1, lineStart = 0;
+    for (size_t i = 0; i < position; ++i)
+        if (text[i] == '\n') {
+            ++line;
+            lineStart = i + 1;
+        }
+    return "line " + std::to_string(line) + ", column " + std::to_string(position - lineStart + 1);
+}
+
+// The parser's message without its prefix, and with the token it quotes cut short: the token can
+// be a whole file.
+std::string ParseErrorText(const std::string& what) {
+    auto pos = what.find("parse error");
+    std::string text = pos == std::string::npos ? what : what.substr(pos);
+    const std::string lastRead = "last read: '";
+    auto token = text.find(lastRead);
+    if (token != std::string::npos && text.size() > token + lastRead.size() + 1 && text.back() == '\'') {
+        token += lastRead.size();
+        size_t length = text.size() - 1 - token;
+        if (length > CMC_ExcerptLength) text = text.substr(0, token + CMC_ExcerptLength) + "...'";
+    }
+    return text;
+}
+
 }  // namespace
 
 bool CMC_Setup::LoadJson(std::string_view text, const char* pszSourceName, CString& strError) {
@@ -146,10 +195,14 @@ bool CMC_Setup::LoadJson(std::string_view text, const char* pszSourceName, CStri
             root = json::parse(text.begin(), text.end());
         } catch (const json::parse_error& e) {
             // The library's message names the position: "parse error at line 3, column 7: ...".
-            std::string what = e.what();
-            auto pos = what.find("parse error");
-            strError.Format("%s: not valid JSON: %s", source,
-                            (pos == std::string::npos ? what : what.substr(pos)).c_str());
+            strError.Format("%s: not valid JSON: %s", source, ParseErrorText(e.what()).c_str());
+            return false;
+        } catch (const json::out_of_range&) {
+            // A number beyond the range of a double; the message would echo the number, however long.
+            ErrorLocator locator;
+            json::sax_parse(text.begin(), text.end(), &locator);
+            strError.Format("%s: not valid JSON: parse error at %s: a number out of range", source,
+                            LineAndColumn(text, locator.position).c_str());
             return false;
         }
         *this = FromJson(root);
@@ -159,7 +212,8 @@ bool CMC_Setup::LoadJson(std::string_view text, const char* pszSourceName, CStri
         if (e.member.empty())
             strError.Format("%s: the drive setup must be %s", source, e.expected.c_str());
         else
-            strError.Format("%s: member \"%s\" must be %s", source, e.member.c_str(), e.expected.c_str());
+            strError.Format("%s: member \"%s\" must be %s", source, CMC_Excerpt(e.member).GetString(),
+                            e.expected.c_str());
     } catch (const std::exception& e) {
         strError.Format("%s: %s", source, e.what());
     }
@@ -168,16 +222,10 @@ bool CMC_Setup::LoadJson(std::string_view text, const char* pszSourceName, CStri
 
 bool CMC_Setup::LoadFile(const char* pszPath, CString& strError) {
     const char* path = pszPath != nullptr ? pszPath : "";
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        strError.Format("%s: cannot be read: %s", path, std::strerror(errno));
+    std::string content, reason;
+    if (ReadRegularFile(path, CMC_MaxSetupFileSize, content, reason) != ReadFileResult::ok) {
+        strError.Format("%s: cannot be read: %s", path, reason.c_str());
         return false;
     }
-    std::ostringstream content;
-    content << file.rdbuf();
-    if (file.bad()) {
-        strError.Format("%s: cannot be read", path);
-        return false;
-    }
-    return LoadJson(content.str(), path, strError);
+    return LoadJson(content, path, strError);
 }

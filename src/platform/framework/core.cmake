@@ -9,7 +9,10 @@ target_sources(platform PRIVATE
   collections.cpp
   resources.cpp
   cmd_ui.cpp
+  read_file.cpp
   safe_file.cpp
+  profile_names.cpp
+  profile_ini_escape.cpp
   profile_ini.cpp
   profile_registry.cpp
   profile.cpp

@@ -1,12 +1,14 @@
 // CWinApp's profile: an initialisation file or a registry-like store, each kept in memory after
 // the first access and written through to its file crash-safely.
+#include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <string>
 
 #include "platform/framework/profile_state.h"
+#include "platform/framework/read_file.h"
 #include "platform/framework/safe_file.h"
 #include "platform/framework/win_app.h"
-
 
 namespace {
 std::string ConfigFolder() {
@@ -53,10 +55,17 @@ CWinApp::Profile& CWinApp::GetProfile() {
     } else {
         p->path = m_pszProfileName != nullptr ? m_strProfileName.str() : ConfigFolder() + "/" + name + ".ini";
     }
-    std::string text;
-    if (ReadWholeFile(p->path, text)) {
-        if (p->bRegistry) p->registry.Parse(text);
-        else p->ini.Parse(text);
+    std::string text, reason;
+    switch (ReadRegularFile(p->path, kMaxProfileFileSize, text, reason)) {
+        case ReadFileResult::ok:
+            if (p->bRegistry) p->registry.Parse(text);
+            else p->ini.Parse(text);
+            break;
+        case ReadFileResult::missing: break;  // a new profile
+        case ReadFileResult::failed:
+            p->bUnreadable = true;
+            p->error = p->path + ": cannot be read: " + reason;
+            break;
     }
     m_pProfile = std::move(p);
     return *m_pProfile;
@@ -71,9 +80,24 @@ bool CWinApp::Changed() {
 bool CWinApp::FlushProfile() {
     if (m_pProfile == nullptr || !m_pProfile->bDirty) return true;
     Profile& p = *m_pProfile;
-    if (!WriteFileAtomically(p.path, p.bRegistry ? p.registry.Text() : p.ini.Text())) return false;
+    std::string text = p.bRegistry ? p.registry.Text() : p.ini.Text();
+    // What is written must read back: a file beyond the limit would be refused the next time.
+    if (text.size() > kMaxProfileFileSize) {
+        p.error = p.path + ": cannot be written: it would be larger than " + DescribeSize(kMaxProfileFileSize);
+        return false;
+    }
+    std::string reason;
+    if (!WriteFileAtomically(p.path, text, &reason)) {
+        p.error = p.path + ": cannot be written: " + reason;
+        return false;
+    }
     p.bDirty = false;
+    p.error.clear();
     return true;
+}
+
+CString CWinApp::GetProfileError() const {
+    return m_pProfile == nullptr ? CString() : CString(std::string_view(m_pProfile->error));
 }
 
 CString CWinApp::GetProfileString(const char* lpszSection, const char* lpszEntry, const char* lpszDefault) {
@@ -93,12 +117,17 @@ CString CWinApp::GetProfileString(const char* lpszSection, const char* lpszEntry
 int CWinApp::GetProfileInt(const char* lpszSection, const char* lpszEntry, int nDefault) {
     CString value = GetProfileString(lpszSection, lpszEntry, nullptr);
     if (value.IsEmpty()) return nDefault;
-    return static_cast<int>(std::strtol(value, nullptr, 10));
+    // A number that does not fit is not the number it was meant to be: the default stands.
+    errno = 0;
+    long long n = std::strtoll(value, nullptr, 10);
+    if (errno == ERANGE || n < INT_MIN || n > INT_MAX) return nDefault;
+    return static_cast<int>(n);
 }
 
 bool CWinApp::WriteProfileString(const char* lpszSection, const char* lpszEntry, const char* lpszValue) {
     if (lpszSection == nullptr) return false;
     Profile& p = GetProfile();
+    if (p.bUnreadable) return false;
     if (p.bRegistry) {
         CString key = GetAppRegistryKey() + "\\" + lpszSection;
         if (lpszEntry == nullptr) p.registry.DeleteKey(key.view());

@@ -1,54 +1,77 @@
 #include "platform/framework/profile_ini.h"
 
-#include <cctype>
+#include "platform/framework/profile_ini_escape.h"
 
 namespace {
-bool IsBlank(char c) noexcept { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\x1a'; }
+// The next line of a text; CR, LF and CR LF each end one.
+std::string_view NextLine(std::string_view& text) noexcept {
+    size_t end = text.find_first_of("\r\n");
+    std::string_view line = text.substr(0, end);
+    if (end == std::string_view::npos) end = text.size();
+    else if (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') end += 2;
+    else ++end;
+    text.remove_prefix(end);
+    return line;
+}
 
-std::string_view Trim(std::string_view s) noexcept {
-    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-    return s;
+// A section line's name: between '[' and the last ']' (or the line's end), escaped form decoded,
+// trimmed.
+std::string SectionName(std::string_view line) {
+    size_t close = line.rfind(']');
+    std::string_view name = TrimProfileName(line.substr(1, close == std::string_view::npos || close == 0 ? std::string_view::npos : close - 1));
+    std::string decoded;
+    if (DecodeIniEscaped(name, decoded) == name.size() && !name.empty()) return std::string(TrimProfileName(decoded));
+    return std::string(name);
+}
+
+// An escaped key: its text and what follows its '=', when the line is one.
+bool EscapedEntry(std::string_view line, std::string& rKey, std::string_view& rValue) {
+    size_t taken = DecodeIniEscaped(line, rKey);
+    if (taken == 0) return false;
+    rKey = std::string(TrimProfileName(rKey));  // names are trimmed, however written
+    std::string_view rest = TrimProfileName(line.substr(taken));
+    if (rest.empty() || rest.front() != '=') return false;
+    rValue = TrimProfileName(rest.substr(1));
+    return true;
 }
 }  // namespace
 
-std::string_view TrimProfileName(std::string_view s) noexcept { return Trim(s); }
+CIniFile::CIniFile() { AddSection("", true); }
 
-bool ProfileNamesEqual(std::string_view a, std::string_view b) noexcept {
-    a = Trim(a);
-    b = Trim(b);
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
+CIniFile::Section& CIniFile::AddSection(std::string name, bool bUnnamed) {
+    Section& s = m_sections.emplace_back();
+    s.name = std::move(name);
+    s.bUnnamed = bUnnamed;
+    // Indexed after it has its place: the index keeps a view of the name in the list.
+    if (!bUnnamed) m_index.emplace(s.name, std::prev(m_sections.end()));
+    return s;
+}
+
+void CIniFile::AddLine(Section& section, Line line) {
+    Line& l = section.lines.emplace_back(std::move(line));
+    if (l.kind != Line::comment) section.keys.emplace(l.name, std::prev(section.lines.end()));
 }
 
 void CIniFile::Parse(std::string_view text) {
+    m_index.clear();
     m_sections.clear();
-    m_sections.push_back(Section{"", true, {}});
+    Section* current = &AddSection("", true);
     while (!text.empty()) {
-        // Lines end at LF; a file of CR-only line ends is split at CR.
-        size_t nEnd = text.find('\n');
-        if (nEnd == std::string_view::npos && text.find('\r') != std::string_view::npos) nEnd = text.find('\r');
-        std::string_view line = text.substr(0, nEnd);
-        text.remove_prefix(nEnd == std::string_view::npos ? text.size() : nEnd + 1);
-        line = Trim(line);
+        std::string_view line = TrimProfileName(NextLine(text));
         if (line.empty()) continue;
+        std::string key;
+        std::string_view value;
         if (line.front() == ';') {
-            m_sections.back().lines.push_back(Line{Line::comment, std::string(line), {}});
+            AddLine(*current, Line{Line::comment, std::string(line), {}});
         } else if (line.front() == '[') {
-            size_t nClose = line.rfind(']');
-            std::string_view name = line.substr(1, nClose == std::string_view::npos || nClose == 0 ? std::string_view::npos : nClose - 1);
-            m_sections.push_back(Section{std::string(Trim(name)), false, {}});
+            current = &AddSection(SectionName(line), false);
+        } else if (EscapedEntry(line, key, value)) {
+            AddLine(*current, Line{Line::entry, std::move(key), std::string(value)});
+        } else if (size_t eq = line.find('='); eq == std::string_view::npos) {
+            AddLine(*current, Line{Line::nameOnly, std::string(line), {}});
         } else {
-            size_t nEq = line.find('=');
-            if (nEq == std::string_view::npos) {
-                m_sections.back().lines.push_back(Line{Line::nameOnly, std::string(line), {}});
-            } else {
-                m_sections.back().lines.push_back(
-                    Line{Line::entry, std::string(Trim(line.substr(0, nEq))), std::string(Trim(line.substr(nEq + 1)))});
-            }
+            AddLine(*current, Line{Line::entry, std::string(TrimProfileName(line.substr(0, eq))),
+                                   std::string(TrimProfileName(line.substr(eq + 1)))});
         }
     }
 }
@@ -56,73 +79,74 @@ void CIniFile::Parse(std::string_view text) {
 std::string CIniFile::Text() const {
     std::string out;
     for (const Section& s : m_sections) {
-        if (!s.bUnnamed) out += "[" + s.name + "]\r\n";
+        if (!s.bUnnamed) out.append("[").append(EncodeIniSection(s.name)).append("]\r\n");
         for (const Line& l : s.lines) {
-            if (l.kind == Line::entry) out += l.name + "=" + l.value + "\r\n";
-            else out += l.name + "\r\n";
+            if (l.kind == Line::entry) out.append(EncodeIniKey(l.name)).append("=").append(l.value);
+            else out.append(l.name);
+            out.append("\r\n");
         }
     }
     return out;
 }
 
+namespace {
+// The first of the equal names (multimap::find may give any of them): the one the file has first.
+template <typename Index>
+auto FirstNamed(Index& index, std::string_view name) {
+    name = TrimProfileName(name);
+    auto it = index.lower_bound(name);
+    return it != index.end() && !ProfileNameLess()(name, it->first) ? it : index.end();
+}
+}  // namespace
+
 const CIniFile::Section* CIniFile::FindSection(std::string_view section) const {
-    for (const Section& s : m_sections)
-        if (!s.bUnnamed && ProfileNamesEqual(s.name, section)) return &s;
-    return nullptr;
+    auto it = FirstNamed(m_index, section);
+    return it == m_index.end() ? nullptr : &*it->second;
+}
+
+CIniFile::KeyIndex::const_iterator CIniFile::FindKey(const Section& section, std::string_view key) {
+    return FirstNamed(section.keys, key);
 }
 
 bool CIniFile::GetString(std::string_view section, std::string_view key, CString& rValue) const {
     const Section* s = FindSection(section);
     if (s == nullptr) return false;
-    for (const Line& l : s->lines) {
-        if (l.kind == Line::comment || !ProfileNamesEqual(l.name, key)) continue;
-        if (l.kind == Line::nameOnly) return false;
-        std::string_view v = l.value;
-        if (v.size() > 1 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
-            v = v.substr(1, v.size() - 2);
-        rValue = v;
-        return true;
-    }
-    return false;
+    auto it = FindKey(*s, key);
+    if (it == s->keys.end() || it->second->kind == Line::nameOnly) return false;
+    rValue = std::string_view(DecodeIniValue(it->second->value));
+    return true;
 }
 
 void CIniFile::SetString(std::string_view section, std::string_view key, std::string_view value) {
     Section* s = FindSection(section);
-    if (s == nullptr) {
-        if (m_sections.empty()) m_sections.push_back(Section{"", true, {}});
-        m_sections.push_back(Section{std::string(Trim(section)), false, {}});
-        s = &m_sections.back();
+    if (s == nullptr) s = &AddSection(std::string(TrimProfileName(section)), false);
+    auto it = FindKey(*s, key);
+    if (it != s->keys.end()) {
+        it->second->kind = Line::entry;
+        it->second->value = EncodeIniValue(value);
+        return;
     }
-    for (Line& l : s->lines) {
-        if (l.kind != Line::comment && ProfileNamesEqual(l.name, key)) {
-            l.kind = Line::entry;
-            l.value = value;
-            return;
-        }
-    }
-    s->lines.push_back(Line{Line::entry, std::string(Trim(key)), std::string(value)});
+    AddLine(*s, Line{Line::entry, std::string(TrimProfileName(key)), EncodeIniValue(value)});
 }
 
 bool CIniFile::DeleteKey(std::string_view section, std::string_view key) {
     Section* s = FindSection(section);
     if (s == nullptr) return false;
-    for (auto it = s->lines.begin(); it != s->lines.end(); ++it) {
-        if (it->kind != Line::comment && ProfileNamesEqual(it->name, key)) {
-            s->lines.erase(it);
-            return true;
-        }
-    }
-    return false;
+    auto it = FindKey(*s, key);
+    if (it == s->keys.end()) return false;
+    Lines::iterator line = it->second;
+    s->keys.erase(it);
+    s->lines.erase(line);
+    return true;
 }
 
 bool CIniFile::DeleteSection(std::string_view section) {
-    for (auto it = m_sections.begin(); it != m_sections.end(); ++it) {
-        if (!it->bUnnamed && ProfileNamesEqual(it->name, section)) {
-            m_sections.erase(it);
-            return true;
-        }
-    }
-    return false;
+    auto it = FirstNamed(m_index, section);
+    if (it == m_index.end()) return false;
+    Sections::iterator s = it->second;
+    m_index.erase(it);
+    m_sections.erase(s);
+    return true;
 }
 
 void CIniFile::GetKeys(std::string_view section, CStringArray& rKeys) const {

@@ -2,15 +2,27 @@
 // An initialisation file in memory, with the platform's semantics: "[section]" lines, "key=value"
 // entries, ';' comment lines kept but never listed; section and key names compare without regard
 // to case after trimming; the first matching section and key win; a value that is wrapped in one
-// pair of matching quotes is read without them. Written back as "[section]\r\nkey=value\r\n".
+// pair of matching quotes is read without them. CR, LF and CR LF each end a line. Written back as
+// "[section]\r\nkey=value\r\n", names and values that a plain line cannot hold in their escaped
+// form (profile_ini_escape.h).
+//
+// Sections and keys are indexed by name, so that reading a profile with thousands of sections
+// costs log n per look-up, not a scan of the file.
+#include <list>
+#include <map>
 #include <string>
 #include <string_view>
-#include <vector>
 
+#include "platform/framework/profile_names.h"
 #include "platform/framework/string_array.h"
 
 class CIniFile {
 public:
+    CIniFile();
+    // The indexes point into the lines: a copy would point into the original.
+    CIniFile(const CIniFile&) = delete;
+    CIniFile& operator=(const CIniFile&) = delete;
+
     // Replaces the content by the parse of a text (the content of a file).
     void Parse(std::string_view text);
     std::string Text() const;
@@ -28,23 +40,28 @@ public:
 private:
     struct Line {
         enum Kind { entry, nameOnly, comment } kind;
-        std::string name;   // the comment's text for a comment
-        std::string value;
+        std::string name;   // the key; the line as written for a comment or a name without '='
+        std::string value;  // as written in the file (trimmed), escaped or quoted
     };
+    using Lines = std::list<Line>;
+    // Keys in the views are the names of lines and sections, which a list never moves.
+    using KeyIndex = std::multimap<std::string_view, Lines::iterator, ProfileNameLess>;
     struct Section {
         std::string name;
         bool bUnnamed = false;  // the lines before the first section: kept, not addressable
-        std::vector<Line> lines;
+        Lines lines;
+        KeyIndex keys;  // entries and names without '=', in file order among equal names
     };
+    using Sections = std::list<Section>;
 
+    Section& AddSection(std::string name, bool bUnnamed);
+    static void AddLine(Section& section, Line line);
     const Section* FindSection(std::string_view section) const;
     Section* FindSection(std::string_view section) {
         return const_cast<Section*>(static_cast<const CIniFile*>(this)->FindSection(section));
     }
+    static KeyIndex::const_iterator FindKey(const Section& section, std::string_view key);
 
-    std::vector<Section> m_sections;
+    Sections m_sections;
+    std::multimap<std::string_view, Sections::iterator, ProfileNameLess> m_index;
 };
-
-// Compares names the way the platform's profiles do: trimmed, without regard to ASCII case.
-bool ProfileNamesEqual(std::string_view a, std::string_view b) noexcept;
-std::string_view TrimProfileName(std::string_view s) noexcept;

@@ -1,6 +1,5 @@
 #include "platform/framework/profile_registry.h"
 
-#include <cctype>
 #include <vector>
 
 namespace {
@@ -57,14 +56,21 @@ std::string Unescape(std::string_view s) {
 constexpr std::string_view kHeader = "KRX registry 1";
 }  // namespace
 
-bool CRegistryStore::NoCaseLess::operator()(std::string_view a, std::string_view b) const noexcept {
-    size_t n = a.size() < b.size() ? a.size() : b.size();
-    for (size_t i = 0; i < n; ++i) {
-        int ca = std::tolower(static_cast<unsigned char>(a[i]));
-        int cb = std::tolower(static_cast<unsigned char>(b[i]));
-        if (ca != cb) return ca < cb;
+CRegistryStore::Key::~Key() { Clear(); }
+
+void CRegistryStore::Key::Clear() {
+    values.clear();
+    // Subtrees are moved out to a list and emptied one key at a time, so that each key is
+    // destroyed without subkeys and no destructor calls another.
+    std::vector<std::unique_ptr<Key>> pending;
+    for (auto& [name, sub] : subkeys) pending.push_back(std::move(sub));
+    subkeys.clear();
+    while (!pending.empty()) {
+        std::unique_ptr<Key> key = std::move(pending.back());
+        pending.pop_back();
+        for (auto& [name, sub] : key->subkeys) pending.push_back(std::move(sub));
+        key->subkeys.clear();
     }
-    return a.size() < b.size();
 }
 
 const CRegistryStore::Key* CRegistryStore::Find(std::string_view keyPath) const {
@@ -137,39 +143,62 @@ void CRegistryStore::GetSubkeyNames(std::string_view keyPath, CStringArray& rNam
         for (const auto& [name, sub] : k->subkeys) rNames.Add(CString(std::string_view(name)));
 }
 
-void CRegistryStore::Write(const Key& key, const std::string& path, std::string& out) {
-    // A key is written when it holds values or nothing at all; one that only has subkeys is
-    // implied by theirs.
-    if (!path.empty() && (!key.values.empty() || key.subkeys.empty())) {
-        out += "[" + path + "]\n";
-        for (const auto& [name, value] : key.values) out += Escape(name, true) + "=" + Escape(value, false) + "\n";
-    }
-    for (const auto& [name, sub] : key.subkeys)
-        Write(*sub, path.empty() ? Escape(name, true) : path + "\\" + Escape(name, true), out);
-}
-
 std::string CRegistryStore::Text() const {
     std::string out(kHeader);
     out += "\n";
-    Write(m_root, "", out);
+    if (!m_root.values.empty()) {
+        out += "[]\n";
+        for (const auto& [name, value] : m_root.values)
+            out.append(Escape(name, true)).append("=").append(Escape(value, false)).append("\n");
+    }
+    // Depth first, in the order of the names, with one path that grows and shrinks as the walk
+    // goes down and up. A key is written when it holds values or nothing at all; one that only
+    // has subkeys is implied by theirs.
+    struct Level {
+        const Key* key;
+        std::map<std::string, std::unique_ptr<Key>, ProfileNameLess>::const_iterator next;
+        size_t pathLength;
+    };
+    std::vector<Level> levels{{&m_root, m_root.subkeys.begin(), 0}};
+    std::string path;
+    while (!levels.empty()) {
+        Level& level = levels.back();
+        if (level.next == level.key->subkeys.end()) {
+            levels.pop_back();
+            continue;
+        }
+        const auto& [name, sub] = *level.next++;
+        path.resize(level.pathLength);
+        if (!path.empty()) path += '\\';
+        path += Escape(name, true);
+        if (!sub->values.empty() || sub->subkeys.empty()) {
+            out.append("[").append(path).append("]\n");
+            for (const auto& [valueName, value] : sub->values)
+                out.append(Escape(valueName, true)).append("=").append(Escape(value, false)).append("\n");
+        }
+        levels.push_back({sub.get(), sub->subkeys.begin(), path.size()});
+    }
     return out;
 }
 
 void CRegistryStore::Parse(std::string_view text) {
-    m_root = Key{};
+    m_root.Clear();
     Key* current = nullptr;
     while (!text.empty()) {
-        size_t n = text.find('\n');
+        // CR, LF and CR LF each end a line (the file is written with LF, and escapes every CR).
+        size_t n = text.find_first_of("\r\n");
         std::string_view line = text.substr(0, n);
-        text.remove_prefix(n == std::string_view::npos ? text.size() : n + 1);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (n == std::string_view::npos) n = text.size();
+        else if (text[n] == '\r' && n + 1 < text.size() && text[n + 1] == '\n') n += 2;
+        else ++n;
+        text.remove_prefix(n);
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
             std::string path;
             for (std::string_view part : SplitPath(line.substr(1, line.size() - 2))) {
                 if (!path.empty()) path += '\\';
                 path += Unescape(part);
             }
-            current = path.empty() ? nullptr : Create(path);
+            current = Create(path);  // "[]" is the root
         } else if (current != nullptr) {
             size_t nEq = line.find('=');
             if (nEq == std::string_view::npos) continue;

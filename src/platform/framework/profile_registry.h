@@ -2,12 +2,17 @@
 // A registry-like store: a hierarchy of keys, each with named string values and subkeys. Key
 // paths separate names by '\'; names compare without regard to case and keep the case they were
 // first written with. Subkeys and values are listed in the order of their names (ignoring case),
-// as the platform's registry lists them. The whole tree persists to one text file.
+// as the platform's registry lists them. The whole tree persists to one text file; the root's own
+// values are under "[]".
+//
+// A file decides how deep the tree is, so nothing here recurses along its depth: destroying,
+// writing and deleting walk the tree with a list of their own.
 #include <map>
 #include <memory>
 #include <string>
 #include <string_view>
 
+#include "platform/framework/profile_names.h"
 #include "platform/framework/string_array.h"
 
 class CRegistryStore {
@@ -27,18 +32,19 @@ public:
     void GetSubkeyNames(std::string_view keyPath, CStringArray& rNames) const;
 
 private:
-    struct NoCaseLess {
-        using is_transparent = void;
-        bool operator()(std::string_view a, std::string_view b) const noexcept;
-    };
     struct Key {
-        std::map<std::string, std::string, NoCaseLess> values;
-        std::map<std::string, std::unique_ptr<Key>, NoCaseLess> subkeys;
+        Key() = default;
+        ~Key();  // takes the subtree apart without recursion
+        Key(const Key&) = delete;
+        Key& operator=(const Key&) = delete;
+        void Clear();
+
+        std::map<std::string, std::string, ProfileNameLess> values;
+        std::map<std::string, std::unique_ptr<Key>, ProfileNameLess> subkeys;
     };
 
     const Key* Find(std::string_view keyPath) const;
     Key* Create(std::string_view keyPath);
-    static void Write(const Key& key, const std::string& path, std::string& out);
 
     Key m_root;
 };

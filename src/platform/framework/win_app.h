@@ -8,11 +8,16 @@
 // "Software\<registry key>\<application name>", persisted to one file. Every change reaches its
 // file by writing a new file and renaming it over the old one; inside a CProfileBatch the changes
 // are collected and written once when the batch ends.
+#include <cstddef>
 #include <memory>
 
 #include "platform/framework/cstring.h"
 #include "platform/framework/object.h"
 #include "platform/framework/string_array.h"
+
+// A profile file beyond this is refused, read or written: a real one (thousands of styles) is a
+// few megabytes, and the bound keeps a wrong or hostile file from taking the memory.
+constexpr size_t kMaxProfileFileSize = size_t{16} << 20;
 
 class CWinApp : public CObject {
 public:
@@ -54,6 +59,9 @@ public:
     void GetProfileSubkeys(const char* lpszSection, CStringArray& rSubkeys);
     // Writes what a batch collected; nothing when nothing changed.
     bool FlushProfile();
+    // Why the profile could not be read or written ("<file>: cannot be read: <reason>"); empty
+    // while all is well.
+    CString GetProfileError() const;
 
     // Null when the module was created without a name.
     const char* m_pszAppName;

@@ -1,62 +1,14 @@
 // The host program end to end: the real binary on the real plug-in.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "host/krxhost/host_run.h"
 #include "support/worked_example.h"
 
 namespace {
-
-struct HostRun {
-    std::string out, err;
-    int rc = -1;
-};
-
-std::string Slurp(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-// Runs krxhost with the arguments (no shell: arguments pass as they are), feeding stdinText.
-HostRun Host(const std::vector<std::string>& args, const std::string& stdinText = "") {
-    auto dir = std::filesystem::temp_directory_path() / ("krxhost_test_" + std::to_string(getpid()));
-    std::filesystem::create_directories(dir);
-    { std::ofstream(dir / "in", std::ios::binary) << stdinText; }
-    pid_t pid = fork();
-    if (pid == 0) {
-        freopen((dir / "in").c_str(), "rb", stdin);
-        freopen((dir / "out").c_str(), "wb", stdout);
-        freopen((dir / "err").c_str(), "wb", stderr);
-        std::vector<char*> argv{const_cast<char*>(KRX_HOST_PATH)};
-        for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        execv(KRX_HOST_PATH, argv.data());
-        _exit(127);
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    HostRun r;
-    r.out = Slurp(dir / "out");
-    r.err = Slurp(dir / "err");
-    r.rc = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    std::filesystem::remove_all(dir);
-    return r;
-}
-
-std::filesystem::path WriteTemp(const std::string& name, const std::string& content) {
-    auto path = std::filesystem::temp_directory_path() / (std::to_string(getpid()) + "_" + name);
-    std::ofstream(path, std::ios::binary) << content;
-    return path;
-}
 
 const std::string kWorkedExample = kWorkedExampleText;
 const std::string kWorkedLines = kWorkedExampleLines;
@@ -156,7 +108,7 @@ TEST(HostUsage, UsageErrorsAndUnreadableFilesExitTwo) {
     }
     HostRun r = Host({"translate", "--items", "/nonexistent/items"});
     EXPECT_EQ(r.rc, 2);
-    EXPECT_EQ(r.err, "krxhost: /nonexistent/items: cannot be read\n");
+    EXPECT_EQ(r.err, "krxhost: /nonexistent/items: cannot be read: No such file or directory\n");
     r = Host({"info", "--setup", "/nonexistent/drive.json"});
     EXPECT_EQ(r.rc, 2);
     EXPECT_EQ(r.err, "krxhost: /nonexistent/drive.json: cannot be read: No such file or directory\n");

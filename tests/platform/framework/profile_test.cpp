@@ -1,9 +1,7 @@
 // The application profile in both modes: an initialisation file and the registry-like store.
 #include <gtest/gtest.h>
 
-#include <dirent.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <string>
 
@@ -11,30 +9,9 @@
 #include "platform/framework/profile_registry.h"
 #include "platform/framework/safe_file.h"
 #include "platform/framework/win_app.h"
+#include "profile_files.h"
 
 namespace {
-std::string FreshDir(const char* name) {
-    std::string dir = ::testing::TempDir() + name + "_" + std::to_string(::getpid());
-    std::string cmd = "rm -rf '" + dir + "' && mkdir -p '" + dir + "'";
-    EXPECT_EQ(std::system(cmd.c_str()), 0);
-    return dir;
-}
-
-std::string FileText(const std::string& path) {
-    std::string text;
-    ReadWholeFile(path, text);
-    return text;
-}
-
-int FilesIn(const std::string& dir) {
-    int n = 0;
-    DIR* d = opendir(dir.c_str());
-    while (dirent* e = readdir(d))
-        if (e->d_name[0] != '.') ++n;
-    closedir(d);
-    return n;
-}
-
 std::string Join(const CStringArray& a) {
     std::string s;
     for (const CString& x : a) s += x.str() + "|";

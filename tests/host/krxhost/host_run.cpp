@@ -1,0 +1,73 @@
+#include "host/krxhost/host_run.h"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+std::string Slurp(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void Redirect(const char* path, int flags, int fd) {
+    int opened = ::open(path, flags, 0644);
+    if (opened < 0) _exit(126);
+    if (opened != fd) {
+        ::dup2(opened, fd);
+        ::close(opened);
+    }
+}
+}  // namespace
+
+std::filesystem::path WriteTemp(const std::string& name, const std::string& content) {
+    auto path = std::filesystem::temp_directory_path() / (std::to_string(getpid()) + "_" + name);
+    std::ofstream(path, std::ios::binary) << content;
+    return path;
+}
+
+HostRun Host(const std::vector<std::string>& args, const HostStreams& streams) {
+    auto dir = std::filesystem::temp_directory_path() / ("krxhost_test_" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir);
+    { std::ofstream(dir / "in", std::ios::binary) << streams.stdinText; }
+    int pipeFds[2] = {-1, -1};
+    if (streams.stdoutToClosedPipe && ::pipe(pipeFds) != 0) return {};
+    pid_t pid = fork();
+    if (pid == 0) {
+        if (streams.closeStdin) ::close(0);
+        else Redirect(streams.stdinPath.empty() ? (dir / "in").c_str() : streams.stdinPath.c_str(), O_RDONLY, 0);
+        if (streams.stdoutToClosedPipe) {
+            ::close(pipeFds[0]);
+            ::dup2(pipeFds[1], 1);
+            ::close(pipeFds[1]);
+        } else if (streams.closeStdout) {
+            ::close(1);
+        } else {
+            Redirect(streams.stdoutPath.empty() ? (dir / "out").c_str() : streams.stdoutPath.c_str(),
+                     O_WRONLY | O_CREAT | O_TRUNC, 1);
+        }
+        Redirect((dir / "err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 2);
+        std::vector<char*> argv{const_cast<char*>(KRX_HOST_PATH)};
+        for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        execv(KRX_HOST_PATH, argv.data());
+        _exit(127);
+    }
+    if (streams.stdoutToClosedPipe) {
+        ::close(pipeFds[0]);
+        ::close(pipeFds[1]);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    HostRun r;
+    r.out = Slurp(dir / "out");
+    r.err = Slurp(dir / "err");
+    r.rc = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    std::filesystem::remove_all(dir);
+    return r;
+}
