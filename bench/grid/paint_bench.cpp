@@ -102,7 +102,9 @@ void BM_PlainCairo(benchmark::State& state) {
     cairo_set_font_size(cr, 11);
     cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
     char text[16];
+    long nAllocs = 0;
     for (auto _ : state) {
+        long n0 = g_allocations.load();
         cairo_set_source_rgb(cr, 1, 1, 1);
         cairo_rectangle(cr, 0, 0, kWidth, kHeight);
         cairo_fill(cr);
@@ -123,7 +125,9 @@ void BM_PlainCairo(benchmark::State& state) {
         for (int c = 0; c < kCols; ++c) cairo_rectangle(cr, c * kColWidth, 0, 1, kHeight);
         cairo_fill(cr);
         cairo_surface_flush(surface);
+        nAllocs += g_allocations.load() - n0;
     }
+    state.counters["allocs_per_iter"] = double(nAllocs) / double(state.iterations());
     cairo_destroy(cr);
     cairo_font_face_destroy(cface);
     cairo_surface_destroy(surface);

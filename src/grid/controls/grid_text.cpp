@@ -23,8 +23,8 @@ int LineHeight(CDC* pDC) {
 
 }  // namespace
 
-std::vector<GXTextLine> BreakTextLines(CDC* pDC, const char* pszText, int nLength, const CRect& rect, UINT nFormat) {
-    std::vector<GXTextLine> lines;
+GXTextLines BreakTextLines(CDC* pDC, const char* pszText, int nLength, const CRect& rect, UINT nFormat) {
+    GXTextLines lines;
     if (pszText == nullptr) return lines;
     if (nLength < 0) nLength = static_cast<int>(std::strlen(pszText));
     const char* const pBegin = pszText;
@@ -94,7 +94,7 @@ void DrawGridText(CDC* pDC, const char* pszText, int nLength, const CRect& rect,
     if (pszText == nullptr) return;
     if (nLength < 0) nLength = static_cast<int>(std::strlen(pszText));
     const CRect bound = pBoundRect != nullptr ? *pBoundRect : rect;
-    const std::vector<GXTextLine> lines = BreakTextLines(pDC, pszText, nLength, rect, nFormat);
+    const GXTextLines lines = BreakTextLines(pDC, pszText, nLength, rect, nFormat);
     if (lines.empty()) return;
 
     TEXTMETRIC tm{};

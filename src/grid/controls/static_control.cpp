@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "grid/controls/dib_pool.h"
 #include "grid/controls/grid_text.h"
@@ -24,13 +25,13 @@ UINT AlignFlags(const CGXStyle& style) {
 
 bool IsWrapped(const CGXStyle& style) { return style.GetIncludeWrapText() && style.GetWrapText(); }
 
-// Selects the style's font for the life of the object.
+// Selects the style's font for the life of the object: the grid's shared font object for it, so
+// that the cells of a paint do not each make (and resolve) a font of their own.
 class CStyleFont {
 public:
-    CStyleFont(CDC* pDC, const CGXStyle& style) : m_pDC(pDC) {
+    CStyleFont(CGXGridCore& grid, CDC* pDC, const CGXStyle& style) : m_pDC(pDC) {
         if (!style.GetIncludeFont() || style.GetFont() == nullptr) return;
-        LOGFONT lf = style.GetFont()->GetLogFont();
-        if (m_font.CreateFontIndirect(&lf)) m_pOld = pDC->SelectObject(&m_font);
+        if (CFont* pFont = grid.LookupFont(*style.GetFont())) m_pOld = pDC->SelectObject(pFont);
     }
     ~CStyleFont() {
         if (m_pOld != nullptr) m_pDC->SelectObject(m_pOld);
@@ -40,7 +41,6 @@ public:
 
 private:
     CDC* m_pDC;
-    CFont m_font;
     CFont* m_pOld = nullptr;
 };
 
@@ -81,7 +81,7 @@ void CGXStatic::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol, cons
     DrawBackground(pDC, rect, style, false);
 
     // 2. The text; without one only the children are drawn.
-    CString text;
+    CString& text = m_strDrawText;
     if (!GetControlText(text, nRow, nCol, nullptr, style) || text.IsEmpty()) {
         CGXControl::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
         return;
@@ -98,7 +98,7 @@ void CGXStatic::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol, cons
 
     // 4. and 5. The text in the style's font and colours, broken into lines when it wraps.
     {
-        CStyleFont font(pDC, style);
+        CStyleFont font(*m_pGrid, pDC, style);
         COLORREF textColor = style.GetIncludeTextColor() ? style.GetTextColor() & 0x00FFFFFF : 0;
         COLORREF backColor = style.GetIncludeInterior() ? GXGetColor(style.GetInterior().GetColor()) & 0x00FFFFFF
                                                         : 0x00FFFFFF;
@@ -126,7 +126,7 @@ CSize CGXStatic::CalcSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& st
     if (HGLOBAL hDIB = CGXDIBPool::Instance().LookupOrCreateDIB(text))
         return CGXControl::AddBorders(GXGetDIBSize(hDIB), nRow, nCol, style);
 
-    CStyleFont font(pDC, style);
+    CStyleFont font(*m_pGrid, pDC, style);
     TEXTMETRIC tm{};
     pDC->GetTextMetrics(&tm);
     const int h = tm.tmHeight + tm.tmExternalLeading;
@@ -150,7 +150,10 @@ CSize CGXStatic::CalcSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& st
         return cx;
     };
     std::vector<GXTextLine> lines;
-    if (bWrap) lines = BreakTextLines(pDC, text, text.GetLength(), rectBreak, nFormat);
+    if (bWrap) {
+        const GXTextLines broken = BreakTextLines(pDC, text, text.GetLength(), rectBreak, nFormat);
+        lines.assign(broken.begin(), broken.end());
+    }
     if (!bWrap || static_cast<int>(lines.size()) * h > rectText.Height()) {
         // The text's own lines, unbroken.
         lines.clear();

@@ -20,4 +20,9 @@ public:
     bool TestValue(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, bool bNonEmpty) override;
     void Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
               const CGXStyle* pStandardStyle) override;
+
+private:
+    // The text of the cell being drawn, kept so that drawing reuses its buffer instead of making a
+    // string per cell.
+    CString m_strDrawText;
 };

@@ -36,6 +36,15 @@ void Output(DC& dc, int x, int y, const char* s, int n, const int* dx, bool opaq
     }
     const int devLeft = dc.ToDevX(left), devBase = dc.ToDevY(baseline);
     cairo_t* cr = Prepare(dc);
+    // A clip the text lies well inside changes no pixel: skip it, as saving and restoring the
+    // drawing state for every cell of a grid costs more than drawing its text. The margin covers
+    // glyphs that reach a little beyond their advance or the font's ascent and descent.
+    if (clip != nullptr) {
+        const int m = f.tm.tmHeight / 4 + 1;
+        if (devLeft - m >= clip->left && devLeft + width + m <= clip->right &&
+            devBase - f.tm.tmAscent - m >= clip->top && devBase + f.tm.tmDescent + m <= clip->bottom)
+            clip = nullptr;
+    }
     if (clip != nullptr) {
         cairo_save(cr);
         cairo_rectangle(cr, clip->left, clip->top, clip->right - clip->left, clip->bottom - clip->top);
