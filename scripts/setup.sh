@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
-  libcairo2-dev libfreetype-dev libfontconfig-dev fonts-liberation2 libpng-dev
+  libcairo2-dev libfreetype-dev libfontconfig-dev fonts-liberation2 fonts-wine libpng-dev
   libsdl2-dev xvfb xauth
 )
 

@@ -1,7 +1,11 @@
-// What a person sees of the three details dialogs, compared with checked-in pictures. Set
-// KRX_UPDATE_REFERENCE to write the pictures anew (and look at them before checking them in).
+// What a person sees of the three details dialogs: whole texts, and pictures compared with
+// checked-in ones. Set KRX_UPDATE_REFERENCE to write the pictures anew (and look at them before
+// checking them in).
+#include <strings.h>
+
 #include <cstdlib>
 #include <cstdio>
+#include <cstring>
 
 #include "details_fixture.h"
 #include "dialogs/capture_dlg.h"
@@ -44,6 +48,37 @@ void ExpectLooksLikeReference(HWND hDlg, const char* name) {
     EXPECT_LE(DifferentPixels(got, want), static_cast<int>(got.pixels.size() / 200)) << name;
 }
 
+// Every static text of a dialog, laid out in its control's font and width, fits the control: a
+// text that wraps onto a line below the control loses its last words, and a one-line control shows
+// its text on one line.
+void ExpectWholeStaticTexts(HWND hDlg, const char* name) {
+    HDC dc = GetDC(hDlg);
+    int texts = 0;
+    for (HWND c = GetWindow(hDlg, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+        char cls[32] = {}, text[512] = {};
+        GetClassNameA(c, cls, sizeof cls);
+        GetWindowTextA(c, text, sizeof text);
+        if (strcasecmp(cls, "Static") != 0 || text[0] == '\0') continue;
+        ++texts;
+        RECT client;
+        GetClientRect(c, &client);
+        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(c, WM_GETFONT, 0, 0)));
+        TEXTMETRICA tm{};
+        GetTextMetricsA(dc, &tm);
+        RECT need = client;
+        DrawTextA(dc, text, -1, &need, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+        SIZE extent{};
+        GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &extent);
+        SelectObject(dc, old);
+        EXPECT_LE(need.bottom, client.bottom) << name << ": \"" << text << "\" needs " << need.bottom << " pixels";
+        if (client.bottom < 2 * tm.tmHeight) {
+            EXPECT_LE(extent.cx, client.right) << name << ": \"" << text << "\" is cut";
+        }
+    }
+    ReleaseDC(hDlg, dc);
+    EXPECT_GT(texts, 0) << name;
+}
+
 TEST_F(DetailsSnapshot, CaptureLimitSwitchAndTime) {
     CCaptureDlg capture(m_module, nullptr);
     capture.m_bIndexPresent = capture.m_bIndex2Present = true;
@@ -51,6 +86,7 @@ TEST_F(DetailsSnapshot, CaptureLimitSwitchAndTime) {
     capture.m_Capture = 1;
     ModalScript script;
     script.Then([](HWND hDlg) {
+        ExpectWholeStaticTexts(hDlg, "capture");
         ExpectLooksLikeReference(hDlg, "capture");
         synthetic::KeyPress(VK_ESCAPE);
     });
@@ -59,6 +95,7 @@ TEST_F(DetailsSnapshot, CaptureLimitSwitchAndTime) {
     CLimitSwitchDlg limit(m_module, nullptr);
     limit.m_strTitle = "Limit Switch Positive";
     script.Then([](HWND hDlg) {
+        ExpectWholeStaticTexts(hDlg, "limit_switch");
         ExpectLooksLikeReference(hDlg, "limit_switch");
         synthetic::KeyPress(VK_ESCAPE);
     });
@@ -70,6 +107,7 @@ TEST_F(DetailsSnapshot, CaptureLimitSwitchAndTime) {
     CString text;
     CTimeDlg time(block, text, nullptr);
     script.Then([](HWND hDlg) {
+        ExpectWholeStaticTexts(hDlg, "time");
         ExpectLooksLikeReference(hDlg, "time");
         synthetic::KeyPress(VK_ESCAPE);
     });

@@ -1,12 +1,11 @@
 // Fonts: from a logical font description to a FreeType face found through fontconfig, a Cairo
 // scaled font, and the text metrics the platform reports. Faces and sized instances are cached
 // for the life of the process; glyph indices and advances of the 256 characters are kept with
-// each instance, Cairo keeps the rendered glyphs.
+// each instance, Cairo keeps the rendered glyphs. The dialog face's bitmap strikes are sized in
+// font_strikes.cpp; everything else is drawn from outlines here.
 //
 // Heights are read as the platform reads them: a negative height is the character (em) height
 // in pixels, a positive one the cell height (ascent + descent), 0 a default.
-#include <cairo-ft.h>
-#include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_TRUETYPE_TABLES_H
@@ -19,9 +18,9 @@
 #include <map>
 #include <string>
 
-#include "platform/win/gdi_internal.h"
+#include "platform/win/font_internal.h"
 
-namespace gdi {
+namespace gdi::fonts {
 namespace {
 
 // The Western code page above 0x7F (0x80..0x9F differ from Latin-1).
@@ -31,15 +30,20 @@ constexpr unsigned short kCp1252High[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
+}  // namespace
+
 unsigned CodePoint(unsigned char c) { return c >= 0x80 && c < 0xA0 ? kCp1252High[c - 0x80] : c; }
 
-// Faces the system's texts name, mapped onto the metric-compatible faces that are installed.
+namespace {
+
+// Faces the system's texts name, mapped onto the metric-compatible faces that are installed, or
+// onto the bitmap dialog face, whose missing sizes ResolveFont draws with its stand-in.
 std::string FamilyFor(const LOGFONTA& lf) {
     std::string name(lf.lfFaceName, strnlen(lf.lfFaceName, LF_FACESIZE));
     std::string key = name;
     std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) { return std::tolower(c); });
     static const std::map<std::string, std::string> kAliases = {
-        {"arial", "Liberation Sans"},           {"ms sans serif", "Liberation Sans"},
+        {"arial", "Liberation Sans"},           {"ms sans serif", kDialogBitmapFamily},
         {"ms shell dlg", "Liberation Sans"},    {"ms shell dlg 2", "Liberation Sans"},
         {"microsoft sans serif", "Liberation Sans"}, {"helvetica", "Liberation Sans"},
         {"system", "Liberation Sans"},          {"tahoma", "Liberation Sans"},
@@ -57,13 +61,6 @@ std::string FamilyFor(const LOGFONTA& lf) {
     return "Liberation Sans";
 }
 
-struct Face {
-    FT_Face ft = nullptr;
-    cairo_font_face_t* cairo = nullptr;
-    std::string family;
-    bool fixed = false;
-};
-
 FT_Library Library() {
     static FT_Library lib = [] {
         FT_Library l = nullptr;
@@ -75,9 +72,14 @@ FT_Library Library() {
 
 const cairo_user_data_key_t kFaceKey{};
 
-// A private configuration over the fonts of fonts-liberation2 only: the same faces and metrics on
-// every machine, whatever else is installed or configured. Without that directory the system's
-// configuration is used.
+// The project's font files (scripts/setup.sh installs their packages): the metric-compatible
+// outline faces, and the bitmap face that the dialogs name.
+constexpr const char* kOutlineDir = "/usr/share/fonts/truetype/liberation2";
+constexpr const char* kDialogBitmapFile = "/usr/share/wine/fonts/ms_sans_serif.ttf";
+
+// A private configuration over those files only: the same faces and metrics on every machine,
+// whatever else is installed or configured, and the user's own configuration left untouched.
+// Without the outline faces the system's configuration is used.
 // fontconfig keeps its patterns with offsets instead of pointers, so the configuration is
 // destroyed at exit rather than left to the process's end (leak checkers could not follow it).
 struct ConfigHolder {
@@ -86,13 +88,15 @@ struct ConfigHolder {
         config = FcConfigCreate();
         std::error_code ec;
         // Added file by file: adding a directory would try to write a cache for it.
-        for (const auto& entry : std::filesystem::directory_iterator("/usr/share/fonts/truetype/liberation2", ec))
+        for (const auto& entry : std::filesystem::directory_iterator(kOutlineDir, ec))
             if (config != nullptr && entry.path().extension() == ".ttf")
                 FcConfigAppFontAddFile(config, reinterpret_cast<const FcChar8*>(entry.path().c_str()));
         FcFontSet* set = config != nullptr ? FcConfigGetFonts(config, FcSetApplication) : nullptr;
         if (set == nullptr || set->nfont == 0) {
             if (config != nullptr) FcConfigDestroy(config);
             config = FcInitLoadConfigAndFonts();
+        } else if (std::filesystem::exists(kDialogBitmapFile, ec)) {
+            FcConfigAppFontAddFile(config, reinterpret_cast<const FcChar8*>(kDialogBitmapFile));
         }
     }
     ~ConfigHolder() {
@@ -101,49 +105,24 @@ struct ConfigHolder {
     }
 };
 
-FcConfig* Config() {
-    static ConfigHolder holder;
-    return holder.config;
-}
-
 void DoneFace(void* p) { FT_Done_Face(static_cast<FT_Face>(p)); }
 
-// The face fontconfig picks for a family, weight and slant; null when nothing loads.
+// The outline face fontconfig picks for a family, weight and slant; null when nothing loads or
+// the best match has no outlines.
 const Face* FindFace(const std::string& family, int weight, bool italic) {
-    static auto* faces = new std::map<std::string, Face*>();  // lives as long as the process
     const std::string key = family + '\n' + std::to_string(weight) + (italic ? "i" : "");
-    auto it = faces->find(key);
-    if (it != faces->end()) return it->second;
-    Face* face = nullptr;
     FcPattern* pat = FcPatternCreate();
     FcPatternAddString(pat, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
     FcPatternAddInteger(pat, FC_WEIGHT, FcWeightFromOpenType(weight));
     FcPatternAddInteger(pat, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
     FcPatternAddBool(pat, FC_SCALABLE, FcTrue);
-    FcConfigSubstitute(Config(), pat, FcMatchPattern);
-    FcDefaultSubstitute(pat);
-    FcResult result;
-    FcPattern* match = FcFontMatch(Config(), pat, &result);
+    FcPattern* match = Match(pat);
     FcPatternDestroy(pat);
-    FcChar8* file = nullptr;
-    int index = 0;
-    if (match != nullptr && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
-        FcPatternGetInteger(match, FC_INDEX, 0, &index);
-        FT_Face ft = nullptr;
-        if (Library() != nullptr && FT_New_Face(Library(), reinterpret_cast<const char*>(file), index, &ft) == 0) {
-            face = new Face();
-            face->ft = ft;
-            face->cairo = cairo_ft_font_face_create_for_ft_face(ft, 0);
-            cairo_font_face_set_user_data(face->cairo, &kFaceKey, ft, DoneFace);
-            FcChar8* fam = nullptr;
-            face->family = FcPatternGetString(match, FC_FAMILY, 0, &fam) == FcResultMatch
-                               ? reinterpret_cast<const char*>(fam)
-                               : family;
-            face->fixed = FT_IS_FIXED_WIDTH(ft);
-        }
-    }
+    FcBool scalable = FcFalse;
+    const Face* face = nullptr;
+    if (match != nullptr && FcPatternGetBool(match, FC_SCALABLE, 0, &scalable) == FcResultMatch && scalable)
+        face = OpenFace(key, match, false);
     if (match != nullptr) FcPatternDestroy(match);
-    (*faces)[key] = face;
     return face;
 }
 
@@ -187,15 +166,7 @@ FontInstance* MakeInstance(const LOGFONTA& lf, const Face& face) {
     const double xscale = lf.lfWidth > 0 && avg > 0 ? std::clamp(lf.lfWidth / avg, 0.05, 20.0) : 1.0;
     tm.tmAveCharWidth = Round(avg * xscale);
     tm.tmMaxCharWidth = Round((ft->bbox.xMax - ft->bbox.xMin) * scale * xscale);
-    tm.tmWeight = lf.lfWeight == FW_DONTCARE ? FW_NORMAL : lf.lfWeight;
-    tm.tmDigitizedAspectX = tm.tmDigitizedAspectY = GetScreenDpi();
-    tm.tmFirstChar = 0x1E;
-    tm.tmLastChar = 0xFF;
-    tm.tmDefaultChar = 0x1F;
-    tm.tmBreakChar = 0x20;
-    tm.tmItalic = lf.lfItalic ? 1 : 0;
-    tm.tmUnderlined = lf.lfUnderline ? 1 : 0;
-    tm.tmStruckOut = lf.lfStrikeOut ? 1 : 0;
+    DescribedMetrics(tm, lf);
     BYTE family = FF_SWISS;
     if (os2 != nullptr) {
         switch (os2->sFamilyClass >> 8) {
@@ -207,7 +178,6 @@ FontInstance* MakeInstance(const LOGFONTA& lf, const Face& face) {
     }
     if (face.fixed) family = FF_MODERN;
     tm.tmPitchAndFamily = static_cast<BYTE>(family | TMPF_VECTOR | TMPF_TRUETYPE | (face.fixed ? 0 : TMPF_FIXED_PITCH));
-    tm.tmCharSet = ANSI_CHARSET;
     std::strncpy(fi->face, face.family.c_str(), LF_FACESIZE - 1);
 
     fi->underlinePos = std::max(1, Round(-ft->underline_position * scale));
@@ -225,23 +195,84 @@ FontInstance* MakeInstance(const LOGFONTA& lf, const Face& face) {
     cairo_font_options_set_hint_metrics(opt, CAIRO_HINT_METRICS_ON);
     fi->scaled = cairo_scaled_font_create(face.cairo, &fm, &ctm, opt);
     cairo_font_options_destroy(opt);
-    for (int c = 0; c < 256; ++c) {
-        fi->glyph[c] = FT_Get_Char_Index(ft, CodePoint(static_cast<unsigned char>(c)));
-        if (c < 0x20 && fi->glyph[c] == 0) {
-            fi->advance[c] = 0;  // control characters take no room
-            continue;
-        }
-        cairo_glyph_t g{fi->glyph[c], 0, 0};
-        cairo_text_extents_t ext;
-        cairo_scaled_font_glyph_extents(fi->scaled, &g, 1, &ext);
-        fi->advance[c] = Round(ext.x_advance);
-    }
+    MeasureGlyphs(*fi, ft);
     return fi;
 }
 
 }  // namespace
 
+FcConfig* Config() {
+    static ConfigHolder holder;
+    return holder.config;
+}
+
+FcPattern* Match(FcPattern* pattern) {
+    FcConfigSubstitute(Config(), pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result;
+    return FcFontMatch(Config(), pattern, &result);
+}
+
+const Face* OpenFace(const std::string& key, FcPattern* match, bool emboldened) {
+    static auto* faces = new std::map<std::string, Face*>();  // lives as long as the process
+    auto it = faces->find(key);
+    if (it != faces->end()) return it->second;
+    Face* face = nullptr;
+    FcChar8* file = nullptr;
+    int index = 0;
+    if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
+        FcPatternGetInteger(match, FC_INDEX, 0, &index);
+        FT_Face ft = nullptr;
+        if (Library() != nullptr && FT_New_Face(Library(), reinterpret_cast<const char*>(file), index, &ft) == 0) {
+            face = new Face();
+            face->ft = ft;
+            face->cairo = cairo_ft_font_face_create_for_ft_face(ft, 0);
+            cairo_font_face_set_user_data(face->cairo, &kFaceKey, ft, DoneFace);
+            if (emboldened) cairo_ft_font_face_set_synthesize(face->cairo, CAIRO_FT_SYNTHESIZE_BOLD);
+            FcChar8* fam = nullptr;
+            face->family = FcPatternGetString(match, FC_FAMILY, 0, &fam) == FcResultMatch
+                               ? reinterpret_cast<const char*>(fam)
+                               : std::string();
+            face->fixed = FT_IS_FIXED_WIDTH(ft);
+        }
+    }
+    (*faces)[key] = face;
+    return face;
+}
+
+void MeasureGlyphs(FontInstance& fi, FT_Face ft) {
+    for (int c = 0; c < 256; ++c) {
+        fi.glyph[c] = FT_Get_Char_Index(ft, CodePoint(static_cast<unsigned char>(c)));
+        if (c < 0x20 && fi.glyph[c] == 0) {
+            fi.advance[c] = 0;
+            continue;
+        }
+        cairo_glyph_t g{fi.glyph[c], 0, 0};
+        cairo_text_extents_t ext;
+        cairo_scaled_font_glyph_extents(fi.scaled, &g, 1, &ext);
+        fi.advance[c] = Round(ext.x_advance);
+    }
+}
+
+void DescribedMetrics(TEXTMETRICA& tm, const LOGFONTA& lf) {
+    tm.tmWeight = lf.lfWeight == FW_DONTCARE ? FW_NORMAL : lf.lfWeight;
+    tm.tmDigitizedAspectX = tm.tmDigitizedAspectY = GetScreenDpi();
+    tm.tmFirstChar = 0x1E;
+    tm.tmLastChar = 0xFF;
+    tm.tmDefaultChar = 0x1F;
+    tm.tmBreakChar = 0x20;
+    tm.tmItalic = lf.lfItalic ? 1 : 0;
+    tm.tmUnderlined = lf.lfUnderline ? 1 : 0;
+    tm.tmStruckOut = lf.lfStrikeOut ? 1 : 0;
+    tm.tmCharSet = ANSI_CHARSET;
+}
+
+}  // namespace gdi::fonts
+
+namespace gdi {
+
 const FontInstance& ResolveFont(const LOGFONTA& lf) {
+    using namespace fonts;
     static auto* instances = new std::map<std::string, FontInstance*>();  // lives as long as the process
     const std::string family = FamilyFor(lf);
     const int weight = lf.lfWeight == FW_DONTCARE ? FW_NORMAL : std::clamp<int>(lf.lfWeight, 1, 1000);
@@ -252,17 +283,24 @@ const FontInstance& ResolveFont(const LOGFONTA& lf) {
            std::to_string(lf.lfQuality == NONANTIALIASED_QUALITY) + ' ' + std::to_string(GetScreenDpi());
     auto it = instances->find(key);
     if (it != instances->end()) return *it->second;
-    const Face* face = FindFace(family, weight, lf.lfItalic != 0);
-    if (face == nullptr) face = FindFace("Liberation Sans", weight, lf.lfItalic != 0);
-    if (face == nullptr) face = FindFace("sans-serif", FW_NORMAL, false);
-    if (face == nullptr) {
-        // No font at all: an instance without glyphs, so that measuring still answers.
-        auto* empty = new FontInstance();
-        empty->tm.tmHeight = empty->tm.tmAscent = 1;
-        (*instances)[key] = empty;
-        return *empty;
+    FontInstance* fi = nullptr;
+    std::string outline = family;
+    if (family == kDialogBitmapFamily) {
+        fi = MakeStrikeInstance(lf, family);
+        outline = kDialogStandIn;
     }
-    FontInstance* fi = MakeInstance(lf, *face);
+    if (fi == nullptr) {
+        const Face* face = FindFace(outline, weight, lf.lfItalic != 0);
+        if (face == nullptr) face = FindFace(kDialogStandIn, weight, lf.lfItalic != 0);
+        if (face == nullptr) face = FindFace("sans-serif", FW_NORMAL, false);
+        if (face != nullptr) {
+            fi = MakeInstance(lf, *face);
+        } else {
+            // No font at all: an instance without glyphs, so that measuring still answers.
+            fi = new FontInstance();
+            fi->tm.tmHeight = fi->tm.tmAscent = 1;
+        }
+    }
     (*instances)[key] = fi;
     return *fi;
 }

@@ -64,8 +64,8 @@ TEST_F(Templates, EveryTruncationAndAMissingClassAreRefused) {
 }
 
 TEST_F(Templates, DialogUnitsComeFromTheDialogFont) {
-    // 8-point "MS Sans Serif" at 96 dots per inch is 11-pixel Liberation Sans here: the letters
-    // average 6 pixels wide, lines are 13 high.
+    // 8-point "MS Sans Serif" at 96 dots per inch is the bitmap face's 13-pixel strike: the
+    // letters average 6 pixels wide, lines are 13 high.
     const LONG base = GetDialogBaseUnits();
     EXPECT_EQ(LOWORD(base), 6);
     EXPECT_EQ(HIWORD(base), 13);

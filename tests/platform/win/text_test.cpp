@@ -39,13 +39,108 @@ int Width(HDC dc, const char* s) {
     return sz.cx;
 }
 
-TEST(Fonts, ArialAndMsSansSerifResolveToLiberationSans) {
+LOGFONT Describe(const char* face, LONG height, LONG width = 0, BYTE italic = 0) {
+    LOGFONT lf{};
+    lf.lfHeight = height;
+    lf.lfWidth = width;
+    lf.lfWeight = FW_NORMAL;
+    lf.lfItalic = italic;
+    std::strncpy(lf.lfFaceName, face, LF_FACESIZE - 1);
+    return lf;
+}
+
+std::string FaceOf(HDC dc) {
+    char face[LF_FACESIZE] = {};
+    GetTextFaceA(dc, LF_FACESIZE, face);
+    return face;
+}
+
+// The dialog face is a bitmap face of three cell heights (8, 10 and 12 points); any other size,
+// and a stretched or slanted one, is drawn by the outline stand-in, as is "Arial".
+TEST(Fonts, TheDialogFaceResolvesToItsStrikesWhereItHasTheSize) {
     Canvas c(10, 10);
-    for (const char* asked : {"Arial", "MS Sans Serif"}) {
-        FontIn f(c, MakeFont(asked, -11));
-        char face[LF_FACESIZE];
-        GetTextFaceA(c, LF_FACESIZE, face);
-        EXPECT_STREQ(face, "Liberation Sans") << asked;
+    const struct {
+        LOGFONT lf;
+        const char* face;
+        LONG height;
+    } cases[] = {
+        {Describe("MS Sans Serif", -11), "MS Sans Serif", 13}, {Describe("ms sans serif", 13), "MS Sans Serif", 13},
+        {Describe("MS Sans Serif", -13), "MS Sans Serif", 16}, {Describe("MS Sans Serif", 16), "MS Sans Serif", 16},
+        {Describe("MS Sans Serif", -16), "MS Sans Serif", 20}, {Describe("MS Sans Serif", 20), "MS Sans Serif", 20},
+        {Describe("MS Sans Serif", -12), "Liberation Sans", 14}, {Describe("MS Sans Serif", 14), "Liberation Sans", 14},
+        {Describe("MS Sans Serif", -20), "Liberation Sans", 24}, {Describe("MS Sans Serif", 0), "Liberation Sans", 0},
+        {Describe("MS Sans Serif", -11, 7), "Liberation Sans", 13}, {Describe("MS Sans Serif", -11, 0, 1), "Liberation Sans", 13},
+        {Describe("Arial", -11), "Liberation Sans", 13},
+    };
+    for (const auto& k : cases) {
+        FontIn f(c, CreateFontIndirect(&k.lf));
+        EXPECT_EQ(FaceOf(c), k.face) << k.lf.lfFaceName << " " << k.lf.lfHeight
+                                     << " (scripts/setup.sh installs the bitmap dialog face)";
+        if (k.height != 0) {
+            EXPECT_EQ(f.Metrics().tmHeight, k.height) << k.lf.lfFaceName << " " << k.lf.lfHeight;
+        }
+        const bool strike = std::string(k.face) == "MS Sans Serif";
+        EXPECT_EQ((f.Metrics().tmPitchAndFamily & TMPF_TRUETYPE) == 0, strike) << k.lf.lfHeight;
+    }
+}
+
+// 8-point "MS Sans Serif" measures as the classic dialog font: the dialogs are laid out in it.
+TEST(Fonts, TheEightPointDialogFaceMeasuresAsItsStrike) {
+    Canvas c(10, 10);
+    FontIn f(c, MakeFont("MS Sans Serif", -11));
+    const TEXTMETRIC tm = f.Metrics();
+    EXPECT_EQ(tm.tmHeight, 13);
+    EXPECT_EQ(tm.tmAscent, 11);
+    EXPECT_EQ(tm.tmDescent, 2);
+    EXPECT_EQ(tm.tmInternalLeading, 2);
+    EXPECT_EQ(tm.tmExternalLeading, 0);
+    EXPECT_EQ(tm.tmAveCharWidth, 5);
+    int widths[256];
+    ASSERT_TRUE(GetCharWidth32A(c, 0, 255, widths));
+    EXPECT_EQ(widths[static_cast<int>('x')], tm.tmAveCharWidth);
+    int letters = 0;
+    for (int ch = 32; ch < 256; ++ch) EXPECT_LE(widths[ch], tm.tmMaxCharWidth) << ch;
+    for (const char* p = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"; *p != '\0'; ++p)
+        letters += widths[static_cast<unsigned char>(*p)];
+    EXPECT_EQ((letters / 26 + 1) / 2, 6);  // the dialog base unit's width
+    // The extent of a text is the sum of its characters' widths, in one line's height.
+    const char* text = "Generate time interrupt every";
+    int sum = 0;
+    for (const char* p = text; *p != '\0'; ++p) sum += widths[static_cast<unsigned char>(*p)];
+    SIZE sz{};
+    GetTextExtentPoint32(c, text, static_cast<int>(std::strlen(text)), &sz);
+    EXPECT_EQ(sz.cx, sum);
+    EXPECT_EQ(sz.cy, 13);
+    EXPECT_LE(sz.cx, 92 * 6 / 4);  // the Time dialog's static text control
+    // The bold strike is the regular one thickened by a pixel: each character one wider.
+    FontIn b(c, MakeFont("MS Sans Serif", -11, FW_BOLD));
+    EXPECT_EQ(FaceOf(c), "MS Sans Serif");
+    EXPECT_EQ(b.Metrics().tmHeight, 13);
+    EXPECT_EQ(b.Metrics().tmWeight, FW_BOLD);
+    EXPECT_EQ(Width(c, text), sum + static_cast<int>(std::strlen(text)));
+}
+
+// Strike glyphs are one-bit pictures: every pixel is the text colour or untouched, and the ink
+// stays in the text's box; the underline runs under the whole text in the descent.
+TEST(Fonts, TheDialogFaceDrawsCrisplyInTheTextColour) {
+    constexpr COLORREF kNavy = RGB(0, 0, 128);
+    for (const LONG weight : {FW_NORMAL, FW_BOLD}) {
+        Canvas c(200, 40);
+        FontIn f(c, MakeFont("MS Sans Serif", -11, weight, 0, 1));
+        const TEXTMETRIC tm = f.Metrics();
+        SetBkMode(c, TRANSPARENT);
+        SetTextColor(c, kNavy);
+        TextOut(c, 10, 10, "Generate time gjpq", 18);
+        const int w = Width(c, "Generate time gjpq");
+        const int ink = c.Count(kNavy);
+        EXPECT_GT(ink, 100) << weight;
+        EXPECT_EQ(ink + c.Count(kWhite), 200 * 40) << weight;
+        const RECT box = c.InkBox();
+        EXPECT_GE(box.left, 10);
+        EXPECT_LE(box.right, 10 + w);
+        EXPECT_GE(box.top, 10);
+        EXPECT_LE(box.bottom, 10 + tm.tmHeight);
+        EXPECT_EQ(c.Count(kNavy, 10, 10 + tm.tmAscent + 1, 10 + w, 10 + tm.tmAscent + 2), w) << weight;
     }
 }
 
