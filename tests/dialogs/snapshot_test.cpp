@@ -14,23 +14,11 @@
 #include "interrupts/drives.h"
 #include "platform/win/png_writer.h"
 #include "platform/win/window_surface.h"
+#include "support/reference_picture.h"
 
 namespace {
 
 using DetailsSnapshot = DetailsDialogTest;
-
-// Pixels whose colour differs by more than a glyph's anti-aliasing would; at most 0.5% may.
-int DifferentPixels(const PngImage& a, const PngImage& b) {
-    int off = 0;
-    for (size_t i = 0; i < a.pixels.size(); ++i) {
-        int diff = 0;
-        for (int shift = 0; shift < 24; shift += 8)
-            diff = std::max(diff, std::abs(static_cast<int>((a.pixels[i] >> shift) & 0xFF) -
-                                           static_cast<int>((b.pixels[i] >> shift) & 0xFF)));
-        off += diff > 48;
-    }
-    return off;
-}
 
 void ExpectLooksLikeReference(HWND hDlg, const char* name) {
     const std::string reference = std::string(KRX_SOURCE_DIR) + "/tests/dialogs/reference/" + name + ".png";

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "support/reference_picture.h"
 #include "canvas.h"
 
 namespace {
@@ -401,15 +402,7 @@ TEST(TextReference, RenderingMatchesTheCheckedInImages) {
         ASSERT_EQ(ref.width, got.width);
         ASSERT_EQ(ref.height, got.height);
         // Small differences in glyph rendering are tolerated; moved or missing text is not.
-        int off = 0;
-        for (size_t i = 0; i < got.pixels.size(); ++i) {
-            const unsigned a = got.pixels[i], b = ref.pixels[i];
-            int diff = 0;
-            for (int shift = 0; shift < 24; shift += 8)
-                diff = std::max(diff, std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)));
-            off += diff > 48;
-        }
-        EXPECT_LE(off, static_cast<int>(got.pixels.size() / 200)) << "variant " << variant;
+        EXPECT_LE(DifferentPixels(got, ref), static_cast<int>(got.pixels.size() / 200)) << "variant " << variant;
         EXPECT_GT(c.Count(GetSysColor(COLOR_BTNFACE)), 240 * 64 / 2);
     }
 }
