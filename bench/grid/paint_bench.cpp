@@ -17,28 +17,7 @@
 #include "grid/core/grid_core.h"
 #include "host/resources/host_resources.h"
 #include "platform/framework/dc.h"
-
-extern "C" {
-void* __libc_malloc(size_t);
-void* __libc_calloc(size_t, size_t);
-void* __libc_realloc(void*, size_t);
-void __libc_free(void*);
-
-static std::atomic<long> g_allocations{0};
-void* malloc(size_t n) {
-    g_allocations.fetch_add(1, std::memory_order_relaxed);
-    return __libc_malloc(n);
-}
-void* calloc(size_t n, size_t m) {
-    g_allocations.fetch_add(1, std::memory_order_relaxed);
-    return __libc_calloc(n, m);
-}
-void* realloc(void* p, size_t n) {
-    g_allocations.fetch_add(1, std::memory_order_relaxed);
-    return __libc_realloc(p, n);
-}
-void free(void* p) { __libc_free(p); }
-}
+#include "alloc_counter.h"
 
 namespace {
 
