@@ -69,8 +69,7 @@ CGXControl* CGXGridCore::GetRegisteredControl(WORD nID) {
 }
 
 CGXControl* CGXGridCore::GetControl(ROWCOL nRow, ROWCOL nCol) {
-    CGXStyle style;
-    ComposeStyleRowCol(nRow, nCol, &style);
+    const CGXStyle& style = LookupStyleRowCol(nRow, nCol);
     return GetRegisteredControl(style.GetIncludeControlId() ? static_cast<WORD>(style.GetControlId()) : WORD(0));
 }
 
