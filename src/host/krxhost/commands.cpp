@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "host/krxhost/run_until_presented.h"
 #include "host/krxhost/standard_streams.h"
 #include "host/mckernel/read_log.h"
 #include "platform/framework/read_file.h"
@@ -87,28 +88,6 @@ LRESULT DemoProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     default:
         return DefWindowProc(hwnd, msg, wParam, lParam);
     }
-}
-
-// Runs the window's messages until it has been presented on the display, or for at most a few
-// seconds of the clock.
-bool RunUntilPresented(HWND hwnd) {
-    const DWORD start = GetTickCount();
-    MSG msg;
-    while (IsWindow(hwnd) && !IsWindowPresented(hwnd)) {
-        if (GetTickCount() - start > 5000) return false;
-        while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) return false;
-            TranslateMessage(&msg);
-            DispatchMessage(&msg);
-        }
-        if (GetDisplayBackend().DeliversEvents()) {
-            if (!WaitMessage()) return false;
-        } else {
-            SyncDisplay();
-            if (!IsWindowPresented(hwnd)) return false;
-        }
-    }
-    return IsWindowPresented(hwnd);
 }
 
 void Report(const char* kind, const std::string& where, const CString& message) {

@@ -3,6 +3,7 @@
 // translation (or a warning under --strict) or output that cannot be written, 2 a usage error or
 // a file that cannot be read.
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "host/krxhost/plugin_library.h"
@@ -27,6 +28,17 @@ struct DemoWindowOptions {
     std::string screenshot;         // where to write what the window shows, then exit
 };
 
+struct DemoGridOptions {
+    std::string display = "auto";  // as for the demo window
+    std::string screenshot;         // where to write what the window shows, then exit
+    uint32_t rows = 1000000;        // 1 to kMaxDemoGridRows
+};
+// The most rows a grid counts: one less than the number that means "no row".
+constexpr uint32_t kMaxDemoGridRows = 0xFFFFFFFE;
+// The demo grid's window, frame and caption included.
+constexpr int kDemoGridWidth = 860;
+constexpr int kDemoGridHeight = 480;
+
 struct DemoDialogOptions {
     std::string display = "auto";  // as for the demo window
     std::string screenshot;         // where to write the dialog once it is shown, then cancel it
@@ -42,3 +54,6 @@ int RunDemoWindow(const DemoWindowOptions& options);
 // OK, the parameter text. With a screenshot (always so on the headless display) writes the
 // dialog with its frame once it is shown and cancels it.
 int RunDemoDialog(const DemoDialogOptions& options);
+// Opens a grid of options.rows rows in a window: on the display until it is closed, or written as
+// a screenshot once shown (always so on the headless display).
+int RunDemoGrid(const DemoGridOptions& options);

@@ -24,6 +24,26 @@ const CLI::Validator kNamesAFile(
     [](std::string& path) { return path.empty() ? std::string("an empty path names no file") : std::string(); }, "",
     "FILE");
 
+// A row count as a person types it: decimal digits, 1 up to the most rows a grid counts. The
+// parser's own conversion would take hexadecimal and exponents, read a leading zero as octal and
+// call a word out of range; the count goes on without its leading zeros.
+const CLI::Validator kRowCount(
+    [](std::string& text) {
+        if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos)
+            return FormatString("\"%s\" is not a whole number", CMC_Excerpt(text).GetString()).str();
+        // Leading zeros aside, more than ten digits are beyond any count.
+        const size_t first = text.find_first_not_of('0');
+        const std::string digits = first == std::string::npos ? "0" : text.substr(first);
+        const unsigned long long n = digits.size() > 10 ? ~0ull : std::stoull(digits);
+        if (n < 1 || n > kMaxDemoGridRows)
+            return FormatString("%s is not between 1 and %lu", CMC_Excerpt(text).GetString(),
+                                static_cast<unsigned long>(kMaxDemoGridRows))
+                .str();
+        text = digits;
+        return std::string();
+    },
+    "", "N");
+
 void AddCommon(CLI::App* command, CommonOptions& common) {
     command->add_option("--setup", common.setupFile, "drive setup file (JSON); the built-in default drive if none")
         ->type_name("FILE")
@@ -38,8 +58,8 @@ std::string ParseErrorText(const CLI::App& app, const CLI::ParseError& e) {
     std::vector<std::string> rest = app.remaining();
     if (!app.get_subcommands().empty() || rest.empty() || rest.front().empty() || rest.front()[0] == '-')
         return e.what();
-    return FormatString("unknown command \"%s\" (the commands are info, default, translate, demo-window and "
-                        "demo-dialog)",
+    return FormatString("unknown command \"%s\" (the commands are info, default, translate, demo-window, "
+                        "demo-dialog and demo-grid)",
                         CMC_Excerpt(rest.front()).GetString())
         .str();
 }
@@ -58,6 +78,7 @@ int main(int argc, char** argv) {
     TranslateOptions translate;
     DemoWindowOptions demo;
     DemoDialogOptions dialog;
+    DemoGridOptions grid;
     app.add_option("--display", demo.display,
                    "where windows show: headless (the virtual screen), sdl (desktop windows), or auto (sdl when a "
                    "display is there, else headless); commands that open no window ignore it")
@@ -98,6 +119,17 @@ int main(int argc, char** argv) {
                            "demo-dialog.png)")
         ->type_name("FILE");
 
+    CLI::App* demoGrid = app.add_subcommand(
+        "demo-grid", "open a grid of a dozen columns and many rows in a window until it is closed (scrolling and "
+                     "input are still to come)");
+    demoGrid->add_option("--rows", grid.rows, "how many rows the grid has; their values are computed, not stored")
+        ->transform(kRowCount)
+        ->default_str("1000000")
+        ->type_name("N");
+    demoGrid->add_option("--screenshot", grid.screenshot,
+                         "write what the window shows as a PNG file, then exit (under headless: default demo-grid.png)")
+        ->type_name("FILE");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -109,8 +141,12 @@ int main(int argc, char** argv) {
         return kExitUsage;
     }
 
-    // The demo needs neither the plug-in nor a drive.
+    // The demos of the display and the grid need neither the plug-in nor a drive.
     if (demoWindow->parsed()) return StdOut::Finish(RunDemoWindow(demo));
+    if (demoGrid->parsed()) {
+        grid.display = demo.display;
+        return StdOut::Finish(RunDemoGrid(grid));
+    }
 
     CMC_Setup setup = CMC_Setup::Default();
     if (!common.setupFile.empty()) {

@@ -74,6 +74,7 @@ TEST(HostOutput, AFailedWriteIsReportedByEveryCommand) {
         {"translate", "--items", items.string()},
         {"--display", "headless", "demo-window", "--screenshot", png.string()},
         {"--display", "headless", "demo-dialog", "--screenshot", png.string()},
+        {"--display", "headless", "demo-grid", "--rows", "5", "--screenshot", png.string()},
     };
     const std::string full = "krxhost: standard output cannot be written: No space left on device\n";
     for (const auto& args : commands) {
@@ -167,7 +168,7 @@ TEST(HostUsage, EmptyPathsAndUnknownCommandsAreNamed) {
     HostRun r = Host({"--display", "headless", "frobnicate", "x"});
     EXPECT_EQ(r.rc, 2);
     EXPECT_EQ(r.err.find("krxhost: unknown command \"frobnicate\" (the commands are info, default, translate, "
-                         "demo-window and demo-dialog)\n"),
+                         "demo-window, demo-dialog and demo-grid)\n"),
               0u)
         << r.err;
 }
