@@ -1,6 +1,7 @@
 // DrawCells: the drawing context of a block of window rows and columns, the flags of its cells,
 // and row by row the backgrounds (in runs), the cells and the horizontal lines; then the area
 // beyond the table, the vertical lines and the selection.
+#include "grid/controls/control.h"
 #include "grid/core/draw_steps.h"
 #include "grid/core/draw_state.h"
 
@@ -105,6 +106,8 @@ void CGXGridCore::DrawCells(ROWCOL nFromClientRow, ROWCOL nFromClientCol, ROWCOL
                 SetDrawCellBackground(false);
             }
         }
+        // c. The current cell's frame, once its row is drawn, by the control set up for it.
+        DrawCurrentCellFrame(x, r);
         DrawRowLines(*this, x, r);
     }
 
@@ -118,4 +121,21 @@ void CGXGridCore::DrawCells(ROWCOL nFromClientRow, ROWCOL nFromClientCol, ROWCOL
         for (ROWCOL c = 0; c < x.nCols; ++c)
             if (x.flags[x.At(r, c)] & GX_DF_SELECTED)
                 DrawInvertCell(pDC, x.rowNumbers[r], x.colNumbers[c], x.CellRect(r, c));
+}
+
+void CGXGridCore::DrawCurrentCellFrame(GXDrawContext& x, ROWCOL r) {
+    if (!m_bCurrentCell || x.rowNumbers[r] != m_nCurrentRow) return;
+    for (ROWCOL c = 0; c < x.nCols; ++c) {
+        if (x.colNumbers[c] != m_nCurrentCol) continue;
+        const size_t i = x.At(r, c);
+        // A current cell inside a span is framed by the span's first cell, when that is current.
+        if (x.flags[i] & GX_DF_SPAN_INNER) return;
+        const CGXStyle& style = *x.styles[i];
+        CGXControl* pControl = GetRegisteredControl(static_cast<WORD>(style.GetControlId()));
+        if (pControl == nullptr || !pControl->IsInit(m_nCurrentRow, m_nCurrentCol)) return;
+        const CRect cell = (x.flags[i] & GX_DF_SPAN) ? CalcRangeRect(x.spans[i]) : x.CellRect(r, c);
+        const CRect content = pControl->GetCellRect(m_nCurrentRow, m_nCurrentCol, &cell, &style);
+        if (!content.IsRectEmpty()) pControl->DrawFocusFrame(x.pDC, content);
+        return;
+    }
 }

@@ -43,6 +43,7 @@ class CBrush;
 class CPen;
 class CGXControl;
 struct GXDrawState;
+struct GXDrawContext;
 class CCmdUI;
 
 // Row and column number that means none, or beyond the last.
@@ -370,6 +371,8 @@ public:
     // The composed style of a cell: from the cache when it holds the cell, else composed afresh
     // (valid until the next lookup of an uncached cell after the paint, or the next paint).
     virtual const CGXStyle& LookupStyleRowCol(ROWCOL nRow, ROWCOL nCol);
+    // The current cell's frame, drawn by its control after the cell's row (window row r of x).
+    void DrawCurrentCellFrame(GXDrawContext& x, ROWCOL r);
     // GDI objects shared by the cells of a paint and kept between paints.
     CFont* LookupFont(const CGXFont& font);
     CPen* LookupPen(const StylePen& pen);

@@ -21,6 +21,8 @@ struct RecordingControl : CGXControl {
         bool bErase;
     };
     std::vector<Call> calls;
+    std::vector<CRect> frames;
+    void DrawFocusFrame(CDC*, const CRect& rect) override { frames.push_back(rect); }
     explicit RecordingControl(CGXGridCore* pGrid) : CGXControl(pGrid) {}
     void Draw(CDC*, const CRect& rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle&, const CGXStyle*) override {
         calls.push_back({nRow, nCol, rect, Grid()->IsDrawCellBackground()});
@@ -153,12 +155,16 @@ TEST_F(DrawTest, BackgroundsInRunsAndBordersInsteadOfGridLines) {
     EXPECT_EQ(dc.GetPixel(250, 40), grid.GetPropertyColor(gxColorGridLines));
 }
 
-TEST_F(DrawTest, SelectionIsInvertedButNotTheCurrentCell) {
+TEST_F(DrawTest, SelectionIsInvertedButNotTheCurrentCellWhichIsFramed) {
     grid.GetParam()->GetRangeList()->AddTail(new CGXRange(1, 1, 1, 2));
     grid.SetCurrentCell(1, 2);
     Paint();
     EXPECT_EQ(dc.GetPixel(150, 30), RGB(0, 0, 0));  // white inverted
     EXPECT_EQ(dc.GetPixel(250, 30), kWhite);
+    // The current cell's control is set up for it while it is drawn, and frames it once.
+    EXPECT_TRUE(pControl->IsInit(1, 2));
+    ASSERT_EQ(pControl->frames.size(), 1u);
+    EXPECT_EQ(pControl->frames[0], CRect(200, 20, 300, 40));
 }
 
 TEST_F(DrawTest, AnUnchangedRepaintComposesNothing) {
