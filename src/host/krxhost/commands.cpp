@@ -209,22 +209,5 @@ int RunDemoWindow(const DemoWindowOptions& options) {
         return kExitFailed;
     }
     SetTimer(hwnd, kClockTimer, 500, nullptr);
-    if (!screenshot.empty()) {
-        const bool shown = RunUntilPresented(hwnd);
-        const bool written = shown && WriteDisplayScreenshot(hwnd, screenshot.c_str());
-        if (IsWindow(hwnd)) DestroyWindow(hwnd);
-        if (!written) {
-            std::fprintf(stderr, "krxhost: %s: the screenshot cannot be written\n", screenshot.c_str());
-            return kExitFailed;
-        }
-        StdOut::Printf("%s\n", screenshot.c_str());
-        return kExitOk;
-    }
-    MSG msg;
-    while (GetMessage(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessage(&msg);
-    }
-    if (IsWindow(hwnd)) DestroyWindow(hwnd);
-    return kExitOk;
+    return ShowOrScreenshot(hwnd, screenshot);
 }

@@ -26,20 +26,5 @@ int RunDemoGrid(const DemoGridOptions& options) {
         std::fprintf(stderr, "krxhost: the demo grid's window cannot be made\n");
         return kExitFailed;
     }
-    if (!screenshot.empty()) {
-        const bool written = RunUntilPresented(window) && WriteDisplayScreenshot(window, screenshot.c_str());
-        window.DestroyWindow();
-        if (!written) {
-            std::fprintf(stderr, "krxhost: %s: the screenshot cannot be written\n", screenshot.c_str());
-            return kExitFailed;
-        }
-        StdOut::Printf("%s\n", screenshot.c_str());
-        return kExitOk;
-    }
-    MSG msg;
-    while (GetMessage(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessage(&msg);
-    }
-    return kExitOk;
+    return ShowOrScreenshot(window.GetSafeHwnd(), screenshot);
 }

@@ -1,5 +1,9 @@
 #include "host/krxhost/run_until_presented.h"
 
+#include <cstdio>
+
+#include "host/krxhost/commands.h"
+#include "host/krxhost/standard_streams.h"
 #include "platform/win/display.h"
 
 bool RunUntilPresented(HWND hwnd) {
@@ -20,4 +24,24 @@ bool RunUntilPresented(HWND hwnd) {
         }
     }
     return IsWindowPresented(hwnd);
+}
+
+int ShowOrScreenshot(HWND hwnd, const std::string& screenshot) {
+    if (!screenshot.empty()) {
+        const bool written = RunUntilPresented(hwnd) && WriteDisplayScreenshot(hwnd, screenshot.c_str());
+        if (IsWindow(hwnd)) DestroyWindow(hwnd);
+        if (!written) {
+            std::fprintf(stderr, "krxhost: %s: the screenshot cannot be written\n", screenshot.c_str());
+            return kExitFailed;
+        }
+        StdOut::Printf("%s\n", screenshot.c_str());
+        return kExitOk;
+    }
+    MSG msg;
+    while (GetMessage(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessage(&msg);
+    }
+    if (IsWindow(hwnd)) DestroyWindow(hwnd);
+    return kExitOk;
 }
