@@ -92,14 +92,8 @@ void CGXGridCore::DrawCells(ROWCOL nFromClientRow, ROWCOL nFromClientCol, ROWCOL
             const WORD f = x.flags[i];
             if (f & GX_DF_SPAN) {
                 if (f & GX_DF_SPAN_INNER) continue;
-                // The span's first cell draws the whole span once.
-                const CGXRange& span = x.spans[i];
-                CRect rect = CalcRangeRect(span);
-                if (rect.IsRectEmpty()) continue;
-                SetDrawCellBackground(true);
-                DrawItem(pDC, span.top, span.left, rect, *x.styles[i]);
-                SetDrawCellBackground(false);
-                DrawBorders(*this, pDC, rect, *x.styles[i]);
+                // The span's first cell in the block draws the whole span once.
+                DrawSpan(*this, pDC, x.spans[i], *x.styles[i], grid);
             } else if (x.widths[c] > 0) {
                 SetDrawCellBackground((f & GX_DF_BACKGROUND) != 0);
                 DrawItem(pDC, x.rowNumbers[r], x.colNumbers[c], x.CellRect(r, c), *x.styles[i]);

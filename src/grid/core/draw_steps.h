@@ -1,6 +1,6 @@
 #pragma once
 // The steps of DrawCells, each over the drawing context: the cells' styles and flags and the
-// backgrounds (draw_flags.cpp); borders, grid lines and the area beyond the table (draw_lines.cpp).
+// backgrounds (draw_flags.cpp); spans (draw_span.cpp); borders, grid lines and the area beyond the table (draw_lines.cpp).
 #include "grid/core/draw_state.h"
 
 // Styles, spans and flags of every cell of the block.
@@ -13,5 +13,7 @@ void DrawBorders(CGXGridCore& g, CDC* pDC, const CRect& rect, const CGXStyle& st
 // window column c (left edges, then right edges), joined into runs.
 void DrawRowLines(CGXGridCore& g, GXDrawContext& x, ROWCOL r);
 void DrawColLines(CGXGridCore& g, GXDrawContext& x, ROWCOL c);
+// A span over its whole rectangle, in each pane that shows part of it (draw_span.cpp).
+void DrawSpan(CGXGridCore& g, CDC* pDC, const CGXRange& span, const CGXStyle& style, const CRect& grid);
 // The grid area right of the last column and below the last row, when the block reaches them.
 void DrawBeyondTable(CGXGridCore& g, GXDrawContext& x, const CRect& grid);

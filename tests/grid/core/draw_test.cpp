@@ -139,6 +139,31 @@ TEST_F(DrawTest, SpansAreDrawnOnceOverTheirWholeRectangle) {
     }
 }
 
+TEST_F(DrawTest, ASpanAcrossTheFrozenRowsIsDrawnInEachPaneThatShowsIt) {
+    // Rows 1 and 2 are frozen and the top row is 10: rows 3 to 9 are scrolled out.
+    ASSERT_TRUE(grid.SetFrozenRows(2, 0, GX_INVALIDATE, gxNoRecord));
+    grid.SetTopRow(10, GX_INVALIDATE);
+    // A block of rows 1 to 4 shows only in the frozen pane, laid out over its four rows.
+    ASSERT_TRUE(grid.SetCoveredCellsRowCol(1, 1, 4, 1));
+    Paint();
+    ASSERT_EQ(pControl->Count(1, 1), 1);
+    for (const auto& call : pControl->calls) {
+        if (call.nRow == 1 && call.nCol == 1) { EXPECT_EQ(call.rect, CRect(100, 20, 200, 100)); }
+    }
+    // A block of rows 1 to 12: the frozen pane shows its top, the scrolling pane its rows 10 to 12
+    // where the scrolled layout puts them, the block's top 9 rows above.
+    pControl->calls.clear();
+    ASSERT_TRUE(grid.SetCoveredCellsRowCol(1, 1, 1, 1));
+    ASSERT_TRUE(grid.SetCoveredCellsRowCol(1, 1, 12, 1));
+    Paint();
+    std::vector<CRect> rects;
+    for (const auto& call : pControl->calls)
+        if (call.nRow == 1 && call.nCol == 1) rects.push_back(call.rect);
+    ASSERT_EQ(rects.size(), 2u);
+    EXPECT_EQ(rects[0], CRect(100, 20, 200, 260));
+    EXPECT_EQ(rects[1], CRect(100, -120, 200, 120));
+}
+
 TEST_F(DrawTest, BackgroundsInRunsAndBordersInsteadOfGridLines) {
     Store(1, 1, CGXStyle().SetInterior(RGB(0, 200, 0)));
     Store(1, 2, CGXStyle().SetInterior(RGB(0, 200, 0)).SetBorders(gxBorderRight, StylePen().SetColor(RGB(255, 0, 0))));
