@@ -371,6 +371,10 @@ public:
     // The composed style of a cell: from the cache when it holds the cell, else composed afresh
     // (valid until the next lookup of an uncached cell after the paint, or the next paint).
     virtual const CGXStyle& LookupStyleRowCol(ROWCOL nRow, ROWCOL nCol);
+    // Every paint through a memory bitmap of the clip box (no flicker, one bitmap per paint).
+    bool m_bDrawThroughMemory = false;
+    // The steps of a paint for the part of the grid area in clip.
+    void DrawClipBox(CDC* pDC, const CRect& clip);
     // The current cell's frame, drawn by its control after the cell's row (window row r of x).
     void DrawCurrentCellFrame(GXDrawContext& x, ROWCOL r);
     // GDI objects shared by the cells of a paint and kept between paints.

@@ -49,4 +49,25 @@ TEST_F(DrawPictureTest, MergedTitlesBordersAndTexts) {
     grid.GetParam()->GetRangeList()->AddTail(new CGXRange(9, 2, 10, 3));
     grid.DrawGrid(&dc);
     ExpectMatchesReference(dc.GetSafeHdc(), "grid/core/reference/merged_borders_texts.png");
+
+    // Through a memory bitmap the same pixels arrive, also for a clip box that is not at the
+    // origin.
+    CDC direct;
+    ASSERT_TRUE(direct.CreateImage(460, 220));
+    grid.m_bDrawThroughMemory = true;
+    for (const CRect& clip : {CRect(0, 0, 460, 220), CRect(37, 23, 301, 170)}) {
+        direct.FillSolidRect(0, 0, 460, 220, RGB(9, 9, 9));
+        const int nSaved = direct.SaveDC();
+        direct.IntersectClipRect(&clip);
+        grid.DrawGrid(&direct);
+        direct.RestoreDC(nSaved);
+        const PngImage viaMemory = CapturePixels(direct.GetSafeHdc());
+        const PngImage drawn = CapturePixels(dc.GetSafeHdc());
+        for (int y = clip.top; y < clip.bottom; y += 3)
+            for (int x = clip.left; x < clip.right; x += 3)
+                ASSERT_EQ(viaMemory.At(x, y), drawn.At(x, y)) << x << "," << y;
+        if (clip.right < 460) {
+            EXPECT_EQ(viaMemory.At(clip.right + 2, clip.bottom + 2) & 0xFFFFFF, 0x090909u) << "outside the clip";
+        }
+    }
 }
