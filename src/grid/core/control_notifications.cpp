@@ -33,24 +33,6 @@ bool CGXGridCore::OnMouseMoveOverCell(ROWCOL, ROWCOL, UINT, CPoint) { return fal
 
 void CGXGridCore::SetWarningText(const char* pszText) { m_strWarningText = pszText != nullptr ? pszText : ""; }
 
-bool CGXGridCore::SetValueRange(const CGXRange& range, const char* pszValue, ModifyMode mode, int nType, UINT flags) {
-    // Cells only for now: row, column and table values come with the storing operations, which
-    // also record the change for undo.
-    if (!range.IsValid() || !range.IsCells()) return false;
-    CGXStyle style;
-    style.SetValue(pszValue != nullptr ? pszValue : "");
-    // Only cells that exist: a range reaching to the last row number must not run for ever.
-    const ROWCOL nBottom = std::min(range.bottom, GetRowCount());
-    const ROWCOL nRight = std::min(range.right, GetColCount());
-    if (range.top > nBottom || range.left > nRight) return false;
-    bool bStored = true;
-    for (ROWCOL nRow = range.top; nRow <= nBottom; ++nRow)
-        for (ROWCOL nCol = range.left; nCol <= nRight; ++nCol)
-            bStored = StoreStyleRowCol(nRow, nCol, &style, mode, nType) && bStored;
-    if (bStored) RedrawRowCol(range, flags);
-    return bStored;
-}
-
 bool CGXGridCore::SetControlValue(ROWCOL nRow, ROWCOL nCol, const char* pszValue, UINT flags, const CGXStyle*) {
     return SetValueRange(CGXRange(nRow, nCol, nRow, nCol), pszValue, ModifyMode::Override, gxCellStyle, flags);
 }

@@ -16,7 +16,8 @@
 //   (rows and columns share one algorithm each, over the axis of geometry_axis.h)
 //   undo and redo lists, blocks, menu texts ............................ undo.cpp
 //   covered cells, styles map, properties, base styles, data moves ..... changes.cpp
-//   storing styles into ranges, inserting, removing and moving rows and
+//   storing styles into ranges, the redraw after it, SetValueRange ........ store_styles.cpp
+//   inserting, removing and moving rows and
 //   columns: declared here, arriving with the grid window ............. pending_operations.cpp
 //   cell controls: registry, the control of a cell, borders, the
 //   erase-background flag ............................................... controls_registry.cpp
@@ -384,12 +385,24 @@ public:
     COLORREF GetPropertyColor(int nIndex) const;
     bool IsDrawing() const noexcept;
 
-    // ===== storing styles into ranges; inserting, removing, moving rows and columns
-    // (pending_operations.cpp: they arrive with the grid window and refuse until then)
+    // ===== storing styles into ranges (store_styles.cpp)
 
+    // Combines the style (mode: a ModifyMode, or gxRemove) into every slot of the range: cells, or
+    // with type gxRangeStyle the rows', columns' or table's styles (whole rows, columns or the table
+    // always mean those). With an array (an undo or redo), slot i takes entry i instead, removed
+    // where the entry is empty. Redraws what changed and records the old styles; true when any
+    // slot changed. Slots beyond the last row and column are not visited.
     virtual bool SetStyleRange(const CGXRange& range, const CGXStyle* pStyle, int nMode, int nType = gxCellStyle,
                                const CGXStyleArray* pStylesArray = nullptr, UINT flags = GX_UPDATENOW,
                                UINT nCommandMode = gxDo);
+    // Redraws a changed range, widened to whole merged cells.
+    virtual void UpdateStyleRange(const CGXRange& range, UINT flags);
+    // Asked before a change too large to record for undo; false (Cancel) refuses the change.
+    virtual bool ConfirmChangeWithoutUndo();
+
+    // ===== inserting, removing, moving rows and columns (pending_operations.cpp: they arrive
+    // with the grid window and refuse until then)
+
     virtual bool InsertRows(ROWCOL nRow, ROWCOL nCount, const int* pHeights = nullptr,
                             const CGXStyleArray* pCellsArray = nullptr, const CGXStyleArray* pRowsArray = nullptr,
                             ROWCOL nColCount = 0, UINT flags = GX_UPDATENOW, UINT nCommandMode = gxDo);
@@ -466,9 +479,8 @@ public:
     virtual void SetWarningText(const char* pszText);
     const CString& GetWarningText() const noexcept { return m_strWarningText; }
 
-    // Stores a value into every cell of a range and redraws it. For now this stores a value style
-    // through StoreStyleRowCol; the storing operations replace it with their recorded, undoable
-    // form.
+    // Stores a value into every cell of a range through SetStyleRange (redrawn and recorded for
+    // undo; store_styles.cpp).
     virtual bool SetValueRange(const CGXRange& range, const char* pszValue, ModifyMode mode = ModifyMode::Override,
                                int nType = gxCellStyle, UINT flags = GX_UPDATENOW);
     // The value a control stores for its cell (its style, when given, is the cell's composed style).

@@ -1,12 +1,9 @@
-// Storing styles into ranges of cells and inserting, removing and moving rows and columns arrive
-// with the grid window, which they redraw and whose current cell they keep in step. Until then
+// Inserting, removing and moving rows and columns arrive with the grid window, which they redraw
+// and whose current cell they keep in step. Until then
 // the core refuses them: nothing changes and nothing is recorded, so an undo or redo of such a
 // command stays on its list.
 #include "grid/core/grid_core.h"
 
-bool CGXGridCore::SetStyleRange(const CGXRange&, const CGXStyle*, int, int, const CGXStyleArray*, UINT, UINT) {
-    return false;
-}
 bool CGXGridCore::InsertRows(ROWCOL, ROWCOL, const int*, const CGXStyleArray*, const CGXStyleArray*, ROWCOL, UINT,
                              UINT) {
     return false;
