@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/framework/profile_registry.h"
+#include "profile_round.h"
 
 namespace {
 // Every key of a tree, by its path, with its values; walked with a list, as a file decides the
@@ -49,16 +50,6 @@ std::string FoldedPath(std::string_view path) {
     return folded;
 }
 
-void CheckHostileFile(std::string_view text) {
-    CRegistryStore file;
-    file.Parse(text);
-    const std::string written = file.Text();
-    CRegistryStore again;
-    again.Parse(written);
-    if (Read(again) != Read(file)) std::abort();
-    if (again.Text() != written) std::abort();
-}
-
 void CheckWrittenValues(FuzzedDataProvider& data) {
     CRegistryStore reg;
     struct Written {
@@ -86,7 +77,7 @@ void CheckWrittenValues(FuzzedDataProvider& data) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    CheckHostileFile(std::string_view(reinterpret_cast<const char*>(data), size));
+    CheckHostileFile<CRegistryStore>(std::string_view(reinterpret_cast<const char*>(data), size), Read);
     FuzzedDataProvider provider(data, size);
     CheckWrittenValues(provider);
     return 0;

@@ -155,13 +155,8 @@ bool CGXGridCore::ChangeBaseStyle(WORD wStyleId, const CGXStyle& style, ModifyMo
         pMap->LookupName(wStyleId, strName, nResourceID);
     }
 
-    // The style given may be the map's own: combine a copy of it then.
-    if (&style == pStyle) {
-        const CGXStyle copy(style);
-        pStyle->ChangeStyle(copy, mode);
-    } else {
-        pStyle->ChangeStyle(style, mode);
-    }
+    // ChangeStyle takes care of a style given its own object.
+    pStyle->ChangeStyle(style, mode);
     // The standard style's font is the scale of the sizes.
     if (wStyleId == pMap->m_wStyleStandard) UpdateFontMetrics();
     Redraw(flags);

@@ -84,8 +84,5 @@ bool CGXGridCore::IsReadOnly() const {
 bool CGXGridCore::StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, ModifyMode mode, int nType) {
     CGXData* pData = GetData();
     if (pData == nullptr || IsReadOnly()) return false;
-    if (!pData->StoreStyle(nRow, nCol, pStyle, mode, nType)) return false;
-    // Composed styles of this cell (or of a whole row, column or the table) are stale now.
-    FreeObjectCache();
-    return true;
+    return pData->StoreStyle(nRow, nCol, pStyle, mode, nType);
 }

@@ -16,8 +16,7 @@ void CGXGridCore::RegisterControl(WORD nID, CGXControl* pControl, bool bDefault,
     if (pControl == nullptr) return;
     auto it = m_controlMap.find(nID);
     CGXControl* pOld = it != m_controlMap.end() ? it->second : nullptr;
-    const bool bKnown = pOld == pControl ||
-                        std::any_of(m_controlMap.begin(), m_controlMap.end(),
+    const bool bKnown = std::any_of(m_controlMap.begin(), m_controlMap.end(),
                                     [&](const auto& entry) { return entry.second == pControl; });
 
     // The name first: when its resource is missing nothing is registered, and a control the grid
@@ -76,11 +75,7 @@ CGXControl* CGXGridCore::GetControl(ROWCOL nRow, ROWCOL nCol) {
 CRect CGXGridCore::SubtractBorders(const CRect& rect, const CGXStyle& style) {
     CRect r = rect;
     if (style.GetIncludeBorders()) {
-        auto width = [&](int nSide) -> int {
-            if (!style.GetIncludeBorders(nSide)) return 0;
-            const StylePen& pen = style.GetBorders(nSide);
-            return pen.GetStyle() == GX_PS_NULL ? 0 : std::max<LONG>(pen.GetWidth(), 1);
-        };
+        auto width = [&](int nSide) { return style.GetIncludeBorders(nSide) ? style.GetBorders(nSide).GetThickness() : 0; };
         r.left += width(gxBorderLeft);
         r.right -= width(gxBorderRight);
         r.top += width(gxBorderTop);

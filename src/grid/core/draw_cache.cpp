@@ -5,8 +5,10 @@
 // origin, which is fixed at the first look-up after the cache was emptied (16 rows above the top
 // row, so that a short scroll up still finds its rows). What lies outside (beyond the slots, above
 // the origin, frozen rows beyond the slots) is composed afresh on every look-up: it never takes
-// another cell's slot. The cache is emptied by every change that can alter a composed style
-// (FreeObjectCache), not by every paint, so that repainting an unchanged grid composes nothing.
+// another cell's slot. The cache is not emptied by every paint, so that repainting an unchanged
+// grid composes nothing: it empties itself when the data store has changed since it was filled,
+// and FreeObjectCache empties it after the other changes that alter composed styles (base styles,
+// header rows, a new styles map), which all redraw.
 #include "grid/core/draw_state.h"
 #include "grid/style/color.h"
 
@@ -31,14 +33,19 @@ bool OriginFits(ROWCOL nOrigin, ROWCOL nFirst) noexcept { return nFirst >= nOrig
 const CGXStyle& CGXGridCore::LookupStyleRowCol(ROWCOL nRow, ROWCOL nCol) {
     GXDrawState& d = *m_pDraw;
     const ROWCOL nFrozenRows = GetFrozenRows(), nFrozenCols = GetFrozenCols();
-    if (d.bOriginSet && (d.nFrozenRows != nFrozenRows || d.nFrozenCols != nFrozenCols ||
-                         !OriginFits(d.nOriginRow, m_nTopRow) || !OriginFits(d.nOriginCol, m_nLeftCol)))
+    const CGXData* pData = GetData();
+    const DWORD nDataChanges = pData != nullptr ? pData->GetChangeCount() : 0;
+    if (d.bOriginSet && (d.pData != pData || d.nDataChanges != nDataChanges || d.nFrozenRows != nFrozenRows ||
+                         d.nFrozenCols != nFrozenCols || !OriginFits(d.nOriginRow, m_nTopRow) ||
+                         !OriginFits(d.nOriginCol, m_nLeftCol)))
         d.EmptyStyles();
     if (!d.bOriginSet) {
         d.nOriginRow = OriginFor(m_nTopRow);
         d.nOriginCol = OriginFor(m_nLeftCol);
         d.nFrozenRows = nFrozenRows;
         d.nFrozenCols = nFrozenCols;
+        d.pData = pData;
+        d.nDataChanges = nDataChanges;
         d.bOriginSet = true;
     }
 

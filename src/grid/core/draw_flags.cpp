@@ -47,7 +47,7 @@ void ComputeCellFlags(CGXGridCore& g, GXDrawContext& x) {
                 x.styles[i] = &style;
                 if (style.GetIncludeBorders())
                     for (int side = 0; side < 4; ++side)
-                        if (style.GetIncludeBorders(side) && style.GetBorders(side).GetStyle() != GX_PS_NULL)
+                        if (style.GetIncludeBorders(side) && style.GetBorders(side).GetThickness() > 0)
                             f |= WORD(GX_DF_BORDER_LEFT << side);
                 // A grid line where neither this cell nor its neighbour across the edge draws a
                 // border of its own there.

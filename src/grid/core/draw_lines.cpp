@@ -25,7 +25,7 @@ void DrawPenBand(CGXGridCore& g, CDC* pDC, const CRect& band, const StylePen& pe
     CPen* pPen = g.LookupPen(pen);
     if (pPen == nullptr) return;
     CPen* pOld = pDC->SelectObject(pPen);
-    const int w = std::max<LONG>(pen.GetWidth(), 1);
+    const int w = pen.GetThickness();
     if (bHorizontal) {
         pDC->MoveTo(band.left, band.top + w / 2);
         pDC->LineTo(band.right - 1, band.top + w / 2);
@@ -35,8 +35,6 @@ void DrawPenBand(CGXGridCore& g, CDC* pDC, const CRect& band, const StylePen& pe
     }
     pDC->SelectObject(pOld);
 }
-
-int PenWidth(const StylePen& pen) noexcept { return std::max<LONG>(pen.GetWidth(), 1); }
 
 // The edge's key for cell i: side 0 left, 1 right, 2 top, 3 bottom.
 LineKey KeyOf(const GXDrawContext& x, size_t i, int side) {
@@ -66,7 +64,7 @@ void LinePass(CGXGridCore& g, GXDrawContext& x, ROWCOL n, bool bRow, int side) {
         while (k2 + 1 < nCount && (size(k2 + 1) == 0 || KeyOf(x, cell(k2 + 1), side) == key)) ++k2;
         const int from = start(k), to = start(k2) + size(k2);
         // Where along the edge: the first pixel for left and top, the last for right and bottom.
-        const int w = key.kind == LineKey::Pen ? PenWidth(*key.pPen) : 1;
+        const int w = key.kind == LineKey::Pen ? key.pPen->GetThickness() : 1;
         const bool bFar = side == 1 || side == 3;
         const int a = bFar ? nEdgeEnd - w : nEdgeStart;
         if (key.kind == LineKey::Grid) {
@@ -97,7 +95,7 @@ void DrawBorders(CGXGridCore& g, CDC* pDC, const CRect& rect, const CGXStyle& st
     for (int side : {2, 3, 0, 1}) {
         if (!style.GetIncludeBorders(side)) continue;
         const StylePen& pen = style.GetBorders(side);
-        const int w = PenWidth(pen);
+        const int w = pen.GetThickness();
         CRect band = rect;
         if (side == 0) band.right = band.left + w;
         if (side == 1) band.left = band.right - w;

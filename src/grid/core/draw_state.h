@@ -59,6 +59,9 @@ struct GXDrawState {
     bool bOriginSet = false;
     ROWCOL nOriginRow = 1, nOriginCol = 1;
     ROWCOL nFrozenRows = 0, nFrozenCols = 0;  // as they were when the origin was fixed
+    // The data store the cached styles were composed from, and its change count then.
+    const CGXData* pData = nullptr;
+    DWORD nDataChanges = 0;
 
     // Styles of cells outside the cache, composed afresh into these; reused from paint to paint.
     std::vector<std::unique_ptr<CGXStyle>> scratch;

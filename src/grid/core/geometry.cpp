@@ -170,22 +170,10 @@ bool CGXGridCore::StoreHideCol(ROWCOL nCol, bool bHide) {
 
 namespace {
 
-// The rows (columns) first..last that a set operation may change: last 0 means first alone, a
-// reversed pair is put in order, and the block ends at the last row, so that a careless range
-// cannot make the grid store (and record) billions of entries for rows that do not exist.
-bool ClampBlock(GXGeometryAxis a, ROWCOL& nFirst, ROWCOL& nLast) {
-    if (nLast == 0) nLast = nFirst;
-    if (nLast < nFirst) std::swap(nFirst, nLast);
-    ROWCOL nCount = a.Count();
-    if (nFirst > nCount) return false;
-    nLast = std::min(nLast, nCount);
-    return true;
-}
-
 bool Hide(GXGeometryAxis a, ROWCOL nFirst, ROWCOL nLast, bool bHide, const bool* pFlags, UINT flags,
           UINT nCommandMode) {
     CGXGridCore& g = a.g;
-    if (!ClampBlock(a, nFirst, nLast)) return false;
+    if (!a.ClampBlock(nFirst, nLast)) return false;
     // Remember, store, update, record.
     std::vector<bool> old;
     old.reserve(nLast - nFirst + 1);

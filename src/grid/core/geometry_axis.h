@@ -5,6 +5,7 @@
 // are read through the grid's virtual operations, so that a derived grid's overrides count.
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 
 #include "grid/core/grid_core.h"
 
@@ -41,6 +42,18 @@ struct GXGeometryAxis {
         if (nClient == GX_INVALID || nClient <= f) return nClient;
         uint64_t n = uint64_t(nClient) - 1 + Step();
         return n >= GX_INVALID ? GX_INVALID : ROWCOL(n);
+    }
+    // The rows (columns) first..last that a set operation may change: last 0 means first alone, a
+    // reversed pair is put in order, and the block ends at the last row, so that a careless range
+    // cannot make the grid store (and record) billions of entries for rows that do not exist.
+    // False when the block starts beyond the last row.
+    bool ClampBlock(ROWCOL& nFirst, ROWCOL& nLast) const {
+        if (nLast == 0) nLast = nFirst;
+        if (nLast < nFirst) std::swap(nFirst, nLast);
+        const ROWCOL nCount = Count();
+        if (nFirst > nCount) return false;
+        nLast = std::min(nLast, nCount);
+        return true;
     }
     ROWCOL ToClient(ROWCOL n) const {
         ROWCOL f = Frozen(), t = First();

@@ -96,14 +96,7 @@ namespace {
 bool SetSizes(GXGeometryAxis a, ROWCOL nFirst, ROWCOL nLast, int nSize, const int* pSizes, UINT flags,
               UINT nCommandMode) {
     CGXGridCore& g = a.g;
-    if (g.GetParam() == nullptr) return false;
-    if (nLast == 0) nLast = nFirst;
-    if (nLast < nFirst) std::swap(nFirst, nLast);
-    // Rows beyond the last one have no size to keep: a careless range must not make the grid
-    // store (and record) billions of entries.
-    ROWCOL nCount = a.Count();
-    if (nFirst > nCount) return false;
-    nLast = std::min(nLast, nCount);
+    if (g.GetParam() == nullptr || !a.ClampBlock(nFirst, nLast)) return false;
 
     const CGXMapDWordToLong& map = a.bRows ? g.GetParam()->GetRowHeights() : g.GetParam()->GetColWidths();
     std::vector<int> old;

@@ -108,9 +108,10 @@ void CGXGridCore::InvalidateGridRect(const CRect& rect, UINT flags) {
 
 void CGXGridCore::Redraw(UINT flags) {
     ResetLastVisibleCaches();
-    if ((flags & 7) == 0 || m_bLockUpdate) return;
-    // Whatever changed may change composed styles: the next paint composes afresh.
+    // Whatever changed may change composed styles, also when nothing is to be redrawn now: the
+    // cache outlives paints.
     FreeObjectCache();
+    if ((flags & 7) == 0 || m_bLockUpdate) return;
     InvalidateGridRect(GetGridRect(), flags);
 }
 

@@ -1,6 +1,8 @@
 // Storing styles into ranges: SetStyleRange with its undo preparation and the cell controls' part
 // in storing, the redraw after it (UpdateStyleRange), and SetValueRange, through which check boxes
 // and dialogs store values.
+#include <algorithm>
+
 #include "grid/commands/commands.h"
 #include "grid/controls/control.h"
 #include "grid/core/grid_core.h"
@@ -75,48 +77,31 @@ bool CGXGridCore::SetStyleRange(const CGXRange& rangeIn, const CGXStyle* pStyle,
     // 4. Composed styles are stale from here on.
     FreeObjectCache();
 
-    // 5. Slot by slot: the cell's control takes part in storing a cell style.
+    // 5. Slot by slot, row by row; an array ends where its entries end. The cell's control takes
+    // part in storing a cell style; the others, and a control-less grid, store directly.
     bool bChanged = false;
-    size_t i = 0;
     CGXStyle composed;
-    for (ROWCOL r = slots.top;; ++r) {
-        for (ROWCOL c = slots.left;; ++c, ++i) {
-            if (pStylesArray != nullptr && i >= pStylesArray->size()) goto done;
-            std::unique_ptr<CGXStyle> pBefore;
-            {
-                auto p = std::make_unique<CGXStyle>();
-                if (GetStyleRowCol(r, c, *p, ModifyMode::Copy, nType)) pBefore = std::move(p);
-            }
-            const CGXStyle* pNew = pStyle;
-            int nStoreMode = nMode;
-            if (pStylesArray != nullptr) {
-                pNew = (*pStylesArray)[i].get();
-                nStoreMode = pNew != nullptr ? static_cast<int>(ModifyMode::Copy) : gxRemove;
-            }
-            bool bStored = false;
-            if (nType == gxCellStyle) {
-                ComposeStyleRowCol(r, c, &composed);
-                const WORD wId = static_cast<WORD>(pNew != nullptr && pNew->GetIncludeControlId() ? pNew->GetControlId()
-                                                                                                   : composed.GetControlId());
-                CGXControl* pControl = GetRegisteredControl(wId);
-                bStored = pControl != nullptr
-                              ? pControl->StoreStyle(r, c, pNew, nStoreMode, nType, &composed)
-                              : StoreStyleRowCol(r, c, nStoreMode == gxRemove ? nullptr : pNew,
-                                                 nStoreMode == gxRemove ? ModifyMode::Override : ModifyMode(nStoreMode), nType);
-            } else {
-                bStored = StoreStyleRowCol(r, c, nStoreMode == gxRemove ? nullptr : pNew,
-                                           nStoreMode == gxRemove ? ModifyMode::Override : ModifyMode(nStoreMode), nType);
-            }
-            if (bStored) {
-                const CGXStyle* pAfter = pData->GetStoredStyle(r, c, nType);
-                if (!SameStored(pBefore.get(), pAfter)) bChanged = true;
-            }
-            if (bRecord) old[i] = std::move(pBefore);
-            if (c == slots.right) break;
+    const uint64_t nSlots = pStylesArray != nullptr ? std::min<uint64_t>(n, pStylesArray->size()) : n;
+    for (uint64_t i = 0; i < nSlots; ++i) {
+        const ROWCOL r = slots.top + ROWCOL(i / nWidth), c = slots.left + ROWCOL(i % nWidth);
+        std::unique_ptr<CGXStyle> pBefore = std::make_unique<CGXStyle>();
+        if (!GetStyleRowCol(r, c, *pBefore, ModifyMode::Copy, nType)) pBefore.reset();
+        const CGXStyle* pNew = pStylesArray != nullptr ? (*pStylesArray)[size_t(i)].get() : pStyle;
+        const int nStoreMode = pStylesArray == nullptr ? nMode : pNew != nullptr ? int(ModifyMode::Copy) : gxRemove;
+        CGXControl* pControl = nullptr;
+        if (nType == gxCellStyle) {
+            ComposeStyleRowCol(r, c, &composed);
+            const bool bOwnId = pNew != nullptr && pNew->GetIncludeControlId();
+            pControl = GetRegisteredControl(static_cast<WORD>(bOwnId ? pNew->GetControlId() : composed.GetControlId()));
         }
-        if (r == slots.bottom) break;
+        const bool bStored =
+            pControl != nullptr
+                ? pControl->StoreStyle(r, c, pNew, nStoreMode, nType, &composed)
+                : StoreStyleRowCol(r, c, nStoreMode == gxRemove ? nullptr : pNew,
+                                   nStoreMode == gxRemove ? ModifyMode::Override : ModifyMode(nStoreMode), nType);
+        if (bStored && !SameStored(pBefore.get(), pData->GetStoredStyle(r, c, nType))) bChanged = true;
+        if (bRecord) old[size_t(i)] = std::move(pBefore);
     }
-done:
     // 6. Nothing changed: nothing to redraw or undo.
     if (!bChanged) return false;
     if ((GetMergeCellsMode() & 3) != 0) EvalMergeCells(slots);

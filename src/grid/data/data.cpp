@@ -17,6 +17,7 @@ CGXData::CGXData() = default;
 CGXData::~CGXData() = default;
 
 void CGXData::DeleteContents() {
+    ++m_nChanges;
     m_cells.DeleteAll();
     m_rowStyles.DeleteAll();
     m_colStyles.DeleteAll();
@@ -24,6 +25,7 @@ void CGXData::DeleteContents() {
 
 void CGXData::Assign(const CGXData& other) {
     if (&other == this) return;
+    ++m_nChanges;
     // Copied aside first, so that running out of memory leaves this store as it was.
     CGXStylePtrArray rowStyles, colStyles;
     CGXStylePtrArrayPtrArray cells;
@@ -77,6 +79,7 @@ bool CGXData::StoreStyle(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, Modify
 }
 
 bool CGXData::StoreStyle(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, ModifyMode mode, int nType) {
+    ++m_nChanges;
     // Coordinates no array can hold are refused before anything changes.
     if (nRow > nMaxIndex || nCol > nMaxIndex) return false;
     CGXStyle* pStored = const_cast<CGXStyle*>(GetStoredStyle(nRow, nCol, nType));
@@ -135,4 +138,5 @@ void CGXData::Serialize(CArchive& ar) {
     m_colStyles.Swap(colStyles);
     m_nRows = nRows;
     m_nCols = nCols;
+    ++m_nChanges;
 }

@@ -69,6 +69,10 @@ public:
     virtual bool ReorderRows(const CGXRange& range, const CDWordArray& indexes);
     virtual bool ReorderCols(const CGXRange& range, const CDWordArray& indexes);
 
+    // Grows with every change of counts or styles (also a refused one), so that a cache of what
+    // was composed from the store can tell that it is stale.
+    DWORD GetChangeCount() const noexcept { return m_nChanges; }
+
     // The stored style of a slot addressed as for StoreStyle, or null; no bounds by the counts.
     const CGXStyle* GetStoredStyle(ROWCOL nRow, ROWCOL nCol, int nType = 0) const noexcept;
     // The arrays themselves, for checks of the store's shape. Entry 0 of the column styles is the
@@ -86,6 +90,7 @@ private:
 
     ROWCOL m_nRows = 0;
     ROWCOL m_nCols = 0;
+    DWORD m_nChanges = 0;
     CGXStylePtrArray m_rowStyles;
     CGXStylePtrArray m_colStyles;
     CGXStylePtrArrayPtrArray m_cells;

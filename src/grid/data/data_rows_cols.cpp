@@ -61,6 +61,7 @@ bool CGXData::CanShiftCols(ROWCOL nAt, ROWCOL nCount) const noexcept {
 }
 
 bool CGXData::InsertRows(ROWCOL nRow, ROWCOL nCount) {
+    ++m_nChanges;
     if (static_cast<ULONGLONG>(m_nRows) + nCount > 0xFFFFFFFFull || !CanShiftRows(nRow, nCount)) return false;
     const int nAt = ToIndex(nRow), n = ToIndex(nCount);
     m_rowStyles.InsertEmpty(nAt, n);
@@ -70,6 +71,7 @@ bool CGXData::InsertRows(ROWCOL nRow, ROWCOL nCount) {
 }
 
 bool CGXData::InsertCols(ROWCOL nCol, ROWCOL nCount) {
+    ++m_nChanges;
     if (static_cast<ULONGLONG>(m_nCols) + nCount > 0xFFFFFFFFull || !CanShiftCols(nCol, nCount)) return false;
     const int nAt = ToIndex(nCol), n = ToIndex(nCount);
     m_colStyles.InsertEmpty(nAt, n);
@@ -81,6 +83,7 @@ bool CGXData::InsertCols(ROWCOL nCol, ROWCOL nCount) {
 // The count goes down by the rows removed that it counted, so that removing past the last row
 // keeps the rows before the block.
 bool CGXData::RemoveRows(ROWCOL nFromRow, ROWCOL nToRow) {
+    ++m_nChanges;
     if (nFromRow > nToRow) return false;
     const int nAt = ToIndex(nFromRow), n = ToIndex(static_cast<ULONGLONG>(nToRow) - nFromRow + 1);
     m_rowStyles.DeleteAt(nAt, n);
@@ -90,6 +93,7 @@ bool CGXData::RemoveRows(ROWCOL nFromRow, ROWCOL nToRow) {
 }
 
 bool CGXData::RemoveCols(ROWCOL nFromCol, ROWCOL nToCol) {
+    ++m_nChanges;
     if (nFromCol > nToCol) return false;
     const int nAt = ToIndex(nFromCol), n = ToIndex(static_cast<ULONGLONG>(nToCol) - nFromCol + 1);
     m_colStyles.DeleteAt(nAt, n);
@@ -104,6 +108,7 @@ bool CGXData::RemoveCols(ROWCOL nFromCol, ROWCOL nToCol) {
 }
 
 bool CGXData::MoveRows(ROWCOL nFromRow, ROWCOL nToRow, ROWCOL nDestRow) {
+    ++m_nChanges;
     if (nFromRow > nToRow) return false;
     const ULONGLONG n = static_cast<ULONGLONG>(nToRow) - nFromRow + 1;
     const int nLast = std::max(m_rowStyles.GetSize(), m_cells.GetSize());
@@ -117,6 +122,7 @@ bool CGXData::MoveRows(ROWCOL nFromRow, ROWCOL nToRow, ROWCOL nDestRow) {
 }
 
 bool CGXData::MoveCols(ROWCOL nFromCol, ROWCOL nToCol, ROWCOL nDestCol) {
+    ++m_nChanges;
     if (nFromCol > nToCol) return false;
     const ULONGLONG n = static_cast<ULONGLONG>(nToCol) - nFromCol + 1;
     if (nDestCol == nFromCol) return true;
@@ -132,6 +138,7 @@ bool CGXData::MoveCols(ROWCOL nFromCol, ROWCOL nToCol, ROWCOL nDestCol) {
 }
 
 bool CGXData::ReorderRows(const CGXRange& range, const CDWordArray& indexes) {
+    ++m_nChanges;
     const std::vector<int> inverse = Inverse(indexes);
     if (inverse.empty()) return indexes.IsEmpty();
     if (static_cast<ULONGLONG>(range.top) + inverse.size() > INT_MAX) return false;
@@ -142,6 +149,7 @@ bool CGXData::ReorderRows(const CGXRange& range, const CDWordArray& indexes) {
 }
 
 bool CGXData::ReorderCols(const CGXRange& range, const CDWordArray& indexes) {
+    ++m_nChanges;
     const std::vector<int> inverse = Inverse(indexes);
     if (inverse.empty()) return indexes.IsEmpty();
     if (static_cast<ULONGLONG>(range.left) + inverse.size() > INT_MAX) return false;

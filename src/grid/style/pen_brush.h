@@ -31,6 +31,8 @@ struct StylePen {
     bool GetInclude() const noexcept { return lopnInclude != 0; }
     COLORREF GetColorNA() const noexcept { return lopnColor; }
     COLORREF GetColor() const noexcept;  // a system-colour reference resolved
+    // The pixels the line takes inside a cell: none for a null pen, at least one otherwise.
+    int GetThickness() const noexcept { return lopnStyle == GX_PS_NULL ? 0 : lopnWidth > 1 ? int(lopnWidth) : 1; }
 
     bool operator==(const StylePen& o) const noexcept {
         return lopnStyle == o.lopnStyle && lopnWidth == o.lopnWidth && lopnInclude == o.lopnInclude &&
