@@ -205,6 +205,22 @@ TEST_F(DrawTest, AnUnchangedRepaintComposesNothing) {
     EXPECT_EQ(dc.GetPixel(150, 30), RGB(0, 0, 255));
 }
 
+TEST_F(DrawTest, TheStyleCacheFollowsChangesOfTheDataStore) {
+    // A sort moves stored styles without storing any: the cache must not keep the old order.
+    Store(1, 1, CGXStyle().SetMaxLength(1));
+    Store(2, 1, CGXStyle().SetMaxLength(2));
+    EXPECT_EQ(grid.LookupStyleRowCol(1, 1).GetMaxLength(), 1);
+    CDWordArray order;
+    order.Add(1);
+    order.Add(0);
+    ASSERT_TRUE(grid.MoveDataRows(CGXRange().SetRows(1, 2), order, GX_INVALIDATE, gxNoRecord));
+    EXPECT_EQ(grid.LookupStyleRowCol(1, 1).GetMaxLength(), 2);
+    // Rows removed by a smaller count and added again come back empty.
+    ASSERT_TRUE(grid.SetRowCount(1, GX_INVALIDATE));
+    ASSERT_TRUE(grid.SetRowCount(3, GX_INVALIDATE));
+    EXPECT_NE(grid.LookupStyleRowCol(2, 1).GetMaxLength(), 1);
+}
+
 TEST_F(DrawTest, TheStyleCacheNeverAnswersForAnotherCell) {
     // More frozen columns than the cache has slots, and a scrollable row above the cache's origin:
     // each cell's style is its own.
