@@ -4,6 +4,7 @@
 
 #include "grid/commands/commands.h"
 #include "grid/core/geometry_axis.h"
+#include "platform/framework/wnd.h"
 
 namespace {
 
@@ -137,12 +138,25 @@ void SetFirst(GXGeometryAxis a, ROWCOL n, UINT flags) {
     g.ResetLastVisibleCaches();
     // 3. Never a frozen row.
     n = std::max(n, a.Frozen() + 1);
-    // 4. and 5. Ask, set, redraw and tell. A window scrolls its content for GX_SMART and
-    // GX_REDRAWNOW; a core redraws the grid area instead.
+    // 5. Scrolling redraws: the window content moves through DoScroll, which asks, sets and tells.
+    flags &= 7;
+    const ROWCOL nOld = a.First();
+    if ((flags & (GX_SMART | GX_REDRAWNOW)) != 0 && g.IsInitialized()) {
+        if (n != nOld) {
+            const bool bBack = n < nOld;
+            g.DoScroll(a.bRows ? (bBack ? GX_UP : GX_DOWN) : (bBack ? GX_LEFT : GX_RIGHT), bBack ? nOld - n : n - nOld);
+        }
+        if ((flags & GX_REDRAWNOW) && g.GridWnd() != nullptr && g.GridWnd()->GetSafeHwnd() != nullptr)
+            g.GridWnd()->UpdateWindow();
+        return;
+    }
+    // 4. Ask, set; a later redraw shows the whole area and the bars follow.
     if (!(a.bRows ? g.CanChangeTopRow(n) : g.CanChangeLeftCol(n))) return;
     a.FirstRef() = n;
-    flags &= 7;
-    if (flags != 0) g.Redraw(flags & (GX_SMART | GX_REDRAWNOW) ? GX_REDRAWNOW : GX_REDRAWLATER);
+    if (flags != 0) {
+        g.UpdateScrollbars();
+        g.Redraw(flags);
+    }
     if (a.bRows) g.OnTopRowChanged();
     else g.OnLeftColChanged();
 }

@@ -22,6 +22,9 @@ struct GXGeometryAxis {
     bool Hidden(ROWCOL n) const { return bRows ? g.IsRowHidden(n) : g.IsColHidden(n); }
     bool LimitToView() const noexcept { return bRows ? g.m_bLimitRowHeightToView : g.m_bLimitColWidthToView; }
     CGXGridCore::LastVisible& Cache() const noexcept { return bRows ? g.m_lastVisibleRow : g.m_lastVisibleCol; }
+    CGXGridCore::ScrollAxisState& Scroll() const noexcept { return bRows ? g.m_scrollRows : g.m_scrollCols; }
+    // The window's scroll bar of this direction.
+    int Bar() const noexcept { return bRows ? 1 : 0; }
 
     // The grid area's extent in this direction: [start, end).
     static int Start(const CRect& r, bool bRows) noexcept { return bRows ? r.top : r.left; }

@@ -22,6 +22,10 @@
 //   cell controls: registry, the control of a cell, borders, the
 //   erase-background flag ............................................... controls_registry.cpp
 //   notifications controls send, values controls store ................. control_notifications.cpp
+//   scroll bars: modes, ranges, positions, scroll messages ............. scroll_bars.cpp
+//   scrolling the window content (DoScroll) ............................. scroll.cpp
+//   the window's messages: size, focus and activation, the rest ........ window_events.cpp
+//   (the window itself, CGXGridWnd, is declared in grid_wnd.h)
 #include <memory>
 #include <vector>
 
@@ -34,6 +38,7 @@
 #include "grid/style/styles_map.h"
 #include "platform/framework/cstring.h"
 #include "platform/framework/geometry.h"
+#include "platform/win/winuser.h"
 
 #include <map>
 
@@ -58,6 +63,17 @@ enum : UINT {
     GX_SMART = 4,        // scroll what is on screen and invalidate only what scrolled in
     GX_UPDATENOW = GX_REDRAWNOW,
 };
+
+// Scroll bar modes (bits): shown always; shown only when there is something to scroll; range
+// and position kept but never shown or hidden by the grid; no empty space after the last row.
+enum : int {
+    GX_SCROLL_ALWAYS = 1,
+    GX_SCROLL_WHENNEEDED = 2,
+    GX_SCROLL_KEEPRANGE = 4,
+    GX_SCROLL_NOEMPTYEND = 8,
+};
+// Directions of DoScroll.
+enum : int { GX_UP = 1, GX_LEFT = 2, GX_DOWN = 3, GX_RIGHT = 4 };
 
 // Hit codes of HitTest.
 enum : int {
@@ -491,6 +507,76 @@ public:
     virtual bool Copy();
     virtual bool Cut();
 
+    // ===== scroll bars (scroll_bars.cpp) and scrolling (scroll.cpp)
+    // Bars are SB_HORZ (0), SB_VERT (1) or SB_BOTH (3). Nothing of it works before Initialize or
+    // without a window.
+
+    // Stores the mode; with bUpdate, mode 0 hides the bar, a mode that always shows it shows it
+    // and a mode that shows it when needed brings the bars up to date.
+    virtual void SetScrollBarMode(int nBar, int nMode, bool bUpdate = true);
+    int GetScrollBarMode(int nBar) const noexcept;
+    // Ranges, positions and visibility of both bars from the counts, sizes and top row.
+    virtual void UpdateScrollbars(bool bRedraw = true, bool bOnlyIfDimensionChanged = false);
+    // A range in rows (columns); the bar holds it divided by the direction's scroll factor.
+    virtual void SetGridScrollRange(int nBar, ROWCOL nMin, ROWCOL nMax, bool bRedraw = true);
+    // Sets the position in rows (columns); the previous one in rows (columns).
+    virtual ROWCOL SetGridScrollPos(int nBar, ROWCOL nPos, bool bRedraw = true);
+    // Rows (columns) per scroll bar unit.
+    ROWCOL GetScrollFactor(int nBar) const noexcept;
+    // Scrolls by nCount rows or columns (GX_UP, GX_LEFT, GX_DOWN, GX_RIGHT): the content that stays
+    // in view moves, only what scrolls in is painted. False when nothing moved.
+    virtual bool DoScroll(int nDirection, ROWCOL nCount);
+    // Whether DoScroll is running, and the top row (left column) before the last scroll.
+    bool IsScrolling() const noexcept { return m_bScrolling; }
+    ROWCOL GetPrevTopRow() const noexcept { return m_scrollRows.nPrevFirst; }
+    ROWCOL GetPrevLeftCol() const noexcept { return m_scrollCols.nPrevFirst; }
+    // The top row (left column) after which no empty space would follow the last row (column).
+    ROWCOL GetLastSensibleTopRow();
+    ROWCOL GetLastSensibleLeftCol();
+    // Set whenever a scroll range was set; drawing reads and clears it.
+    bool m_bScrollbarsChanged = false;
+    // Whether the thumb scrolls while it is dragged, or only where it is released.
+    bool m_bThumbTrack = true;
+    // Whether a grown window paints only what its growth uncovered.
+    bool m_bSmartResize = true;
+
+    // ===== the window's messages (scroll_bars.cpp, window_events.cpp)
+    // Each returns whether it handled the message; otherwise the window's default handling runs.
+
+    virtual bool OnGridVScroll(UINT nSBCode, UINT nPos);
+    virtual bool OnGridHScroll(UINT nSBCode, UINT nPos);
+    virtual bool OnGridSize(UINT nType, int cx, int cy);
+    // Focus gained or lost (not counting focus moving to or from the grid's own child windows).
+    virtual void OnActivateGrid(bool bActive);
+    bool IsActiveGrid() const noexcept { return m_bActive; }
+    // The grid that last got the focus in this process, or none.
+    static CGXGridCore* GetLastActiveGrid() noexcept;
+    virtual UINT OnGridGetDlgCode(UINT nDefaultCode);
+    virtual void OnGridSetFocus(CWnd* pOldWnd);
+    virtual void OnGridKillFocus(CWnd* pNewWnd);
+    virtual void OnGridShowWindow(bool bShow, UINT nStatus);
+    virtual void OnGridCancelMode();
+    virtual bool OnGridTimer(UINT_PTR nIDEvent);
+    virtual bool OnGridSetCursor(UINT nHitTest, UINT nMessage);
+    virtual int OnGridMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT nMessage);
+    virtual bool OnGridCommand(WPARAM wParam, LPARAM lParam);
+    virtual bool OnGridDestroy();
+    virtual void OnGridSettingChange(UINT nFlags, const char* pszSection);
+    virtual void OnGridSysColorChange();
+    virtual bool OnGridPreTranslateMessage(MSG* pMsg);
+    // Mouse and keys: the input operations take them over; until then the default handling runs.
+    virtual bool OnGridLButtonDown(UINT nFlags, CPoint pt);
+    virtual bool OnGridLButtonUp(UINT nFlags, CPoint pt);
+    virtual bool OnGridLButtonDblClk(UINT nFlags, CPoint pt);
+    virtual bool OnGridMButtonDown(UINT nFlags, CPoint pt);
+    virtual bool OnGridMButtonUp(UINT nFlags, CPoint pt);
+    virtual bool OnGridMButtonDblClk(UINT nFlags, CPoint pt);
+    virtual bool OnGridRButtonDown(UINT nFlags, CPoint pt);
+    virtual bool OnGridRButtonUp(UINT nFlags, CPoint pt);
+    virtual bool OnGridRButtonDblClk(UINT nFlags, CPoint pt);
+    virtual bool OnGridMouseMove(UINT nFlags, CPoint pt);
+    virtual bool ProcessKeys(CWnd* pSender, UINT nMessage, UINT nChar, UINT nRepCnt, UINT nFlags);
+
     // Whether a change made with this command mode is to be recorded.
     bool ShouldRecord(UINT nCommandMode) const noexcept;
     // Records the command (the core takes it over) when the mode and the parameters ask for it;
@@ -565,6 +651,27 @@ protected:
     ROWCOL m_nLastInitRow = GX_INVALID;
     ROWCOL m_nLastInitCol = GX_INVALID;
     CString m_strWarningText;
+
+    // Scroll bars and scrolling, per direction.
+    struct ScrollAxisState {
+        int nMode = 0;              // GX_SCROLL_* bits; 0: no bar
+        ROWCOL nFactor = 2;         // rows (columns) per bar unit
+        ROWCOL nCachedCount = 0;    // the count of the last bar update
+        ROWCOL nPrevFirst = 0;      // the top row (left column) before the last scroll
+    };
+    ScrollAxisState m_scrollRows;
+    ScrollAxisState m_scrollCols;
+    bool m_bInUpdateScrollbars = false;
+    bool m_bScrolling = false;
+
+    // The window: focus, and what OnGridSize remembers for repainting only what a new size
+    // uncovers.
+    bool m_bActive = false;
+    bool m_bInGridSize = false;
+    CSize m_sizeOldClient{0, 0};  // client size less the scroll bars' sizes; 0: not known
+    CRect m_rectOldWindow;
+    bool m_bFrameMaximized = false;
+    HWND m_hwndPrevFocus = nullptr;
 
     friend class CGXBlockCmd;
     friend struct GXGeometryAxis;

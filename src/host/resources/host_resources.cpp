@@ -1,5 +1,7 @@
 #include "host/resources/host_resources.h"
 
+#include "platform/win/window.h"
+
 namespace host_resources {
 namespace {
 
@@ -71,6 +73,19 @@ Registration::~Registration() { AfxUnregisterStringTable(Module()); }
 
 void RegisterForProcess() {
     static Registration registration;
+    RegisterGridWindowClass();
+}
+
+bool RegisterGridWindowClass() {
+    WNDCLASSA wc{};
+    if (GetClassInfoA(nullptr, "GXWND", &wc)) return true;
+    // The grid window takes the placeholder over; until then it is a plain window that hears
+    // double clicks.
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.lpszClassName = "GXWND";
+    return RegisterClassA(&wc) != 0;
 }
 
 }  // namespace host_resources

@@ -2,7 +2,7 @@
 // The resources a host process supplies to the grid engine of the modules it loads: the names of
 // the standard styles, of the cell controls and user attributes, of the colours and frame styles
 // of the grid properties, the undo and redo texts and the question asked before a change too large
-// to undo. The host program registers them for its process; the tests and benchmarks of the grid
+// to undo, and the window class of the grid's dialog placeholders. The host program registers them for its process; the tests and benchmarks of the grid
 // engine register the very same table.
 //
 // The identifiers are the engine's string resource numbers, written out here because the host
@@ -26,7 +26,12 @@ public:
     Registration& operator=(const Registration&) = delete;
 };
 
-// Registers the table once for the rest of the process (tests, benchmarks, fuzz targets).
+// Registers the table once for the rest of the process (tests, benchmarks, fuzz targets), and the
+// grid's window class.
 void RegisterForProcess();
+
+// Registers the window class "GXWND" of grid placeholders in dialogs, unless it is registered;
+// false when it cannot be. Grids refuse to initialise without it.
+bool RegisterGridWindowClass();
 
 }  // namespace host_resources

@@ -81,7 +81,7 @@ TEST_F(GeometryTest, TopRowStaysAmongTheScrollableRows) {
     } g;
     g.Initialize();
     g.GetData()->SetRowCount(50);
-    g.SetTopRow(0);
+    g.SetTopRow(0);  // already the top row: no change to tell
     EXPECT_EQ(g.GetTopRow(), 1u);
     g.SetTopRow(80);
     EXPECT_EQ(g.GetTopRow(), 50u);
@@ -92,7 +92,7 @@ TEST_F(GeometryTest, TopRowStaysAmongTheScrollableRows) {
     g.bAllow = false;
     g.SetTopRow(20);
     EXPECT_EQ(g.GetTopRow(), 5u);
-    EXPECT_EQ(g.nChanged, 3);
+    EXPECT_EQ(g.nChanged, 2);
     // Freezing more rows lifts the top row with them.
     g.bAllow = true;
     ASSERT_TRUE(g.SetFrozenRows(8, 1));

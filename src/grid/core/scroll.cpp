@@ -1,0 +1,99 @@
+// DoScroll: moving the top row (left column) by a number of rows, scrolling the window content
+// that stays in view and painting only what scrolled in.
+#include "grid/core/geometry_axis.h"
+#include "platform/framework/wnd.h"
+
+namespace {
+
+// The part of the grid area that scrolls in this direction: below the header and frozen rows
+// (right of the frozen columns), the whole width (height) of the area.
+CRect ScrollingPart(GXGeometryAxis a) {
+    CRect part = a.g.GetGridRect();
+    const int nArea = a.End(part) - a.Start(part);
+    if (a.bRows) part.top += a.g.SumRowHeights(0, a.Frozen(), nArea);
+    else part.left += a.g.SumColWidths(0, a.Frozen(), nArea);
+    if (part.top > part.bottom) part.top = part.bottom;
+    if (part.left > part.right) part.left = part.right;
+    return part;
+}
+
+// Steps 2: the new first row and the pixels between the old and the new one (at least the
+// extent when the walk stopped there). The walk never rests on a row without height.
+ROWCOL NewFirst(GXGeometryAxis a, bool bBack, ROWCOL nCount, int64_t nExtent, int64_t& nPixels) {
+    const ROWCOL nOld = a.First(), nFirst = a.Frozen() + 1;
+    nPixels = 0;
+    ROWCOL r = nOld;
+    if (bBack) {
+        const ROWCOL nTarget = nOld > nFirst && nOld - nFirst > nCount ? nOld - nCount : nFirst;
+        if (nTarget >= nOld) return nOld;
+        while (r > nFirst && nPixels < nExtent && (r > nTarget || a.Size(r) == 0)) nPixels += a.Size(--r);
+        return std::max<ROWCOL>(std::min(r, nTarget), 1);
+    }
+    // Forward: not beyond the last row, nor beyond where the end would leave empty space.
+    ROWCOL nLast = std::max(a.Count(), nFirst);
+    if (a.Scroll().nMode & GX_SCROLL_NOEMPTYEND)
+        nLast = std::max(nFirst, a.bRows ? a.g.GetLastSensibleTopRow() : a.g.GetLastSensibleLeftCol());
+    const ROWCOL nTarget = nLast - nOld > nCount ? nOld + nCount : nLast;
+    if (nTarget <= nOld) return nOld;
+    while (r < nLast && nPixels < nExtent && (r < nTarget || a.Size(r) == 0)) nPixels += a.Size(r++);
+    return std::max(r, nTarget);
+}
+
+}  // namespace
+
+bool CGXGridCore::DoScroll(int nDirection, ROWCOL nCount) {
+    if (!m_bInitDone || nDirection < GX_UP || nDirection > GX_RIGHT || nCount == 0) return false;
+    const bool bBack = nDirection == GX_UP || nDirection == GX_LEFT;
+    GXGeometryAxis a{*this, nDirection == GX_UP || nDirection == GX_DOWN};
+
+    // 1. Nothing measured before stays true.
+    ResetLastVisibleCaches();
+    struct ScrollingFlag {
+        bool& b;
+        explicit ScrollingFlag(bool& flag) : b(flag) { b = true; }
+        ~ScrollingFlag() { b = false; }
+    } scrolling(m_bScrolling);
+
+    // 2. Where to, and how many pixels away.
+    const CRect part = ScrollingPart(a);
+    const int64_t nExtent = a.End(part) - a.Start(part);
+    int64_t nPixels = 0;
+    const ROWCOL nOld = a.First();
+    const ROWCOL nNew = NewFirst(a, bBack, nCount, nExtent, nPixels);
+    if (nNew == nOld) return false;
+
+    // 3. A derived grid may refuse.
+    if (!(a.bRows ? CanChangeTopRow(nNew) : CanChangeLeftCol(nNew))) return false;
+    a.Scroll().nPrevFirst = nOld;
+    a.FirstRef() = nNew;
+    ResetLastVisibleCaches();
+
+    // 5. What stays in view moves; only what scrolled in is painted. Merged cells may take
+    // another shape with the rows that come into view, so they are painted afresh.
+    if (m_pGridWnd != nullptr && m_pGridWnd->GetSafeHwnd() != nullptr && !m_bLockUpdate && !part.IsRectEmpty()) {
+        if (nPixels < nExtent && (GetMergeCellsMode() & 3) == 0) {
+            const int d = static_cast<int>(bBack ? nPixels : -nPixels);
+            m_pGridWnd->ScrollWindow(a.bRows ? 0 : d, a.bRows ? d : 0, &part, &part);
+            // The grid line at the seam between moved and new content belongs to both.
+            const CGXProperties* pProp = GetProperties();
+            const bool bLines = pProp == nullptr || (a.bRows ? pProp->GetDisplayHorzLines() : pProp->GetDisplayVertLines());
+            if (bLines) {
+                const int nSeam = bBack ? a.Start(part) + d : a.End(part) + d;
+                CRect seam = part;
+                if (a.bRows) seam.top = nSeam - 1, seam.bottom = nSeam + 1;
+                else seam.left = nSeam - 1, seam.right = nSeam + 1;
+                seam.IntersectRect(seam, part);
+                if (!seam.IsRectEmpty()) m_pGridWnd->InvalidateRect(&seam, FALSE);
+            }
+        } else {
+            m_pGridWnd->InvalidateRect(&part, FALSE);
+        }
+    }
+
+    // 6. The bar follows; a bar shown only when needed may go once the first row is back.
+    SetGridScrollPos(a.Bar(), nNew, true);
+    if ((a.Scroll().nMode & GX_SCROLL_WHENNEEDED) && nNew == a.Frozen() + 1) UpdateScrollbars();
+    if (a.bRows) OnTopRowChanged();
+    else OnLeftColChanged();
+    return true;
+}
