@@ -139,8 +139,9 @@ LRESULT CGXGridWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     default:
         if (IsMouseButtonMessage(message)) {
-            // A click takes the focus into the grid, unless it is there or in a cell's window.
-            if (message == WM_LBUTTONDOWN) {
+            // A click takes the focus into the grid, unless it is there or in a cell's window (a
+            // double click is the second press of a click).
+            if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
                 const HWND hwndFocus = ::GetFocus();
                 if (hwndFocus != m_hWnd && !::IsChild(m_hWnd, hwndFocus)) SetFocus();
             }
