@@ -68,23 +68,13 @@ bool CGXGridCore::DoScroll(int nDirection, ROWCOL nCount) {
     a.FirstRef() = nNew;
     ResetLastVisibleCaches();
 
-    // 5. What stays in view moves; only what scrolled in is painted. Merged cells may take
-    // another shape with the rows that come into view, so they are painted afresh.
+    // 5. What stays in view moves; only what scrolled in is painted. Each row draws its grid lines
+    // inside its own rectangle, so the moved pixels stay right up to the seam. Merged cells may
+    // take another shape with the rows that come into view, so they are painted afresh.
     if (m_pGridWnd != nullptr && m_pGridWnd->GetSafeHwnd() != nullptr && !m_bLockUpdate && !part.IsRectEmpty()) {
         if (nPixels < nExtent && (GetMergeCellsMode() & 3) == 0) {
             const int d = static_cast<int>(bBack ? nPixels : -nPixels);
             m_pGridWnd->ScrollWindow(a.bRows ? 0 : d, a.bRows ? d : 0, &part, &part);
-            // The grid line at the seam between moved and new content belongs to both.
-            const CGXProperties* pProp = GetProperties();
-            const bool bLines = pProp == nullptr || (a.bRows ? pProp->GetDisplayHorzLines() : pProp->GetDisplayVertLines());
-            if (bLines) {
-                const int nSeam = bBack ? a.Start(part) + d : a.End(part) + d;
-                CRect seam = part;
-                if (a.bRows) seam.top = nSeam - 1, seam.bottom = nSeam + 1;
-                else seam.left = nSeam - 1, seam.right = nSeam + 1;
-                seam.IntersectRect(seam, part);
-                if (!seam.IsRectEmpty()) m_pGridWnd->InvalidateRect(&seam, FALSE);
-            }
         } else {
             m_pGridWnd->InvalidateRect(&part, FALSE);
         }

@@ -233,16 +233,15 @@ void ScrollPixels(HWND hwnd, const RECT& rcScroll, const RECT& rcClip, int dx, i
     const int stride = cairo_image_surface_get_stride(dc->surface);
     const std::size_t rowBytes = static_cast<std::size_t>(dst.right - dst.left) * 4;
     const int rows = dst.bottom - dst.top;
-    // Source and destination overlap: the source goes aside first.
-    std::vector<unsigned char> copy(rowBytes * static_cast<std::size_t>(rows));
-    for (int i = 0; i < rows; ++i) {
+    // Source and destination overlap: rows are taken in the order that reads each source row
+    // before it is written (from the top when moving up, from the bottom when moving down), and
+    // memmove copes with the overlap within a row.
+    for (int k = 0; k < rows; ++k) {
+        const int i = dy > 0 ? rows - 1 - k : k;
         const unsigned char* src = data + static_cast<std::ptrdiff_t>(dst.top + i - dy) * stride +
                                    static_cast<std::ptrdiff_t>(dst.left - dx) * 4;
-        std::memcpy(copy.data() + rowBytes * static_cast<std::size_t>(i), src, rowBytes);
-    }
-    for (int i = 0; i < rows; ++i) {
         unsigned char* out = data + static_cast<std::ptrdiff_t>(dst.top + i) * stride + static_cast<std::ptrdiff_t>(dst.left) * 4;
-        std::memcpy(out, copy.data() + rowBytes * static_cast<std::size_t>(i), rowBytes);
+        std::memmove(out, src, rowBytes);
     }
     cairo_surface_mark_dirty_rectangle(dc->surface, dst.left, dst.top, dst.right - dst.left, rows);
     display_internal::NoteDamage(top->hwnd, dst);
