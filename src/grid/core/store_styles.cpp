@@ -6,6 +6,7 @@
 #include "grid/commands/commands.h"
 #include "grid/controls/control.h"
 #include "grid/core/grid_core.h"
+#include "grid/core/long_operation.h"
 #include "platform/framework/dialog.h"
 #include "platform/framework/resources.h"
 
@@ -59,6 +60,9 @@ bool CGXGridCore::SetStyleRange(const CGXRange& rangeIn, const CGXStyle* pStyle,
     if (!rangeIn.IsCells() && nType == gxCellStyle) nType = gxRangeStyle;
     CGXRange slots;
     if (!Slots(*this, rangeIn, nType, slots)) return false;
+    // 2. The user may stop a change of his own (not an undo or redo) between two rows.
+    CGXLongOperation longOp(nCommandMode == gxDo);
+    CGXRange range = rangeIn;
     const uint64_t nHeight = uint64_t(slots.bottom) - slots.top + 1, nWidth = uint64_t(slots.right) - slots.left + 1;
     const uint64_t n = nHeight * nWidth;
 
@@ -81,7 +85,7 @@ bool CGXGridCore::SetStyleRange(const CGXRange& rangeIn, const CGXStyle* pStyle,
     // part in storing a cell style; the others, and a control-less grid, store directly.
     bool bChanged = false;
     CGXStyle composed;
-    const uint64_t nSlots = pStylesArray != nullptr ? std::min<uint64_t>(n, pStylesArray->size()) : n;
+    uint64_t nSlots = pStylesArray != nullptr ? std::min<uint64_t>(n, pStylesArray->size()) : n;
     for (uint64_t i = 0; i < nSlots; ++i) {
         const ROWCOL r = slots.top + ROWCOL(i / nWidth), c = slots.left + ROWCOL(i % nWidth);
         std::unique_ptr<CGXStyle> pBefore = std::make_unique<CGXStyle>();
@@ -101,13 +105,21 @@ bool CGXGridCore::SetStyleRange(const CGXRange& rangeIn, const CGXStyle* pStyle,
                                    nStoreMode == gxRemove ? ModifyMode::Override : ModifyMode(nStoreMode), nType);
         if (bStored && !SameStored(pBefore.get(), pData->GetStoredStyle(r, c, nType))) bChanged = true;
         if (bRecord) old[size_t(i)] = std::move(pBefore);
+        // Stopped: the change is the rows done so far, redrawn and undoable as a whole.
+        if (c == slots.right && i + 1 < nSlots && longOp.DoMessages()) {
+            range.top = slots.top;
+            slots.bottom = range.bottom = r;
+            nSlots = i + 1;
+            if (bRecord) old.resize(size_t(nSlots));
+            break;
+        }
     }
     // 6. Nothing changed: nothing to redraw or undo.
     if (!bChanged) return false;
     if ((GetMergeCellsMode() & 3) != 0) EvalMergeCells(slots);
-    UpdateStyleRange(rangeIn, flags);
+    UpdateStyleRange(range, flags);
     if (bRecord) {
-        RecordCommand(new CGXSetStyleRangeCmd(rangeIn, nType, std::move(old)), nCommandMode);
+        RecordCommand(new CGXSetStyleRangeCmd(range, nType, std::move(old)), nCommandMode);
         if (nCommandMode == gxUndo || nCommandMode == gxRedo) ScrollToChange(slots.top, slots.left, true);
     }
     return true;

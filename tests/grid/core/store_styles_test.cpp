@@ -106,3 +106,30 @@ TEST_F(StoreStylesTest, ATooLargeChangeAsksBeforeGoingOnWithoutUndo) {
                                    nullptr, GX_INVALIDATE, gxNoRecord));
     EXPECT_EQ(grid.GetRowCount(), 50000u);
 }
+
+TEST_F(StoreStylesTest, EscapeStopsAChangeAfterTheRowsDoneWhichStayRedrawnAndUndoable) {
+    // The user pressed Escape: the first look between two rows finds it.
+    PostMessage(nullptr, WM_KEYDOWN, VK_ESCAPE, 0);
+    CGXStyle s;
+    s.SetValue("x");
+    EXPECT_TRUE(grid.SetStyleRange(CGXRange(3, 1, 9, 2), &s, int(ModifyMode::Override)));
+    EXPECT_NE(Stored(3, 2), nullptr);
+    EXPECT_EQ(Stored(4, 1), nullptr) << "stopped after the first row";
+    ASSERT_EQ(UndoCount(), 1);
+    ASSERT_TRUE(grid.Undo());
+    EXPECT_EQ(Stored(3, 1), nullptr);
+    ASSERT_TRUE(grid.Redo());
+    EXPECT_NE(Stored(3, 2), nullptr);
+    EXPECT_EQ(Stored(4, 1), nullptr);
+    // Undo and redo themselves cannot be stopped, and a key other than Escape waits its turn.
+    ASSERT_TRUE(grid.Undo());
+    PostMessage(nullptr, WM_KEYDOWN, VK_ESCAPE, 0);
+    ASSERT_TRUE(grid.Redo());
+    MSG msg{};
+    EXPECT_TRUE(PeekMessage(&msg, nullptr, WM_KEYDOWN, WM_KEYDOWN, PM_REMOVE)) << "left for the window";
+    PostMessage(nullptr, WM_KEYDOWN, 'A', 0);
+    EXPECT_TRUE(grid.SetStyleRange(CGXRange(10, 1, 12, 1), &s, int(ModifyMode::Override)));
+    EXPECT_NE(Stored(12, 1), nullptr);
+    EXPECT_TRUE(PeekMessage(&msg, nullptr, WM_KEYDOWN, WM_KEYDOWN, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, WPARAM('A'));
+}
