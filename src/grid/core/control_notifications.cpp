@@ -37,5 +37,3 @@ bool CGXGridCore::SetControlValue(ROWCOL nRow, ROWCOL nCol, const char* pszValue
     return SetValueRange(CGXRange(nRow, nCol, nRow, nCol), pszValue, ModifyMode::Override, gxCellStyle, flags);
 }
 
-bool CGXGridCore::Copy() { return false; }
-bool CGXGridCore::Cut() { return false; }

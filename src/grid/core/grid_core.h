@@ -17,6 +17,9 @@
 //   undo and redo lists, blocks, menu texts ............................ undo.cpp
 //   covered cells, styles map, properties, base styles, data moves ..... changes.cpp
 //   storing styles into ranges, the redraw after it, SetValueRange ........ store_styles.cpp
+//   the current cell: leaving and entering it, storing a pending edit ... current_cell.cpp
+//   moving the current cell by keys and pages ........................... current_cell_move.cpp
+//   the selection ....................................................... selection.cpp
 //   inserting, removing and moving rows and
 //   columns: declared here, arriving with the grid window ............. pending_operations.cpp
 //   cell controls: registry, the control of a cell, borders, the
@@ -72,6 +75,36 @@ enum : int {
     GX_SCROLL_KEEPRANGE = 4,
     GX_SCROLL_NOEMPTYEND = 8,
 };
+// Flags of SetCurrentCell.
+enum : UINT {
+    GX_CC_PAINT = 2,          // paint the affected cells before returning
+    GX_CC_PAINTCLICK = 4,     // the same, for a click
+    GX_CC_SCROLLINVIEW = 8,   // scroll the new cell into view
+    GX_CC_ACTIVATE = 0x10,    // activate the new cell's control
+    GX_CC_NOUPDATE = 0x20,    // do not paint pending updates first
+    GX_CC_NOVIEWS = 0x40,     // do not tell other views
+    GX_CC_KEEPSELECTION = 0x80,
+};
+// Directions of MoveCurrentCell.
+enum : int {
+    GX_MOVE_UP = 1, GX_MOVE_LEFT = 2, GX_MOVE_DOWN = 3, GX_MOVE_RIGHT = 4, GX_MOVE_PAGEDOWN = 5, GX_MOVE_PAGEUP = 6,
+    GX_MOVE_TOP = 7, GX_MOVE_BOTTOM = 8, GX_MOVE_MOSTLEFT = 9, GX_MOVE_MOSTRIGHT = 10, GX_MOVE_TOPLEFT = 11,
+    GX_MOVE_BOTTOMRIGHT = 12,
+};
+
+// Hit-state bits of a button sequence, passed to the controls.
+enum : WORD {
+    GX_HIT_TRACKED = 0x001,
+    GX_HIT_SELECTING = 0x002,
+    GX_HIT_DOWN = 0x004,
+    GX_HIT_MOVE = 0x008,
+    GX_HIT_UP = 0x010,
+    GX_HIT_LEFTDOWNCELL = 0x020,
+    GX_HIT_INDOWNCELL = 0x040,
+    GX_HIT_CTRL = 0x080,
+    GX_HIT_CURRENTCELL = 0x100,
+};
+
 // Directions of DoScroll.
 enum : int { GX_UP = 1, GX_LEFT = 2, GX_DOWN = 3, GX_RIGHT = 4 };
 
@@ -345,13 +378,50 @@ public:
     // the head of the list its mode selects.
     bool IsExecutingBlock() const noexcept { return m_bExecutingBlock; }
 
-    // ===== the current cell, as far as commands need it (completed with the input operations)
+    // ===== the current cell (current_cell.cpp, current_cell_move.cpp) and the selection
+    // (selection.cpp)
 
+    // Whether a current cell exists inside the counts; GX_INVALID matches any row (column).
+    bool IsCurrentCell(ROWCOL nRow = GX_INVALID, ROWCOL nCol = GX_INVALID);
     virtual bool GetCurrentCell(ROWCOL& nRow, ROWCOL& nCol) const;
-    // Makes the cell current (flags as the current-cell operations take them).
+    // Leaves the current cell (storing a pending edit, or refusing) and makes the cell current.
+    // Flags: GX_CC_* below. False when the change was refused.
     virtual bool SetCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT flags = 10);
-    // Scrolls so that the cell is in view.
+    // Scrolls so that the cell is in view; true when it scrolled.
     virtual bool ScrollCellInView(ROWCOL nRow, ROWCOL nCol, UINT flags = GX_UPDATENOW);
+    // Whether the current cell may be left (bEntering false) or the cell entered.
+    virtual bool CanSelectCurrentCell(bool bEntering, ROWCOL nRow, ROWCOL nCol, ROWCOL nOldRow, ROWCOL nOldCol);
+    // Stores (bStore) or discards a pending edit of the current cell.
+    virtual bool TransferCurrentCell(bool bStore = true, UINT flags = GX_UPDATENOW, bool bNotify = true);
+    // Keyboard moves (GX_MOVE_*): with Shift, and when allowed, they extend the selection.
+    virtual bool MoveCurrentCell(int nDirection, UINT nCount = 1);
+    virtual bool MoveCurrentCellEx(int nDirection, UINT nCount = 1, bool bSelect = true);
+    // The first enabled, visible, not covered cell from (nRow, nCol) on in the direction (1 up,
+    // 2 left, 3 down, 4 right), the cell itself included.
+    virtual bool FindNextCell(int nDirection, ROWCOL& nRow, ROWCOL& nCol);
+    virtual void OnMovingCurrentCell(ROWCOL nRow, ROWCOL nCol);
+    // Redraws the header cells that mark the current row (direction 0 or 2) and column (0 or 1).
+    virtual void UpdateHeaderMarks(ROWCOL nRow, ROWCOL nCol, int nDirection, UINT flags);
+    // The control of the current cell, or none.
+    CGXControl* GetCurrentCellControl() const noexcept { return m_bCurrentCell ? m_pCurrentControl : nullptr; }
+    // Shows a pending warning text in a message box and clears it; sets the message-shown flag.
+    virtual void DisplayWarningText();
+    bool m_bMessageShown = false;
+
+    // The selection: the parameters' range list. Each change is announced before and after, and
+    // redraws what it changed.
+    CGXRangeList* GetSelection() const noexcept { return m_pParam != nullptr ? m_pParam->GetRangeList() : nullptr; }
+    // Adds (bSelect) the range to the selection, or takes its cells out of it.
+    virtual bool SelectRange(const CGXRange& range, bool bSelect = true, bool bUpdate = true);
+    virtual void ClearSelection(bool bUpdate = true);
+    virtual void PrepareChangeSelection(const CGXRange& range);
+    virtual void DoneChangeSelection(const CGXRange& range);
+    // Whether the cell is inside a selected range.
+    bool IsCellSelected(ROWCOL nRow, ROWCOL nCol) const;
+    // Whether the current cell is also selected when it becomes current, and where Enter moves
+    // it (a GX_MOVE_* direction; 0 stays).
+    bool m_bSelectCurrentCell = false;
+    int m_nEnterDirection = 0;
 
     // ===== further changes with their commands (changes.cpp)
 
@@ -502,8 +572,8 @@ public:
     // The value a control stores for its cell (its style, when given, is the cell's composed style).
     virtual bool SetControlValue(ROWCOL nRow, ROWCOL nCol, const char* pszValue, UINT flags = GX_UPDATENOW,
                                  const CGXStyle* pStyle = nullptr);
-    // The grid's copy and cut of ranges, which a control falls back to when it is not active;
-    // they arrive with the clipboard operations and refuse until then.
+    // The grid's copy and cut of the selection (or the current cell) as text; a control falls
+    // back to them when it is not active (clipboard.cpp).
     virtual bool Copy();
     virtual bool Cut();
 
@@ -564,7 +634,9 @@ public:
     virtual void OnGridSettingChange(UINT nFlags, const char* pszSection);
     virtual void OnGridSysColorChange();
     virtual bool OnGridPreTranslateMessage(MSG* pMsg);
-    // Mouse and keys: the input operations take them over; until then the default handling runs.
+    // ===== mouse (mouse.cpp, mouse_tracking.cpp), keys (keys.cpp) and the clipboard
+    // (clipboard.cpp); each handler returns whether it handled the message.
+
     virtual bool OnGridLButtonDown(UINT nFlags, CPoint pt);
     virtual bool OnGridLButtonUp(UINT nFlags, CPoint pt);
     virtual bool OnGridLButtonDblClk(UINT nFlags, CPoint pt);
@@ -576,6 +648,44 @@ public:
     virtual bool OnGridRButtonDblClk(UINT nFlags, CPoint pt);
     virtual bool OnGridMouseMove(UINT nFlags, CPoint pt);
     virtual bool ProcessKeys(CWnd* pSender, UINT nMessage, UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual bool OnGridKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual bool OnGridKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual bool OnGridChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual bool OnGridSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    // The per-button dispatch of a button sequence to the cell's control (hit-state bits
+    // GX_HIT_*).
+    virtual bool OnLButtonHitRowCol(ROWCOL nHitRow, ROWCOL nHitCol, ROWCOL nRow, ROWCOL nCol, CPoint pt, UINT nFlags,
+                                    WORD nHitState);
+    virtual bool OnRButtonHitRowCol(ROWCOL nHitRow, ROWCOL nHitCol, ROWCOL nRow, ROWCOL nCol, CPoint pt, UINT nFlags,
+                                    WORD nHitState);
+    virtual bool OnMButtonHitRowCol(ROWCOL nHitRow, ROWCOL nHitCol, ROWCOL nRow, ROWCOL nCol, CPoint pt, UINT nFlags,
+                                    WORD nHitState);
+    // Whether a click may select the cell (with its header, the row or column).
+    virtual bool CanSelect(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt);
+    // The cursor the point's hit asks for; SetGridCursor sets a cursor resource (0: the window's
+    // own), falling back to the standard cursor, and answers the previous identifier.
+    virtual void UpdateCursor(CPoint pt);
+    virtual UINT SetGridCursor(UINT nID, LPCSTR pszStandard = nullptr);
+    bool IsTracking() const noexcept { return m_nTrackState != 0 || m_bResizing || m_bMoving; }
+    // Resizing a row (nDirection 1) or column (2) by its border, and moving selected rows or
+    // columns by their headers.
+    virtual bool StartResizing(ROWCOL n, int nDirection, CPoint pt);
+    virtual void DoneResizing(CPoint pt);
+    virtual bool StartMoving(ROWCOL n, bool bRows, CPoint pt);
+    virtual void DoneMoving(CPoint pt);
+
+    // Clipboard and edit hooks of the keys.
+    virtual bool CanCopy();
+    virtual bool CanCut();
+    virtual bool CanPaste();
+    virtual bool Paste();
+    virtual bool CanClear();
+    // Clears the selection, or the current cell: values, or whole styles (bStyles).
+    virtual bool Clear(bool bStyles);
+    // The cells of a range as text: cells separated by a tab, rows by CR LF.
+    virtual CString CopyTextRange(const CGXRange& range);
+    // Bits of what Copy puts on the clipboard: 8 text; 1 and 2 take header columns and rows too.
+    UINT m_nClipboardFlags = 0x38;
 
     // Whether a change made with this command mode is to be recorded.
     bool ShouldRecord(UINT nCommandMode) const noexcept;
@@ -623,10 +733,17 @@ protected:
     // Merged cells.
     bool m_bLockEvalMergeCells = false;
 
-    // The current cell's position, until the current-cell operations keep it themselves.
+    // The current cell: its position, its control, whether a change of it is under way, and
+    // the keyboard's selection anchor (an anchor range of the selection and its fixed cell).
     ROWCOL m_nCurrentRow = 0;
     ROWCOL m_nCurrentCol = 0;
     bool m_bCurrentCell = false;
+    CGXControl* m_pCurrentControl = nullptr;
+    bool m_bInChangeCurrentCell = false;
+    bool m_bKeepCurrentStyle = false;
+    CGXRange* m_pKeyAnchorRange = nullptr;
+    ROWCOL m_nKeyAnchorRow = 0;
+    ROWCOL m_nKeyAnchorCol = 0;
 
     // Undo: the block BeginTrans opened (so that commands never go into a block that was not
     // begun), and the block being executed with the deferred scroll target.
@@ -651,6 +768,23 @@ protected:
     ROWCOL m_nLastInitRow = GX_INVALID;
     ROWCOL m_nLastInitCol = GX_INVALID;
     CString m_strWarningText;
+
+    // Mouse: the button sequence being tracked (GX_HIT_* bits, 0 when none), the cell it started
+    // in and the last it reached; resizing and moving by dragging; the cursor loaded last.
+    WORD m_nTrackState = 0;
+    int m_nTrackButton = 0;  // 1 left, 2 right, 3 middle
+    ROWCOL m_nDownRow = 0, m_nDownCol = 0, m_nLastRow = 0, m_nLastCol = 0;
+    bool m_bMoved = false;
+    CGXRange* m_pMouseAnchorRange = nullptr;
+    ROWCOL m_nMouseAnchorRow = 0, m_nMouseAnchorCol = 0;
+    bool m_bResizing = false, m_bResizeRows = false;
+    ROWCOL m_nResizeIndex = 0;
+    int m_nResizeOldSize = 0;
+    bool m_bMoving = false, m_bMoveRows = false;
+    ROWCOL m_nMoveFrom = 0;
+    UINT m_nCursorId = 0;
+    HCURSOR m_hLoadedCursor = nullptr;
+    bool m_bInGridCopy = false;
 
     // Scroll bars and scrolling, per direction.
     struct ScrollAxisState {

@@ -87,3 +87,39 @@ bool CGXGridCore::DoScroll(int nDirection, ROWCOL nCount) {
     else OnLeftColChanged();
     return true;
 }
+
+// ---- a cell into view -----------------------------------------------------------------------------
+
+namespace {
+
+// Scrolls the least that shows the row (column) in full: up to make it the top row, down to make
+// it the last row shown (the top row when it is taller than the scrolling part).
+bool ScrollInView(GXGeometryAxis a, ROWCOL n, UINT flags) {
+    const ROWCOL nFirst = a.Frozen() + 1, nTop = a.First();
+    if (n == GX_INVALID || n < nFirst || n > a.Count()) return false;
+    ROWCOL nNew = nTop;
+    if (n < nTop) {
+        nNew = n;
+    } else {
+        const CRect part = ScrollingPart(a);
+        const int64_t nExtent = a.End(part) - a.Start(part);
+        int64_t nSum = 0;
+        for (ROWCOL r = nTop; r <= n && nSum <= nExtent; ++r) nSum += a.Size(r);
+        if (nSum <= nExtent) return false;
+        nNew = n;
+        int64_t nFit = a.Size(n);
+        while (nNew > nFirst && nFit + a.Size(nNew - 1) <= nExtent) nFit += a.Size(--nNew);
+    }
+    if (nNew == nTop) return false;
+    if (a.bRows) a.g.SetTopRow(nNew, flags);
+    else a.g.SetLeftCol(nNew, flags);
+    return a.First() != nTop;
+}
+
+}  // namespace
+
+bool CGXGridCore::ScrollCellInView(ROWCOL nRow, ROWCOL nCol, UINT flags) {
+    const bool bRow = ScrollInView({*this, true}, nRow, flags);
+    const bool bCol = ScrollInView({*this, false}, nCol, flags);
+    return bRow || bCol;
+}

@@ -208,29 +208,6 @@ void CGXGridCore::ScrollToChange(ROWCOL nRow, ROWCOL nCol, bool bMakeCurrent) {
     if (m_pGridWnd != nullptr && m_pGridWnd->GetSafeHwnd() != nullptr && !m_bLockUpdate) m_pGridWnd->UpdateWindow();
 }
 
-// ----- the current cell, kept as a position until the current-cell operations arrive
-
-bool CGXGridCore::GetCurrentCell(ROWCOL& nRow, ROWCOL& nCol) const {
-    nRow = m_nCurrentRow;
-    nCol = m_nCurrentCol;
-    return m_bCurrentCell;
-}
-
-bool CGXGridCore::SetCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT) {
-    m_nCurrentRow = nRow;
-    m_nCurrentCol = nCol;
-    m_bCurrentCell = true;
-    return true;
-}
-
-bool CGXGridCore::ScrollCellInView(ROWCOL nRow, ROWCOL nCol, UINT flags) {
-    const ROWCOL nOldTop = m_nTopRow, nOldLeft = m_nLeftCol;
-    if (nRow != GX_INVALID && nRow > GetFrozenRows() && (nRow < m_nTopRow || nRow > GetLastVisibleRow()))
-        SetTopRow(nRow, flags);
-    if (nCol != GX_INVALID && nCol > GetFrozenCols() && (nCol < m_nLeftCol || nCol > GetLastVisibleCol()))
-        SetLeftCol(nCol, flags);
-    return m_nTopRow != nOldTop || m_nLeftCol != nOldLeft;
-}
 
 // ----- the Undo and Redo menu items
 

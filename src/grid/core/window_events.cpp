@@ -1,8 +1,8 @@
-// What the grid does with its window's messages other than painting and scrolling: a new size,
-// focus gained and lost (activation), and the rest of the routing table, most of which a derived
-// grid or the input operations fill in.
+// What the grid does with its window's messages other than painting, scrolling, the mouse and
+// the keys: a new size, focus gained and lost (activation), and the rest of the routing table,
+// which a derived grid may fill in.
 //
-// Map: size; activation and focus; the remaining messages; mouse and keys.
+// Map: size; activation and focus; the remaining messages.
 #include "grid/controls/control.h"
 #include "grid/core/grid_core.h"
 #include "platform/framework/wnd.h"
@@ -112,12 +112,7 @@ UINT CGXGridCore::OnGridGetDlgCode(UINT nDefaultCode) {
     return nDefaultCode | DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTCHARS;
 }
 
-void CGXGridCore::OnGridCancelMode() {
-    if (m_pGridWnd != nullptr && CWnd::GetCapture() == m_pGridWnd) ::ReleaseCapture();
-}
-
 bool CGXGridCore::OnGridTimer(UINT_PTR) { return false; }
-bool CGXGridCore::OnGridSetCursor(UINT, UINT) { return false; }
 int CGXGridCore::OnGridMouseActivate(CWnd*, UINT, UINT) { return 0; }
 bool CGXGridCore::OnGridCommand(WPARAM, LPARAM) { return false; }
 bool CGXGridCore::OnGridDestroy() {
@@ -131,17 +126,3 @@ void CGXGridCore::OnGridSysColorChange() {
     for (const auto& entry : m_controlMap) entry.second->OnSysColorChange();
 }
 bool CGXGridCore::OnGridPreTranslateMessage(MSG*) { return false; }
-
-// ---- mouse and keys: the input operations ---------------------------------------------------------
-
-bool CGXGridCore::OnGridLButtonDown(UINT, CPoint) { return false; }
-bool CGXGridCore::OnGridLButtonUp(UINT, CPoint) { return false; }
-bool CGXGridCore::OnGridLButtonDblClk(UINT, CPoint) { return false; }
-bool CGXGridCore::OnGridMButtonDown(UINT, CPoint) { return false; }
-bool CGXGridCore::OnGridMButtonUp(UINT, CPoint) { return false; }
-bool CGXGridCore::OnGridMButtonDblClk(UINT, CPoint) { return false; }
-bool CGXGridCore::OnGridRButtonDown(UINT, CPoint) { return false; }
-bool CGXGridCore::OnGridRButtonUp(UINT, CPoint) { return false; }
-bool CGXGridCore::OnGridRButtonDblClk(UINT, CPoint) { return false; }
-bool CGXGridCore::OnGridMouseMove(UINT, CPoint) { return false; }
-bool CGXGridCore::ProcessKeys(CWnd*, UINT, UINT, UINT, UINT) { return false; }
