@@ -288,3 +288,40 @@ TEST_F(InputTest, CopyAndPasteABlockAsText) {
     EXPECT_EQ(Value(100, 5), "b");
     EXPECT_EQ(grid.GetRowCount(), 100u);
 }
+
+TEST_F(InputTest, APressHeldOnAFrozenCellStaysOverItAndTheControlHearsEveryStep) {
+    // Records the hit states of the button sequences it gets.
+    struct Recording : CGXStatic {
+        using CGXStatic::CGXStatic;
+        std::vector<int> states;
+        bool OnLButtonDown(UINT, CPoint, int nState) override {
+            states.push_back(nState);
+            return true;
+        }
+        bool OnLButtonUp(UINT, CPoint, int nState) override {
+            states.push_back(nState);
+            return true;
+        }
+    };
+    auto* pControl = new Recording(&grid);
+    grid.RegisterControl(GX_IDS_CTRL_STATIC, pControl, true);
+    grid.SetFrozenRows(1);
+    const CPoint pt = Centre(1, 2);
+    synthetic::MouseDown(grid.GetSafeHwnd(), pt);
+    synthetic::MouseMove(grid.GetSafeHwnd(), CPoint(pt.x + 2, pt.y + 1));
+    synthetic::MouseUp(grid.GetSafeHwnd(), CPoint(pt.x + 2, pt.y + 1));
+    PumpMessages();
+    ASSERT_EQ(pControl->states.size(), 2u);
+    EXPECT_EQ(pControl->states[0] & (GX_HIT_DOWN | GX_HIT_INDOWNCELL), GX_HIT_DOWN | GX_HIT_INDOWNCELL);
+    EXPECT_EQ(pControl->states[1] & (GX_HIT_UP | GX_HIT_INDOWNCELL), GX_HIT_UP | GX_HIT_INDOWNCELL)
+        << "released over the cell it was pressed on";
+    // Pressed, dragged away and brought back: released over the down cell again.
+    pControl->states.clear();
+    synthetic::MouseDown(grid.GetSafeHwnd(), Centre(4, 2));
+    synthetic::MouseMove(grid.GetSafeHwnd(), Centre(6, 3));
+    synthetic::MouseMove(grid.GetSafeHwnd(), Centre(4, 2));
+    synthetic::MouseUp(grid.GetSafeHwnd(), Centre(4, 2));
+    PumpMessages();
+    ASSERT_FALSE(pControl->states.empty());
+    EXPECT_NE(pControl->states.back() & GX_HIT_INDOWNCELL, 0);
+}
