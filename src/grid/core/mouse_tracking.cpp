@@ -9,6 +9,7 @@
 #include "grid/core/geometry_axis.h"
 #include "platform/framework/resources.h"
 #include "platform/framework/wnd.h"
+#include "platform/win/module_resources.h"
 
 namespace {
 
@@ -278,8 +279,10 @@ UINT CGXGridCore::SetGridCursor(UINT nID, LPCSTR pszStandard) {
         return nPrev;
     }
     if (nID != m_nCursorId || m_hLoadedCursor == nullptr) {
-        // The application's cursor resource, else the standard cursor given with it.
-        HCURSOR h = ::LoadCursor(AfxGetResourceHandle(), MAKEINTRESOURCEA(nID));
+        // The cursor resource along the application's resource chain, else the standard cursor.
+        HCURSOR h = nullptr;
+        if (HMODULE hModule = FindResourceModule(MAKEINTRESOURCEA(nID), RT_CURSOR, AfxGetResourceHandle()))
+            h = ::LoadCursor(hModule, MAKEINTRESOURCEA(nID));
         if (h == nullptr) h = ::LoadCursor(nullptr, pszStandard != nullptr ? pszStandard : IDC_ARROW);
         m_hLoadedCursor = h;
         m_nCursorId = nID;

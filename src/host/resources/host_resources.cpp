@@ -1,5 +1,6 @@
 #include "host/resources/host_resources.h"
 
+#include "platform/win/module_resources.h"
 #include "platform/win/window.h"
 
 namespace host_resources {
@@ -73,6 +74,8 @@ Registration::~Registration() { AfxUnregisterStringTable(Module()); }
 
 void RegisterForProcess() {
     static Registration registration;
+    static const bool bCursors = RegisterCursors(GetModuleHandleA(nullptr));
+    (void)bCursors;
     RegisterGridWindowClass();
 }
 

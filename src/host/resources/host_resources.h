@@ -30,6 +30,10 @@ public:
 // grid's window class.
 void RegisterForProcess();
 
+// The grid's cursors (sizing borders, selection edge, header selection) as cursor resources of
+// the module; false when one cannot be added.
+bool RegisterCursors(HMODULE hModule);
+
 // Registers the window class "GXWND" of grid placeholders in dialogs, unless it is registered;
 // false when it cannot be. Grids refuse to initialise without it.
 bool RegisterGridWindowClass();

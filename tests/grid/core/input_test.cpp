@@ -10,6 +10,7 @@
 #include "grid/controls/static_control.h"
 #include "grid/core/grid_wnd.h"
 #include "host/resources/host_resources.h"
+#include "platform/win/cursor_resource.h"
 #include "platform/win/synthetic_input.h"
 
 namespace {
@@ -324,4 +325,23 @@ TEST_F(InputTest, APressHeldOnAFrozenCellStaysOverItAndTheControlHearsEveryStep)
     PumpMessages();
     ASSERT_FALSE(pControl->states.empty());
     EXPECT_NE(pControl->states.back() & GX_HIT_INDOWNCELL, 0);
+}
+
+TEST_F(InputTest, TheCursorFollowsTheHitWithTheHostsCursors) {
+    const CRect header = grid.CalcCellRect(0, 2);
+    synthetic::MouseMove(grid.GetSafeHwnd(), CPoint(header.right - 1, header.CenterPoint().y));
+    PumpMessages();
+    const CursorImage* pSizing = GetCursorImage(GetCursor());
+    ASSERT_NE(pSizing, nullptr) << "the host's column sizing cursor";
+    EXPECT_EQ(pSizing->hotspot.x, 7);
+    synthetic::MouseMove(grid.GetSafeHwnd(), Centre(3, 3));
+    PumpMessages();
+    EXPECT_EQ(GetCursorImage(GetCursor()), nullptr) << "a cell shows the window's own cursor";
+    synthetic::MouseMove(grid.GetSafeHwnd(), grid.CalcCellRect(4, 0).CenterPoint());
+    PumpMessages();
+    EXPECT_NE(GetCursorImage(GetCursor()), nullptr) << "a row header selects the row";
+    grid.GetParam()->SetSelectionFlags(0);
+    synthetic::MouseMove(grid.GetSafeHwnd(), grid.CalcCellRect(5, 0).CenterPoint());
+    PumpMessages();
+    EXPECT_EQ(GetCursorImage(GetCursor()), nullptr) << "unless rows cannot be selected";
 }
