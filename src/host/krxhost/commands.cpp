@@ -194,8 +194,11 @@ int RunDemoWindow(const DemoWindowOptions& options) {
         std::fprintf(stderr, "krxhost: the %s display cannot be opened\n", options.display.c_str());
         return kExitUsage;
     }
+    Script script;
+    if (!options.script.empty() && !ReadScriptOption(options.script, script)) return kExitUsage;
     const bool headless = !GetDisplayBackend().DeliversEvents();
-    const std::string screenshot = options.screenshot.empty() && headless ? "demo-window.png" : options.screenshot;
+    const bool shoot = options.script.empty() && headless;
+    const std::string screenshot = options.screenshot.empty() && shoot ? "demo-window.png" : options.screenshot;
     WNDCLASSA wc{};
     wc.lpfnWndProc = DemoProc;
     wc.lpszClassName = "KrxDemoWindow";
@@ -209,5 +212,6 @@ int RunDemoWindow(const DemoWindowOptions& options) {
         return kExitFailed;
     }
     SetTimer(hwnd, kClockTimer, 500, nullptr);
+    if (!options.script.empty()) return RunScripted(hwnd, std::move(script));
     return ShowOrScreenshot(hwnd, screenshot);
 }

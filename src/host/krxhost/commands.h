@@ -26,11 +26,13 @@ struct TranslateOptions {
 struct DemoWindowOptions {
     std::string display = "auto";  // the display backend: headless, sdl or auto
     std::string screenshot;         // where to write what the window shows, then exit
+    std::string script;             // a script that drives the window instead of a person
 };
 
 struct DemoGridOptions {
     std::string display = "auto";  // as for the demo window
     std::string screenshot;         // where to write what the window shows, then exit
+    std::string script;             // as for the demo window
     uint32_t rows = 1000000;        // 1 to kMaxDemoGridRows
 };
 // The most rows a grid counts: one less than the number that means "no row".
@@ -42,17 +44,21 @@ constexpr int kDemoGridHeight = 480;
 struct DemoDialogOptions {
     std::string display = "auto";  // as for the demo window
     std::string screenshot;         // where to write the dialog once it is shown, then cancel it
+    std::string script;             // as for the demo window
 };
 
 int RunInfo(PluginLibrary& plugin, const CMC_Setup& setup);
 int RunDefault(PluginLibrary& plugin, const CMC_Setup& setup);
 int RunTranslate(PluginLibrary& plugin, const CMC_Setup& setup, const TranslateOptions& options);
 // Opens a window with a caption and painted content on the display; runs until it is closed, or
-// writes a screenshot and exits (always so on the headless display).
+// writes a screenshot and exits (so on the headless display unless a script drives the window).
+// Each demo runs a script (--script) instead when given one, and exits with 2 when a line of it
+// cannot be carried out.
 int RunDemoWindow(const DemoWindowOptions& options);
 // Runs the loaded plug-in's Limit Switch dialog modally; prints what the person chose and, for
 // OK, the parameter text. With a screenshot (always so on the headless display) writes the
-// dialog with its frame once it is shown and cancels it.
+// dialog with its frame once it is shown and cancels it; with a script, prints what the script
+// chose.
 int RunDemoDialog(const DemoDialogOptions& options);
 // Opens a grid of options.rows rows in a window: on the display until it is closed, or written as
 // a screenshot once shown (always so on the headless display).

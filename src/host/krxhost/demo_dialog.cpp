@@ -1,5 +1,6 @@
 // demo-dialog: the plug-in's Limit Switch dialog, made from the template the plug-in registers
-// under its module handle, run modally for a person, or shown once and written as a screenshot.
+// under its module handle, run modally for a person or a script, or shown once and written as a
+// screenshot.
 //
 // The host never runs the plug-in's code other than through its seven exports, so the dialog's
 // behaviour here is the host's own small dialog procedure over the plug-in's template: the edge
@@ -10,6 +11,8 @@
 
 #include "dialogs/resource.h"
 #include "host/krxhost/commands.h"
+#include "host/krxhost/run_until_presented.h"
+#include "host/krxhost/script_driver.h"
 #include "host/krxhost/standard_streams.h"
 #include "platform/win/controls.h"
 #include "platform/win/dialog_script.h"
@@ -114,12 +117,19 @@ int RunDemoDialog(const DemoDialogOptions& options) {
         std::fprintf(stderr, "krxhost: the %s display cannot be opened\n", options.display.c_str());
         return kExitUsage;
     }
-    const bool headless = !GetDisplayBackend().DeliversEvents();
-    const std::string screenshot = options.screenshot.empty() && headless ? "demo-dialog.png" : options.screenshot;
+    Script script;
+    if (!options.script.empty() && !ReadScriptOption(options.script, script)) return kExitUsage;
+    const bool shoot = options.script.empty() && !GetDisplayBackend().DeliversEvents();
+    const std::string screenshot = options.screenshot.empty() && shoot ? "demo-dialog.png" : options.screenshot;
 
     LimitSwitchChoice choice;
     INT_PTR result;
-    if (!screenshot.empty()) {
+    if (!options.script.empty()) {
+        ScriptDriver driver(std::move(script));
+        result = DialogBoxParam(plugin, MAKEINTRESOURCEA(IDD_LIMIT_SWITCH), nullptr, LimitSwitchProc,
+                                reinterpret_cast<LPARAM>(&choice));
+        if (!driver.Finish()) return kExitUsage;
+    } else if (!screenshot.empty()) {
         ModalScript script;
         ScreenshotStep step(script, screenshot);
         script.Then([&step](HWND h) { step.Run(h); });

@@ -16,8 +16,10 @@ int RunDemoGrid(const DemoGridOptions& options) {
         std::fprintf(stderr, "krxhost: the %s display cannot be opened\n", options.display.c_str());
         return kExitUsage;
     }
-    const bool headless = !GetDisplayBackend().DeliversEvents();
-    const std::string screenshot = options.screenshot.empty() && headless ? "demo-grid.png" : options.screenshot;
+    Script script;
+    if (!options.script.empty() && !ReadScriptOption(options.script, script)) return kExitUsage;
+    const bool shoot = options.script.empty() && !GetDisplayBackend().DeliversEvents();
+    const std::string screenshot = options.screenshot.empty() && shoot ? "demo-grid.png" : options.screenshot;
 
     GridWindow window(std::make_unique<DemoGrid>(options.rows));
     CString caption;
@@ -26,5 +28,6 @@ int RunDemoGrid(const DemoGridOptions& options) {
         std::fprintf(stderr, "krxhost: the demo grid's window cannot be made\n");
         return kExitFailed;
     }
+    if (!options.script.empty()) return RunScripted(window.GetSafeHwnd(), std::move(script));
     return ShowOrScreenshot(window.GetSafeHwnd(), screenshot);
 }

@@ -53,6 +53,15 @@ void AddCommon(CLI::App* command, CommonOptions& common) {
         ->check(kNamesAFile);
 }
 
+CLI::Option* AddScript(CLI::App* command, std::string& script) {
+    return command
+        ->add_option("--script", script,
+                     "run the commands of FILE (- for standard input) on the windows instead of a person; see "
+                     "docs/command-line.md")
+        ->type_name("FILE")
+        ->check(kNamesAFile);
+}
+
 // The parser only says that a command is missing when the first word is not one; name the word.
 std::string ParseErrorText(const CLI::App& app, const CLI::ParseError& e) {
     std::vector<std::string> rest = app.remaining();
@@ -105,19 +114,21 @@ int main(int argc, char** argv) {
     });
 
     CLI::App* demoWindow = app.add_subcommand("demo-window", "open a window with a caption and painted content until it is closed");
-    demoWindow->add_option("--screenshot", demo.screenshot,
+    auto* windowShot = demoWindow->add_option("--screenshot", demo.screenshot,
                            "write what the window shows as a PNG file, then exit (under headless: default demo-window.png)")
         ->type_name("FILE");
+    AddScript(demoWindow, demo.script)->excludes(windowShot);
 
     CLI::App* demoDialog = app.add_subcommand(
         "demo-dialog", "open the plug-in's Limit Switch dialog until OK or Cancel; print the choice and the parameter text");
     demoDialog->add_option("--plugin", common.pluginPath, "the plug-in to load instead of the one next to krxhost")
         ->type_name("PATH")
         ->check(kNamesAFile);
-    demoDialog->add_option("--screenshot", dialog.screenshot,
+    auto* dialogShot = demoDialog->add_option("--screenshot", dialog.screenshot,
                            "write the dialog as a PNG file once it is shown, then cancel it (under headless: default "
                            "demo-dialog.png)")
         ->type_name("FILE");
+    AddScript(demoDialog, dialog.script)->excludes(dialogShot);
 
     CLI::App* demoGrid = app.add_subcommand(
         "demo-grid", "open a grid of a dozen columns and many rows in a window until it is closed (scrolling and "
@@ -126,9 +137,10 @@ int main(int argc, char** argv) {
         ->transform(kRowCount)
         ->default_str("1000000")
         ->type_name("N");
-    demoGrid->add_option("--screenshot", grid.screenshot,
+    auto* gridShot = demoGrid->add_option("--screenshot", grid.screenshot,
                          "write what the window shows as a PNG file, then exit (under headless: default demo-grid.png)")
         ->type_name("FILE");
+    AddScript(demoGrid, grid.script)->excludes(gridShot);
 
     try {
         app.parse(argc, argv);

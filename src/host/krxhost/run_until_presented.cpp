@@ -3,8 +3,10 @@
 #include <cstdio>
 
 #include "host/krxhost/commands.h"
+#include "host/krxhost/script_driver.h"
 #include "host/krxhost/standard_streams.h"
 #include "platform/win/display.h"
+#include "platform/win/modal_loop.h"
 
 bool RunUntilPresented(HWND hwnd) {
     const DWORD start = GetTickCount();
@@ -37,11 +39,21 @@ int ShowOrScreenshot(HWND hwnd, const std::string& screenshot) {
         StdOut::Printf("%s\n", screenshot.c_str());
         return kExitOk;
     }
-    MSG msg;
-    while (GetMessage(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessage(&msg);
-    }
+    RunMessageLoop();
     if (IsWindow(hwnd)) DestroyWindow(hwnd);
     return kExitOk;
+}
+
+bool ReadScriptOption(const std::string& path, Script& script) {
+    std::string error;
+    if (LoadScript(path, script, error)) return true;
+    std::fprintf(stderr, "krxhost: %s\n", error.c_str());
+    return false;
+}
+
+int RunScripted(HWND hwnd, Script script) {
+    ScriptDriver driver(std::move(script));
+    RunMessageLoop();
+    if (IsWindow(hwnd)) DestroyWindow(hwnd);
+    return driver.Finish() ? kExitOk : kExitUsage;
 }

@@ -1,4 +1,5 @@
-// The modal loop with its idle hook and its guards against loops that could never end.
+// The modal and plain message loops with their idle hook and their guards against loops that
+// could never end.
 #include <algorithm>
 #include <vector>
 
@@ -30,6 +31,39 @@ ModalState& M() {
     return *m;
 }
 
+// The counters of one loop's guards.
+struct Guards {
+    int busy = 0;  // messages since the loop was last idle
+    int idle = 0;  // idle rounds in which only the virtual clock moved
+    int dry = 0;   // idle rounds in which nothing could arrive
+};
+
+enum class Idle { Again, Ended, GiveUp };
+
+// The loop has nothing left to do: the hook acts, then the loop waits for what comes next.
+// Ended when the hook ended the loop; GiveUp when the loop could never end.
+template <typename EndedFn>
+Idle OnIdle(HWND hwnd, int depth, Guards& g, EndedFn ended) {
+    ModalState& m = M();
+    g.busy = 0;
+    if (m.hook) {
+        const ModalLoopHook hook = m.hook;  // the hook may replace itself
+        hook(hwnd, depth);
+        if (ended()) return Idle::Ended;
+        MSG msg;
+        if (PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE)) return Idle::Again;
+    }
+    if (WaitMessage()) return !HasMessageWaitHandler() && ++g.idle > kMaxIdle ? Idle::GiveUp : Idle::Again;
+    // Nothing can arrive: only the hook can still act, and it gets a bounded number of tries.
+    return !m.hook || ++g.dry > kMaxDry ? Idle::GiveUp : Idle::Again;
+}
+
+// The window the plain loop's hook acts on: the active one, else the topmost top-level window.
+HWND ActiveOrTopmost() {
+    const HWND active = GetActiveWindow();
+    return active != nullptr ? active : GetTopWindow(nullptr);
+}
+
 }  // namespace
 
 INT_PTR RunModalLoop(HWND hwnd, HWND hwndOwner) { return RunModalLoopFiltered(hwnd, hwndOwner, nullptr); }
@@ -42,9 +76,7 @@ INT_PTR RunModalLoopFiltered(HWND hwnd, HWND hwndOwner, ModalMessageFilter filte
     Frame frame{hwnd};
     m.frames.push_back(&frame);
     const int depth = static_cast<int>(m.frames.size());
-    int busy = 0;
-    int idle = 0;
-    int dry = 0;
+    Guards guards;
     while (!frame.ended && IsWindow(hwnd)) {
         MSG msg;
         if (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -56,26 +88,31 @@ INT_PTR RunModalLoopFiltered(HWND hwnd, HWND hwndOwner, ModalMessageFilter filte
                 TranslateMessage(&msg);
                 DispatchMessage(&msg);
             }
-            if (++busy > kMaxBusy) break;
+            if (++guards.busy > kMaxBusy) break;
             continue;
         }
-        busy = 0;
-        if (m.hook) {
-            const ModalLoopHook hook = m.hook;  // the hook may replace itself
-            hook(hwnd, depth);
-            if (frame.ended || !IsWindow(hwnd)) break;
-            if (PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE)) continue;
-        }
-        if (WaitMessage()) {
-            if (!HasMessageWaitHandler() && ++idle > kMaxIdle) break;
-            continue;
-        }
-        // Nothing can arrive: only the hook can still act, and it gets a bounded number of tries.
-        if (!m.hook || ++dry > kMaxDry) break;
+        if (OnIdle(hwnd, depth, guards, [&] { return frame.ended || !IsWindow(hwnd); }) != Idle::Again) break;
     }
     m.frames.erase(std::remove(m.frames.begin(), m.frames.end(), &frame), m.frames.end());
     if (disableOwner && IsWindow(hwndOwner)) EnableWindow(hwndOwner, TRUE);
     return frame.ended ? frame.result : MODAL_LOOP_FAILED;
+}
+
+int RunMessageLoop() {
+    Guards guards;
+    for (;;) {
+        MSG msg;
+        if (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) return static_cast<int>(msg.wParam);
+            TranslateMessage(&msg);
+            DispatchMessage(&msg);
+            if (++guards.busy > kMaxBusy) return static_cast<int>(MODAL_LOOP_FAILED);
+            continue;
+        }
+        // A hook that posts WM_QUIT has it retrieved on the next turn.
+        if (OnIdle(ActiveOrTopmost(), 0, guards, [] { return false; }) == Idle::GiveUp)
+            return static_cast<int>(MODAL_LOOP_FAILED);
+    }
 }
 
 BOOL EndModalLoop(HWND hwnd, INT_PTR nResult) {

@@ -8,8 +8,11 @@ namespace {
 
 bool ToScreen(HWND hwnd, POINT& pt) { return IsWindow(hwnd) && ClientToScreen(hwnd, &pt); }
 
-// The key and shift state that types a character on a US keyboard; false when no key does.
-bool KeyFor(unsigned char ch, UINT& vk, bool& shift) {
+}  // namespace
+
+namespace synthetic {
+
+bool KeyForCharacter(unsigned char ch, UINT& vk, bool& shift) {
     shift = false;
     if (ch >= 'a' && ch <= 'z') return vk = ch - 'a' + 'A', true;
     if (ch >= 'A' && ch <= 'Z') return vk = ch, shift = true, true;
@@ -35,10 +38,6 @@ bool KeyFor(unsigned char ch, UINT& vk, bool& shift) {
     default: return false;
     }
 }
-
-}  // namespace
-
-namespace synthetic {
 
 BOOL MouseMove(HWND hwnd, POINT pt) {
     if (!ToScreen(hwnd, pt)) return FALSE;
@@ -85,7 +84,7 @@ void TypeText(const char* text) {
         const auto ch = static_cast<unsigned char>(*p);
         UINT vk = 0;
         bool shift = false;
-        if (!KeyFor(ch, vk, shift)) {
+        if (!KeyForCharacter(ch, vk, shift)) {
             InputCharacter(ch);
             continue;
         }

@@ -22,5 +22,7 @@ void KeyPress(UINT vk);
 // Each character as the keys a US keyboard types it with (Shift where needed, Enter for a line
 // break); characters without a key come as VK_PACKET.
 void TypeText(const char* text);
+// The key and the Shift state that type a character on a US keyboard; false when no key does.
+bool KeyForCharacter(unsigned char ch, UINT& vk, bool& shift);
 
 }  // namespace synthetic
