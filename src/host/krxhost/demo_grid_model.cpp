@@ -81,7 +81,7 @@ void StoreShowcase(CGXGridCore& grid, ROWCOL nRow) {
 }  // namespace
 
 void DemoGrid::Initialize() {
-    CGXGridCore::Initialize();
+    CGXGridWnd::Initialize();
     // The first control registered is the default one: it draws every cell, whatever its style
     // names, until the other controls arrive.
     RegisterControl(GX_IDS_CTRL_STATIC, new CGXStatic(this), true);
@@ -108,6 +108,8 @@ void DemoGrid::Initialize() {
         StoreStyleRowCol(0, c, &column, ModifyMode::Copy, gxRangeStyle);
     }
     StoreStyledRows();
+    // The bars were set for the empty table the window's initialisation saw.
+    UpdateScrollbars(true, false);
 }
 
 void DemoGrid::StoreStyledRows() {

@@ -3,10 +3,10 @@
 // across their columns and a few styled rows (column titles, a row that shows colours, borders,
 // fonts, alignment and wrapped text) are stored styles; every row below them is supplied by the
 // style look-up from its row and column number, so that the grid costs no memory per row however
-// many rows it has.
-#include "grid/core/grid_core.h"
+// many rows it has. The grid is a grid window; without a window it still answers as a grid core.
+#include "grid/core/grid_wnd.h"
 
-class DemoGrid : public CGXGridCore {
+class DemoGrid : public CGXGridWnd {
 public:
     static constexpr ROWCOL kCols = 12;
     // The first row whose values are computed rather than stored.
@@ -18,7 +18,8 @@ public:
     explicit DemoGrid(ROWCOL nRows) : m_nRows(nRows) {}
 
     // Completes the grid and lays the table out: counts, sizes, the frozen row, merged titles and
-    // the stored styles of the first rows. The static text control draws every cell.
+    // the stored styles of the first rows; then the scroll bars. The static text control draws
+    // every cell.
     void Initialize() override;
 
     // A computed row's cell when nothing is stored for it: its value, and for the status column

@@ -1,29 +1,29 @@
 #pragma once
-// A top-level window that shows a grid: it owns the grid, ties it to itself, paints it and
-// redraws it when its size changes. Scrolling and input arrive with the grid window proper; until
-// then this is what a person looks at a grid through. Destroying the window ends the message loop.
+// A top-level frame that shows a grid window: the grid is a child that fills the frame's client
+// area, with scroll bars that appear when there is something to scroll, as a grid placed in a
+// dialog gets them. The frame owns the grid, gives it the focus when it is activated and follows
+// its own size with the grid's. Destroying the frame ends the message loop.
 #include <memory>
 
-#include "grid/core/grid_core.h"
-#include "platform/framework/wnd.h"
+#include "grid/core/grid_wnd.h"
 
 class GridWindow : public CWnd {
 public:
-    explicit GridWindow(std::unique_ptr<CGXGridCore> pGrid);
+    explicit GridWindow(std::unique_ptr<CGXGridWnd> pGrid);
     ~GridWindow() override;
 
-    // Makes the window with a caption and a close box, initialises the grid for it and shows it;
-    // false when the window cannot be made.
+    // Makes the frame with a caption and a close box, the grid in it, initialises the grid and
+    // shows the frame; false when a window cannot be made.
     bool CreateTopLevel(const char* pszCaption, int x, int y, int nWidth, int nHeight);
-    CGXGridCore& Grid() noexcept { return *m_pGrid; }
+    CGXGridWnd& Grid() noexcept { return *m_pGrid; }
 
 protected:
-    void OnPaint();
     BOOL OnEraseBkgnd(CDC* pDC);
     void OnSize(UINT nType, int cx, int cy);
+    void OnSetFocus(CWnd* pOldWnd);
     void OnDestroy();
     DECLARE_MESSAGE_MAP()
 
 private:
-    std::unique_ptr<CGXGridCore> m_pGrid;
+    std::unique_ptr<CGXGridWnd> m_pGrid;
 };

@@ -81,6 +81,8 @@ int main(int argc, char** argv) {
     std::signal(SIGPIPE, SIG_IGN);
     // The plug-in's grid engine takes these from its host process.
     host_resources::Registration hostResources;
+    // Grids take over placeholders and windows of this class; it exists before any of them.
+    host_resources::RegisterGridWindowClass();
     CLI::App app{"krxhost: loads the Interrupt Settings plug-in and offers its services."};
     app.require_subcommand(1);
     CommonOptions common;
@@ -131,8 +133,8 @@ int main(int argc, char** argv) {
     AddScript(demoDialog, dialog.script)->excludes(dialogShot);
 
     CLI::App* demoGrid = app.add_subcommand(
-        "demo-grid", "open a grid of a dozen columns and many rows in a window until it is closed (scrolling and "
-                     "input are still to come)");
+        "demo-grid", "open a grid of a dozen columns and many rows in a window with scroll bars until it is closed "
+                     "(the grid's mouse and key input are still to come)");
     demoGrid->add_option("--rows", grid.rows, "how many rows the grid has; their values are computed, not stored")
         ->transform(kRowCount)
         ->default_str("1000000")

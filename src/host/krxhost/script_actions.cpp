@@ -124,7 +124,13 @@ void PressKey(const ScriptKey& key) {
     if (key.ctrl) synthetic::KeyUp(VK_CONTROL);
 }
 
-void ScrollGridTo(CGXGridCore& grid, uint32_t row) { grid.SetTopRow(row, GX_UPDATENOW); }
+void ScrollGridTo(CGXGridCore& grid, uint32_t row) {
+    // By the difference, as the grid's own scrolling moves: the grid keeps the top row among the
+    // rows it allows there.
+    const ROWCOL top = grid.GetTopRow();
+    if (row < top) grid.DoScroll(GX_UP, top - row);
+    if (row > top) grid.DoScroll(GX_DOWN, row - top);
+}
 
 bool ScrollTo(HWND hwnd, uint32_t row, std::string& reason) {
     CGXGridCore* grid = FindGrid(hwnd);

@@ -1,0 +1,258 @@
+// The script driver on real windows of the headless screen: a dialog from a template with a grid
+// in a "GXWND" placeholder and a nested dialog, the demo's grid frame, and a window that refuses
+// to close. Each script runs inside the windows' own loops, as krxhost runs it.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "host/krxhost/grid_window.h"
+#include "host/krxhost/script_driver.h"
+#include "platform/framework/dialog.h"
+#include "platform/win/dialog_template.h"
+#include "platform/win/modal_loop.h"
+#include "platform/win/png_writer.h"
+#include "support/grid_host.h"
+
+namespace {
+
+constexpr WORD kEnable = 100, kRising = 101, kFalling = 102, kDetails = 103, kGrid = 104, kPeriod = 105;
+
+const DLGTEMPLATE* AsTemplate(const std::vector<BYTE>& bytes) { return reinterpret_cast<const DLGTEMPLATE*>(bytes.data()); }
+
+// A grid that notes where the left button went up, as a cell hit-tests the point.
+class ClickGrid : public CGXGridWnd {
+public:
+    explicit ClickGrid(ROWCOL nRows = 8) : m_nRows(nRows) {}
+    ROWCOL m_nRow = GX_INVALID, m_nCol = GX_INVALID;
+
+    void Initialize() override {
+        CGXGridWnd::Initialize();
+        GetData()->SetRowCount(m_nRows);
+        GetData()->SetColCount(3);
+        SetValueRange(CGXRange(1, 1, 1, 1), "say \"hi\"");
+        SetStyleRange(CGXRange(2, 2, 2, 2), &CGXStyle().SetValue("off").SetEnabled(false), static_cast<int>(ModifyMode::Override));
+        SetCoveredCellsRowCol(3, 1, 5, 1, GX_INVALIDATE, gxNoRecord);
+        UpdateScrollbars(true, false);
+    }
+    bool OnGridLButtonUp(UINT, CPoint pt) override {
+        HitTest(pt, &m_nRow, &m_nCol);
+        return true;
+    }
+
+private:
+    ROWCOL m_nRows;
+};
+
+class DetailsDlg : public CDialog {
+public:
+    DetailsDlg() { InitModalIndirect(AsTemplate(m_bytes)); }
+    CString m_period;
+
+protected:
+    void OnOK() override {
+        GetDlgItemText(kPeriod, m_period);
+        CDialog::OnOK();
+    }
+
+private:
+    static constexpr DialogItem kItems[] = {
+        EditText(kPeriod, 7, 7, 60, 12),
+        DefPushButton(IDOK, "OK", 7, 24, 40, 14),
+        PushButton(IDCANCEL, "Cancel", 50, 24, 40, 14),
+    };
+    std::vector<BYTE> m_bytes = BuildDialogTemplate(DialogHeader{"Details", 0, 0, 100, 44}, kItems);
+};
+
+class SettingsDlg : public CDialog {
+public:
+    SettingsDlg() { InitModalIndirect(AsTemplate(m_bytes)); }
+    ClickGrid m_grid;
+    DetailsDlg m_details;
+    INT_PTR m_nDetails = 0;
+    int m_nEnable = 0, m_nEdge = 0;
+    CRect m_rect;
+
+protected:
+    BOOL OnInitDialog() override {
+        CDialog::OnInitDialog();
+        GetWindowRect(&m_rect);
+        m_grid.SubclassDlgItem(kGrid, this);
+        m_grid.InitFromPlaceholder();
+        return TRUE;
+    }
+    void DoDataExchange(CDataExchange* pDX) override {
+        DDX_Check(pDX, kEnable, m_nEnable);
+        DDX_Radio(pDX, kRising, m_nEdge);
+    }
+    void OnDetails() { m_nDetails = m_details.DoModal(); }
+    DECLARE_MESSAGE_MAP()
+
+private:
+    static constexpr DialogItem kItems[] = {
+        AutoCheckBox(kEnable, "&Enable", 7, 7, 60, 10),
+        AutoRadioButton(kRising, "Rising", 7, 20, 60, 10, WS_GROUP | WS_TABSTOP),
+        AutoRadioButton(kFalling, "Fa&lling", 7, 32, 60, 10),
+        PushButton(kDetails, "&Details...", 80, 7, 50, 14, WS_GROUP | WS_TABSTOP),
+        Control(kGrid, "GXWND", "", 7, 46, 286, 60, WS_TABSTOP | WS_BORDER | WS_VSCROLL),
+        DefPushButton(IDOK, "OK", 7, 112, 50, 14),
+        PushButton(IDCANCEL, "Cancel", 60, 112, 50, 14),
+    };
+    std::vector<BYTE> m_bytes = BuildDialogTemplate(DialogHeader{"Settings", 0, 0, 300, 132}, kItems);
+};
+
+BEGIN_MESSAGE_MAP(SettingsDlg, CDialog)
+    ON_COMMAND(kDetails, &SettingsDlg::OnDetails)
+END_MESSAGE_MAP()
+
+class ScriptDriverTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetWindowSystem();
+        host_resources::RegisterGridWindowClass();
+    }
+    void TearDown() override { ResetWindowSystem(); }
+
+    // Runs the script in a modal dialog's loops; the dialog's result.
+    INT_PTR RunInDialog(SettingsDlg& dlg, const char* text) {
+        ScriptDriver driver(Make(text), [this](const std::string& s) { out += s; });
+        const INT_PTR result = dlg.DoModal();
+        ok = driver.Finish();
+        return result;
+    }
+    // Runs the script in the plain loop of a top-level window.
+    void RunInLoop(const char* text) {
+        ScriptDriver driver(Make(text), [this](const std::string& s) { out += s; });
+        RunMessageLoop();
+        ok = driver.Finish();
+    }
+    static Script Make(const char* text) {
+        Script script{"t.txt", {}};
+        int line = 0;
+        std::string reason;
+        EXPECT_TRUE(ParseScript(text, script.commands, line, reason)) << reason;
+        return script;
+    }
+
+    std::string out;
+    bool ok = false;
+};
+
+std::string TempPng(const char* name) {
+    return (std::filesystem::temp_directory_path() / (std::to_string(getpid()) + name)).string();
+}
+
+}  // namespace
+
+TEST_F(ScriptDriverTest, ButtonsKeysAndTypingReachTheActiveDialogNestedOnesIncluded) {
+    SettingsDlg dlg;
+    const std::string png = TempPng("_settings.png");
+    const std::string script = "button Enable\nbutton Falling\nbutton Details...\ntype 250\nkey Enter\n"
+                               "key Shift+Tab\nsnapshot " + png + "\nbutton OK\n";
+    EXPECT_EQ(RunInDialog(dlg, script.c_str()), IDOK);
+    EXPECT_TRUE(ok) << out;
+    EXPECT_EQ(out, "");
+    EXPECT_EQ(dlg.m_nDetails, IDOK);
+    EXPECT_EQ(dlg.m_details.m_period, "250");
+    EXPECT_EQ(dlg.m_nEnable, 1);
+    EXPECT_EQ(dlg.m_nEdge, 1);
+    // The snapshot is the dialog with its frame, its caption active.
+    PngImage img;
+    ASSERT_TRUE(ReadPng(png.c_str(), img));
+    std::filesystem::remove(png);
+    EXPECT_EQ(img.width, dlg.m_rect.Width());
+    EXPECT_EQ(img.height, dlg.m_rect.Height());
+    EXPECT_EQ(img.At(img.width / 2, 8), 0x0A246Au);
+}
+
+TEST_F(ScriptDriverTest, ClicksLandOnCellsAndTheDumpShowsValuesQuotedAndDisabledCells) {
+    SettingsDlg dlg;
+    EXPECT_EQ(RunInDialog(dlg, "click 2 3\ndump\n"), IDCANCEL);  // Escape ends the dialog
+    EXPECT_TRUE(ok) << out;
+    EXPECT_EQ(dlg.m_grid.m_nRow, 2u);
+    EXPECT_EQ(dlg.m_grid.m_nCol, 3u);
+    EXPECT_EQ(out, "1: \"say \"\"hi\"\"\" \"\" \"\"\n2: \"\" -\"off\" \"\"\n3: \"\" \"\" \"\"\n4: \"\" \"\" \"\"\n"
+                   "5: \"\" \"\" \"\"\n6: \"\" \"\" \"\"\n7: \"\" \"\" \"\"\n8: \"\" \"\" \"\"\n");
+    // A covered cell is clicked at the centre of its span: rows 3 to 5 have the middle one there.
+    SettingsDlg covered;
+    RunInDialog(covered, "click 3 1\n");
+    EXPECT_EQ(covered.m_grid.m_nRow, 4u);
+    EXPECT_EQ(covered.m_grid.m_nCol, 1u);
+}
+
+TEST_F(ScriptDriverTest, ALineThatCannotBeCarriedOutStopsTheScriptAndClosesEveryDialog) {
+    struct Case {
+        const char* script;
+        const char* error;
+    };
+    const Case cases[] = {
+        {"click 9 1\nbutton OK\n", "t.txt:1: cell 9, 1 is outside the grid of 8 rows and 3 columns"},
+        {"\nbutton Help\nbutton OK\n", "t.txt:2: the active window has no button \"Help\""},
+        {"scroll 6\nclick 2 1\nbutton OK\n", "t.txt:2: cell 2, 1 is not in view (scrolled out or hidden)"},
+        {"scroll 9\n", "t.txt:1: row 9 is outside the grid of 8 rows"},
+        // Inside the nested dialog: it has no grid; both dialogs are closed, innermost first.
+        {"button Details...\ndump\nbutton OK\n", "t.txt:2: the active window has no grid"},
+    };
+    for (const Case& c : cases) {
+        SettingsDlg dlg;
+        out.clear();
+        EXPECT_EQ(RunInDialog(dlg, c.script), IDCANCEL) << c.script;
+        EXPECT_FALSE(ok) << c.script;
+        EXPECT_EQ(out, std::string("krxhost: ") + c.error + "\n");
+        EXPECT_NE(dlg.m_nDetails, IDOK);
+    }
+}
+
+TEST_F(ScriptDriverTest, TheDumpOfALargeGridShowsTwoHundredRowsFromTheTopRow) {
+    GridWindow frame(std::make_unique<ClickGrid>(1000));
+    ASSERT_TRUE(frame.CreateTopLevel("Rows", 0, 0, 400, 300));
+    RunInLoop("scroll 500\ndump\nscroll 2000\n");
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(out.rfind("500: \"\" \"\" \"\"\n501: ", 0), 0u) << out.substr(0, 40);
+    EXPECT_NE(out.find("\n699: \"\" \"\" \"\"\nkrxhost: t.txt:3: row 2000 is outside"), std::string::npos) << out;
+    EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 201);
+    EXPECT_FALSE(IsWindow(frame.GetSafeHwnd()));  // closed with WM_CLOSE
+}
+
+TEST_F(ScriptDriverTest, ScrollingStopsWhereTheGridAllows) {
+    GridWindow frame(std::make_unique<ClickGrid>(1000));
+    ASSERT_TRUE(frame.CreateTopLevel("Rows", 0, 0, 400, 300));
+    CGXGridWnd& grid = frame.Grid();
+    // No empty space after the last row: the top row stops where the last row fills the bottom.
+    const ROWCOL last = grid.GetLastSensibleTopRow();
+    ASSERT_GT(last, 980u);
+    ASSERT_LT(last, 1000u);
+    RunInLoop("scroll 1000\nscroll 0\n");
+    EXPECT_TRUE(ok) << out;
+    EXPECT_EQ(grid.GetPrevTopRow(), last);
+    EXPECT_EQ(grid.GetTopRow(), 1u);
+}
+
+LRESULT StubbornProc(HWND h, UINT m, WPARAM w, LPARAM l) {
+    if (m == WM_CLOSE) return 0;  // refuses
+    if (m == WM_DESTROY) PostQuitMessage(0);
+    return DefWindowProc(h, m, w, l);
+}
+
+TEST_F(ScriptDriverTest, AWindowThatRefusesToCloseIsDestroyedAndReported) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = StubbornProc;
+    wc.lpszClassName = "Stubborn";
+    ASSERT_NE(RegisterClass(&wc), 0);
+    const HWND h = CreateWindowEx(0, "Stubborn", "Stays", WS_POPUP | WS_CAPTION | WS_VISIBLE, 0, 0, 200, 100, nullptr,
+                                  nullptr, nullptr, nullptr);
+    RunInLoop("key a\n");
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(out, "krxhost: t.txt: the window \"Stays\" does not close; it was destroyed\n");
+    EXPECT_FALSE(IsWindow(h));
+}
+
+TEST_F(ScriptDriverTest, LinesLeftWhenTheWindowsAreGoneAreReported) {
+    GridWindow frame(std::make_unique<ClickGrid>());
+    ASSERT_TRUE(frame.CreateTopLevel("Rows", 0, 0, 400, 300));
+    RunInLoop("click 1 1\nkey Alt+F4\n\n# the window has gone\ndump\n");
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(out, "krxhost: t.txt:5: no window is open: the windows closed before this line\n");
+    EXPECT_EQ(static_cast<ClickGrid&>(frame.Grid()).m_nRow, 1u);
+}
