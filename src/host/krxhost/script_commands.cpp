@@ -201,7 +201,8 @@ bool LoadScript(const std::string& path, Script& script, std::string& error) {
     const bool read = path == "-" ? ReadStream(STDIN_FILENO, kMaxScriptSize, text, reason)
                                   : ReadRegularFile(path, kMaxScriptSize, text, reason) == ReadFileResult::ok;
     if (!read) {
-        error = script.name + ": the script cannot be read: " + reason;
+        // As every input of the command line says it.
+        error = (path == "-" ? script.name + " cannot be read: " : script.name + ": cannot be read: ") + reason;
         return false;
     }
     int line = 0;

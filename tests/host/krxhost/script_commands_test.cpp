@@ -173,9 +173,9 @@ TEST(Scripts, LoadingNamesTheFileAndTheLine) {
     EXPECT_FALSE(LoadScript(file.string(), script, error));
     EXPECT_EQ(error, file.string() + ":2: \"x\" is not a row number");
     EXPECT_FALSE(LoadScript((dir / "none.txt").string(), script, error));
-    EXPECT_EQ(error, (dir / "none.txt").string() + ": the script cannot be read: No such file or directory");
+    EXPECT_EQ(error, (dir / "none.txt").string() + ": cannot be read: No such file or directory");
     EXPECT_FALSE(LoadScript(dir.string(), script, error));
-    EXPECT_EQ(error, dir.string() + ": the script cannot be read: Is a directory");
+    EXPECT_EQ(error, dir.string() + ": cannot be read: Is a directory");
     std::ofstream(file) << "dump\n";
     ASSERT_TRUE(LoadScript(file.string(), script, error)) << error;
     EXPECT_EQ(script.name, file.string());
