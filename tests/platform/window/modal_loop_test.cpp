@@ -1,4 +1,5 @@
-// The modal loop: its hook, the disabled owner, nesting, and the loops that could never end.
+// The modal loop: its hook, the disabled owner, nesting, and the loops that could never end; the
+// plain loop with the same hook.
 #include "platform/win/modal_loop.h"
 #include "platform/win/synthetic_input.h"
 #include "window_test_support.h"
@@ -99,3 +100,22 @@ TEST_F(ModalLoop, TimersRunInsideTheLoopOnTheVirtualClock) {
 }
 
 }  // namespace
+
+TEST_F(ModalLoop, ThePlainLoopRunsTheHookOnTheActiveWindowUntilQuitOrNothingCanArrive) {
+    HWND a = Top(0, 0, 100, 100);
+    HWND b = Top(10, 10, 100, 100);
+    SetActiveWindow(a);
+    std::vector<HWND> seen;
+    SetModalLoopHook([&](HWND active, int depth) {
+        EXPECT_EQ(depth, 0);
+        seen.push_back(active);
+        if (seen.size() == 1) SetActiveWindow(b);  // no message: the loop comes back idle
+        if (seen.size() == 2) PostQuitMessage(5);
+    });
+    EXPECT_EQ(RunMessageLoop(), 5);
+    EXPECT_EQ(seen, (std::vector<HWND>{a, b}));
+    // A hook that never acts gets a bounded number of tries when nothing could arrive.
+    SetModalLoopHook([](HWND, int) {});
+    EXPECT_EQ(RunMessageLoop(), static_cast<int>(MODAL_LOOP_FAILED));
+    SetModalLoopHook(nullptr);
+}
