@@ -133,8 +133,8 @@ int main(int argc, char** argv) {
     AddScript(demoDialog, dialog.script)->excludes(dialogShot);
 
     CLI::App* demoGrid = app.add_subcommand(
-        "demo-grid", "open a grid of a dozen columns and many rows in a window with scroll bars until it is closed "
-                     "(the grid's mouse and key input are still to come)");
+        "demo-grid", "open a grid of a dozen columns and many rows in a window with scroll bars, for the mouse and "
+                     "keys to move through and select, until it is closed");
     demoGrid->add_option("--rows", grid.rows, "how many rows the grid has; their values are computed, not stored")
         ->transform(kRowCount)
         ->default_str("1000000")

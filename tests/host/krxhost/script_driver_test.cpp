@@ -21,7 +21,7 @@ constexpr WORD kEnable = 100, kRising = 101, kFalling = 102, kDetails = 103, kGr
 
 const DLGTEMPLATE* AsTemplate(const std::vector<BYTE>& bytes) { return reinterpret_cast<const DLGTEMPLATE*>(bytes.data()); }
 
-// A grid that notes where the left button went up, as a cell hit-tests the point.
+// A grid that notes which cell the point where the left button went up hit-tests as.
 class ClickGrid : public CGXGridWnd {
 public:
     explicit ClickGrid(ROWCOL nRows = 8) : m_nRows(nRows) {}
@@ -36,9 +36,9 @@ public:
         SetCoveredCellsRowCol(3, 1, 5, 1, GX_INVALIDATE, gxNoRecord);
         UpdateScrollbars(true, false);
     }
-    bool OnGridLButtonUp(UINT, CPoint pt) override {
+    bool OnGridLButtonUp(UINT nFlags, CPoint pt) override {
         HitTest(pt, &m_nRow, &m_nCol);
-        return true;
+        return CGXGridWnd::OnGridLButtonUp(nFlags, pt);
     }
 
 private:
