@@ -52,7 +52,9 @@ void CutOut(const CGXRange& range, const CGXRange& r, const CGXRange& hole, std:
 
 }  // namespace
 
-bool CGXGridCore::SelectRange(const CGXRange& range, bool bSelect, bool bUpdate) {
+bool CGXGridCore::SelectRange(const CGXRange& rangeIn, bool bSelect, bool bUpdate) {
+    // A copy: the range given may be one of the list's own, which deselecting deletes.
+    const CGXRange range = rangeIn;
     CGXRangeList* pList = GetSelection();
     if (pList == nullptr || !range.IsValid()) return false;
     if (bUpdate) PrepareChangeSelection(range);
