@@ -607,8 +607,9 @@ public:
     bool m_bScrollbarsChanged = false;
     // Whether the thumb scrolls while it is dragged, or only where it is released.
     bool m_bThumbTrack = true;
-    // Whether a grown window paints only what its growth uncovered.
-    bool m_bSmartResize = true;
+    // Whether a grown window paints only what its growth uncovered (when everything else was
+    // painted since the last size).
+    bool m_bSmartResize = false;
 
     // ===== the window's messages (scroll_bars.cpp, window_events.cpp)
     // Each returns whether it handled the message; otherwise the window's default handling runs.
@@ -803,6 +804,7 @@ protected:
     bool m_bActive = false;
     bool m_bInGridSize = false;
     CSize m_sizeOldClient{0, 0};  // client size less the scroll bars' sizes; 0: not known
+    bool m_bPaintedSinceSize = false;
     CRect m_rectOldWindow;
     bool m_bFrameMaximized = false;
     HWND m_hwndPrevFocus = nullptr;

@@ -177,6 +177,7 @@ void CGXGridWnd::OnGridPaint() {
     CPaintDC dc(this);
     if (!IsInitialized()) AfxThrowNotSupportedException();
     DrawGrid(&dc);
+    m_bPaintedSinceSize = true;
 }
 
 void CGXGridWnd::DrawFrame() {

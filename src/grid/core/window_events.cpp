@@ -30,7 +30,10 @@ bool CGXGridCore::OnGridSize(UINT nType, int cx, int cy) {
     pWnd->GetWindowRect(&rectWindow);
 
     // What a grown window uncovered is all that needs painting, when the window kept its place.
-    if (m_bSmartResize && m_sizeOldClient.cx > 0 && m_sizeOldClient.cy > 0 &&
+    // Only a window painted since its last size holds pixels worth keeping.
+    const bool bPainted = m_bPaintedSinceSize;
+    m_bPaintedSinceSize = false;
+    if (m_bSmartResize && bPainted && m_sizeOldClient.cx > 0 && m_sizeOldClient.cy > 0 &&
         rectWindow.TopLeft() == m_rectOldWindow.TopLeft()) {
         pWnd->ValidateRect(nullptr);
         // From the left edge of the column the old width cut off (it shows more of itself now),

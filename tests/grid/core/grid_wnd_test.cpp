@@ -337,3 +337,30 @@ TEST_F(GridWndTest, AGridTheEngineMadeDeletesItselfWithItsWindow) {
 }
 
 }  // namespace
+
+TEST_F(GridWndTest, AGrownWindowPaintsWhatItUncoveredAsAFullPaintWould) {
+    grid.m_bSmartResize = true;
+    HWND h = CreateWindowExA(0, GX_GRID_WNDCLASS, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, 0, 0, 300, 200,
+                             parent.GetSafeHwnd(), nullptr, nullptr, nullptr);
+    ASSERT_TRUE(grid.SubclassWindow(h));
+    grid.InitFromPlaceholder();
+    grid.GetData()->SetRowCount(50);
+    grid.GetData()->SetColCount(9);
+    // Both bars come, one after the other, before anything was painted: each a new size, and
+    // the whole window is painted.
+    grid.UpdateScrollbars();
+    ASSERT_EQ(grid.GetStyle() & (WS_VSCROLL | WS_HSCROLL), DWORD(WS_VSCROLL | WS_HSCROLL));
+    grid.MoveWindow(0, 0, 450, 260, FALSE);
+    grid.UpdateWindow();
+    const std::vector<COLORREF> grown = Pixels(grid.GetSafeHwnd());
+    grid.Invalidate(FALSE);
+    grid.UpdateWindow();
+    EXPECT_EQ(grown, Pixels(grid.GetSafeHwnd()));
+    // Painted, then grown: only the new strips are painted, and they fit what was there.
+    grid.MoveWindow(0, 0, 520, 330, FALSE);
+    grid.UpdateWindow();
+    const std::vector<COLORREF> smart = Pixels(grid.GetSafeHwnd());
+    grid.Invalidate(FALSE);
+    grid.UpdateWindow();
+    EXPECT_EQ(smart, Pixels(grid.GetSafeHwnd()));
+}
