@@ -151,7 +151,10 @@ const RefusalCase kRefusals[] = {
 struct CheckBoxRefusalTest : ControlsFixture, ::testing::WithParamInterface<RefusalCase> {};
 
 TEST_P(CheckBoxRefusalTest, NeitherTogglesNorReports) {
+    // The cell is current when it turns disabled or read-only: a grid does not make such a cell
+    // current.
     const RefusalCase& c = GetParam();
+    MakeCurrent(pBox, 2, 1);
     Store(2, 1, c.style);
     grid.GetParam()->SetLockReadOnly(c.bLockReadOnly);
     grid.bAllowEditing = c.bAllowEditing;

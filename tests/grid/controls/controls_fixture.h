@@ -95,7 +95,10 @@ struct ControlsFixture : ::testing::Test {
     // Makes the cell current and sets its control up for it, as the grid does before it hands the
     // control a button sequence or a key.
     void MakeCurrent(CGXControl* pControl, ROWCOL nRow, ROWCOL nCol) {
-        ASSERT_TRUE(grid.SetCurrentCell(nRow, nCol));
+        ROWCOL nCurRow = 0, nCurCol = 0;
+        if (!grid.GetCurrentCell(nCurRow, nCurCol) || nCurRow != nRow || nCurCol != nCol) {
+            ASSERT_TRUE(grid.SetCurrentCell(nRow, nCol));
+        }
         if (!pControl->IsInit(nRow, nCol)) pControl->Init(nRow, nCol);
     }
     CString Value(ROWCOL nRow, ROWCOL nCol) { return grid.GetValueRowCol(nRow, nCol); }
