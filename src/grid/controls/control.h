@@ -173,7 +173,9 @@ public:
     virtual void Refresh();
 
     // --- mouse
-    virtual bool OnMouseMove(UINT nFlags, CPoint pt);
+    // A move while a button is held over the grid; the hit state tells whether the pointer is over
+    // the cell the button went down in (0x40) or has just left it (0x20).
+    virtual bool OnMouseMove(UINT nFlags, CPoint pt, int nHitState = 0);
     virtual bool OnMouseMoveOver(ROWCOL nRow, ROWCOL nCol, int nHitState, CPoint pt);
     virtual bool OnLButtonDown(UINT nFlags, CPoint pt, int nHitState = 0);
     virtual bool OnLButtonUp(UINT nFlags, CPoint pt, int nHitState = 0);

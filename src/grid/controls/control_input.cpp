@@ -121,8 +121,11 @@ bool CGXControl::ButtonDblClk(Button b, UINT nFlags, CPoint pt) {
     return (m_pGrid->*h.dblClicked)(m_nRow, m_nCol, nFlags, pt) || bResult;
 }
 
-bool CGXControl::OnMouseMove(UINT nFlags, CPoint pt) {
-    return m_pFocusChild != nullptr && m_pFocusChild->OnMouseMove(nFlags, pt);
+bool CGXControl::OnMouseMove(UINT nFlags, CPoint pt, int) {
+    if (m_pFocusChild == nullptr) return false;
+    // One child object serves every cell of its control: drawing other cells moved it.
+    LayoutChildren(m_nRow, m_nCol, GetCellRect(m_nRow, m_nCol));
+    return m_pFocusChild->OnMouseMove(nFlags, pt);
 }
 
 bool CGXControl::OnMouseMoveOver(ROWCOL nRow, ROWCOL nCol, int nHitState, CPoint pt) {
@@ -145,6 +148,9 @@ bool CGXControl::OnRButtonDblClk(UINT nFlags, CPoint pt, int) { return ButtonDbl
 // ---- keys
 
 bool CGXControl::KeyMessage(UINT nMessage, WPARAM nChar, UINT nRepCnt, UINT nFlags) {
-    if (m_pFocusChild != nullptr && m_pFocusChild->KeyMessage(nMessage, nChar, nRepCnt, nFlags)) return true;
+    if (m_pFocusChild != nullptr && m_bInit) {
+        LayoutChildren(m_nRow, m_nCol, GetCellRect(m_nRow, m_nCol));
+        if (m_pFocusChild != nullptr && m_pFocusChild->KeyMessage(nMessage, nChar, nRepCnt, nFlags)) return true;
+    }
     return GXDispatchKeyMessage(*this, m_nLeadByte, nMessage, nChar, nRepCnt, nFlags);
 }

@@ -25,8 +25,9 @@ bool View(HGLOBAL hDIB, DibView& view) {
     return bOk;
 }
 
-// A copy of the bitmap resource in a global block; null when no module has it.
-HGLOBAL LoadPackedDIB(LPCSTR lpName) {
+}  // namespace
+
+HGLOBAL GXLoadPackedDIB(LPCSTR lpName) {
     HMODULE hModule = AfxFindResourceHandle(lpName, RT_BITMAP);
     if (hModule == nullptr) hModule = AfxGetResourceHandle();
     HRSRC hRes = FindResourceA(hModule, lpName, RT_BITMAP);
@@ -45,8 +46,6 @@ HGLOBAL LoadPackedDIB(LPCSTR lpName) {
     }
     return hMem;
 }
-
-}  // namespace
 
 CGXDIBPool& CGXDIBPool::Instance() {
     static CGXDIBPool pool;
@@ -104,7 +103,7 @@ HGLOBAL CGXDIBPool::LookupOrCreateDIB(const char* pszText) {
     }
     auto it = m_map.find(key);
     if (it != m_map.end()) return it->second;
-    HGLOBAL hMem = LoadPackedDIB(lpName);
+    HGLOBAL hMem = GXLoadPackedDIB(lpName);
     m_map.emplace(key, hMem);  // a miss is kept too, so that it is not searched again
     return hMem;
 }

@@ -31,6 +31,11 @@ private:
     std::map<std::string, HGLOBAL> m_map;
 };
 
+// A copy of a bitmap resource in a global block of its own (writable, freed with GlobalFree): the
+// resource is looked for along the application's resource chain, then in the application's
+// resource module. Null when no module has it or its bytes are no device-independent bitmap.
+HGLOBAL GXLoadPackedDIB(LPCSTR lpName);
+
 // Draws a packed bitmap in a rectangle. Mode 0 keeps its size: narrower or lower than the
 // rectangle it is placed by the DT_ alignment flags (left, DT_CENTER, DT_RIGHT; top, DT_VCENTER,
 // DT_BOTTOM); larger, the rectangle shows its left (right-aligned: right) and top (bottom-aligned:

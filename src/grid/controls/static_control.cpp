@@ -8,43 +8,12 @@
 
 #include "grid/controls/dib_pool.h"
 #include "grid/controls/grid_text.h"
+#include "grid/controls/style_drawing.h"
 #include "grid/core/grid_core.h"
 #include "grid/style/color.h"
 #include "platform/win/system_metrics.h"
 
 IMPLEMENT_DYNAMIC(CGXStatic, CGXControl)
-
-namespace {
-
-UINT AlignFlags(const CGXStyle& style) {
-    UINT n = 0;
-    if (style.GetIncludeHorizontalAlignment()) n |= style.GetHorizontalAlignment() & 3;
-    if (style.GetIncludeVerticalAlignment()) n |= style.GetVerticalAlignment() & 0xC;
-    return n;
-}
-
-bool IsWrapped(const CGXStyle& style) { return style.GetIncludeWrapText() && style.GetWrapText(); }
-
-// Selects the style's font for the life of the object: the grid's shared font object for it, so
-// that the cells of a paint do not each make (and resolve) a font of their own.
-class CStyleFont {
-public:
-    CStyleFont(CGXGridCore& grid, CDC* pDC, const CGXStyle& style) : m_pDC(pDC) {
-        if (!style.GetIncludeFont() || style.GetFont() == nullptr) return;
-        if (CFont* pFont = grid.LookupFont(*style.GetFont())) m_pOld = pDC->SelectObject(pFont);
-    }
-    ~CStyleFont() {
-        if (m_pOld != nullptr) m_pDC->SelectObject(m_pOld);
-    }
-    CStyleFont(const CStyleFont&) = delete;
-    CStyleFont& operator=(const CStyleFont&) = delete;
-
-private:
-    CDC* m_pDC;
-    CFont* m_pOld = nullptr;
-};
-
-}  // namespace
 
 int CGXStatic::TextMargin() {
     const int m = GetSystemMetrics(SM_CXFRAME) / 2;
@@ -91,17 +60,16 @@ void CGXStatic::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol, cons
     // 3. A bitmap reference shows its bitmap.
     const CRect rectText = GetCellRect(nRow, nCol, &rect, &style);
     if (HGLOBAL hDIB = CGXDIBPool::Instance().LookupOrCreateDIB(text)) {
-        GXDrawDIB(pDC, hDIB, rectText, 0, AlignFlags(style));
+        GXDrawDIB(pDC, hDIB, rectText, 0, GXAlignFlags(style));
         CGXControl::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
         return;
     }
 
     // 4. and 5. The text in the style's font and colours, broken into lines when it wraps.
     {
-        CStyleFont font(*m_pGrid, pDC, style);
-        COLORREF textColor = style.GetIncludeTextColor() ? style.GetTextColor() & 0x00FFFFFF : 0;
-        COLORREF backColor = style.GetIncludeInterior() ? GXGetColor(style.GetInterior().GetColor()) & 0x00FFFFFF
-                                                        : 0x00FFFFFF;
+        CGXStyleFont font(*m_pGrid, pDC, style);
+        COLORREF textColor = GXStyleTextColor(style);
+        COLORREF backColor = GXStyleBackColor(style);
         if (m_pGrid->IsPrintBlackWhite()) {
             textColor = 0;
             backColor = 0x00FFFFFF;
@@ -109,7 +77,7 @@ void CGXStatic::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol, cons
         const int oldMode = pDC->SetBkMode(TRANSPARENT);
         const COLORREF oldText = pDC->SetTextColor(textColor);
         const COLORREF oldBack = pDC->SetBkColor(backColor);
-        const UINT nFormat = AlignFlags(style) | DT_NOPREFIX | (IsWrapped(style) ? DT_WORDBREAK : DT_SINGLELINE);
+        const UINT nFormat = GXAlignFlags(style) | DT_NOPREFIX | (GXIsWrapped(style) ? DT_WORDBREAK : DT_SINGLELINE);
         DrawGridText(pDC, text, text.GetLength(), rectText, nFormat, &rect);
         pDC->SetBkColor(oldBack);
         pDC->SetTextColor(oldText);
@@ -126,7 +94,7 @@ CSize CGXStatic::CalcSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& st
     if (HGLOBAL hDIB = CGXDIBPool::Instance().LookupOrCreateDIB(text))
         return CGXControl::AddBorders(GXGetDIBSize(hDIB), nRow, nCol, style);
 
-    CStyleFont font(*m_pGrid, pDC, style);
+    CGXStyleFont font(*m_pGrid, pDC, style);
     TEXTMETRIC tm{};
     pDC->GetTextMetrics(&tm);
     const int h = tm.tmHeight + tm.tmExternalLeading;
@@ -135,7 +103,7 @@ CSize CGXStatic::CalcSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& st
     // The width the text has: the content of the cell, or of the covered range that holds it.
     CRect rectCell = m_pGrid->CalcCellRect(nRow, nCol);
     const CRect rectText = GetCellRect(nRow, nCol, &rectCell, &style);
-    const bool bWrap = IsWrapped(style);
+    const bool bWrap = GXIsWrapped(style);
     const UINT nFormat = DT_NOPREFIX | (bWrap ? DT_WORDBREAK : DT_SINGLELINE);
     // Room for every line the text could need, so that only the width limits the breaking.
     const CRect rectBreak(rectText.left, 0, rectText.right, GX_MAX_TEXT_LINES * std::max(h, 1));

@@ -277,7 +277,7 @@ bool HitRowCol(CGXGridCore& g, int nButton, ROWCOL nDownRow, ROWCOL nDownCol, RO
         bMoved = false;
     }
     if (nState & GX_HIT_MOVE) {
-        if (CGXControl* p = control()) p->OnMouseMove(nFlags, pt);
+        if (CGXControl* p = control()) p->OnMouseMove(nFlags, pt, nState);
         if (nRow != nDownRow || nCol != nDownCol) bMoved = true;
     }
     if (nState & GX_HIT_UP) {

@@ -6,7 +6,8 @@
 namespace host_resources {
 namespace {
 
-int g_moduleTag;
+int g_nRegistrations = 0;
+HMODULE g_hModule = nullptr;
 
 const AFX_STRING_RESOURCE kStrings[] = {
     // Standard styles.
@@ -67,15 +68,30 @@ const AFX_STRING_RESOURCE* Strings(size_t& nCount) noexcept {
     return kStrings;
 }
 
-HMODULE Module() noexcept { return reinterpret_cast<HMODULE>(&g_moduleTag); }
+HMODULE Module() noexcept { return g_hModule; }
 
-Registration::Registration() { AfxRegisterStringTable(Module(), kStrings, sizeof kStrings / sizeof kStrings[0]); }
-Registration::~Registration() { AfxUnregisterStringTable(Module()); }
+Registration::Registration() {
+    if (g_nRegistrations++ > 0) return;
+    g_hModule = RegisterModule("HostResources");
+    if (g_hModule == nullptr) return;  // the name is taken: there is nothing to register under
+    AfxRegisterStringTable(g_hModule, kStrings, sizeof kStrings / sizeof kStrings[0]);
+    for (const bool b3d : {true, false}) {
+        const std::vector<BYTE> strip = CheckBoxStrip(b3d);
+        AddModuleResource(g_hModule, RT_BITMAP, MAKEINTRESOURCEA(b3d ? kCheckBox3dBitmap : kCheckBoxFlatBitmap),
+                          strip.data(), static_cast<DWORD>(strip.size()));
+    }
+    RegisterCursors(g_hModule);
+}
+
+Registration::~Registration() {
+    if (--g_nRegistrations > 0 || g_hModule == nullptr) return;
+    AfxUnregisterStringTable(g_hModule);
+    UnregisterModule(g_hModule);
+    g_hModule = nullptr;
+}
 
 void RegisterForProcess() {
     static Registration registration;
-    static const bool bCursors = RegisterCursors(GetModuleHandleA(nullptr));
-    (void)bCursors;
     RegisterGridWindowClass();
 }
 

@@ -2,22 +2,33 @@
 // The resources a host process supplies to the grid engine of the modules it loads: the names of
 // the standard styles, of the cell controls and user attributes, of the colours and frame styles
 // of the grid properties, the undo and redo texts and the question asked before a change too large
-// to undo, and the window class of the grid's dialog placeholders. The host program registers them for its process; the tests and benchmarks of the grid
-// engine register the very same table.
+// to undo, the check box bitmaps, and the window class of the grid's dialog placeholders. The host
+// program registers them for its process; the tests and benchmarks of the grid engine register the
+// very same resources.
 //
 // The identifiers are the engine's string resource numbers, written out here because the host
 // knows the engine only by the resources it must supply.
 #include <cstddef>
+#include <vector>
 
 #include "platform/framework/resources.h"
 
 namespace host_resources {
 
-// The string table, and the module handle it is registered under.
+// The string table, and the module handle the resources are registered under (null while no
+// Registration lives).
 const AFX_STRING_RESOURCE* Strings(size_t& nCount) noexcept;
 HMODULE Module() noexcept;
 
-// Registers the table for as long as the object lives.
+// The bitmap resources of the check box strips: the 3-D look, and the flat look that printing
+// uses too. Each holds five 13 by 13 images side by side.
+constexpr unsigned kCheckBox3dBitmap = 23232;
+constexpr unsigned kCheckBoxFlatBitmap = 23233;
+// A strip as its bitmap resource holds it: a packed device-independent bitmap with a colour table.
+std::vector<BYTE> CheckBoxStrip(bool b3d);
+
+// Registers the strings and bitmaps as the resources of a module of their own for as long as the
+// object lives; registrations may overlap (the first registers, the last one gone unregisters).
 class Registration {
 public:
     Registration();
