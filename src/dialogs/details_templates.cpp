@@ -1,5 +1,6 @@
-// Templates of the Capture, Limit Switch and Time dialogs: popups with caption, system menu and
-// modal frame in 8-point "MS Sans Serif" (the builder's default header style). Items are in
+// Templates of the plug-in's dialogs: the editor, Software Protections, Capture, Limit Switch and
+// Time, popups with caption, system menu and modal frame in 8-point "MS Sans Serif" (the builder's
+// default header style). Items are in
 // template order, which is the tab order; a radio group runs from an item that starts a group to
 // the next one.
 #include <vector>
@@ -13,6 +14,23 @@
 namespace {
 
 constexpr DWORD kGroupStart = WS_GROUP | WS_TABSTOP;
+
+// The grid placeholder both grid dialogs hold, which their grid window takes over.
+constexpr DWORD kGridStyle = WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_TABSTOP;
+
+const DialogItem kEditorItems[] = {
+    Control(IDC_INTERRUPT_GRID, "GXWND", "InterruptGridWnd", 7, 7, 417, 210, kGridStyle),
+    DefPushButton(IDOK, "OK", 124, 223, 50, 14),
+    PushButton(IDCANCEL, "Cancel", 190, 223, 50, 14),
+    PushButton(ID_HELP, "Help", 256, 223, 50, 14),
+};
+
+const DialogItem kSwProtItems[] = {
+    Control(IDC_INTERRUPT_GRID, "GXWND", "InterruptGridWnd", 7, 7, 272, 210, kGridStyle),
+    DefPushButton(IDOK, "OK", 52, 223, 50, 14),
+    PushButton(IDCANCEL, "Cancel", 118, 223, 50, 14),
+    PushButton(ID_HELP, "Help", 184, 223, 50, 14),
+};
 
 const DialogItem kCaptureItems[] = {
     AutoRadioButton(IDC_CAPTURE_INDEX, "Generate capture interrupt on first encoder index", 7, 7, 168, 10, kGroupStart),
@@ -62,7 +80,11 @@ BOOL AddTemplate(HMODULE hModule, UINT nID, const std::vector<BYTE>& bytes) {
 }  // namespace
 
 BOOL AddDialogResources(HMODULE hModule) {
-    return AddTemplate(hModule, IDD_CAPTURE, BuildDialogTemplate(DialogHeader{"Capture", 0, 0, 195, 162}, kCaptureItems)) &&
+    return AddTemplate(hModule, IDD_EDITOR,
+                       BuildDialogTemplate(DialogHeader{"Interrupt Settings", 0, 0, 431, 244}, kEditorItems)) &&
+           AddTemplate(hModule, IDD_SW_PROTECTIONS,
+                       BuildDialogTemplate(DialogHeader{"Software Protections", 0, 0, 286, 244}, kSwProtItems)) &&
+           AddTemplate(hModule, IDD_CAPTURE, BuildDialogTemplate(DialogHeader{"Capture", 0, 0, 195, 162}, kCaptureItems)) &&
            AddTemplate(hModule, IDD_LIMIT_SWITCH,
                        BuildDialogTemplate(DialogHeader{"Limit Switch", 0, 0, 186, 111}, kLimitSwitchItems)) &&
            AddTemplate(hModule, IDD_TIME, BuildDialogTemplate(DialogHeader{"Time", 0, 0, 199, 47}, kTimeItems));

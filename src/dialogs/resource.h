@@ -13,6 +13,9 @@ enum : UINT {
 // The framework's help command; the Help buttons carry it.
 constexpr UINT ID_HELP = 57671;
 
+// The grid placeholder of the editor and the Software Protections dialog.
+constexpr UINT IDC_INTERRUPT_GRID = 5000;
+
 // Capture dialog.
 enum : UINT {
     IDC_CAPTURE_INDEX = 5001,         // first encoder index

@@ -3,6 +3,7 @@
 // between calls but its application object.
 #include <type_traits>
 
+#include "dialogs/editor_dlg.h"
 #include "host/mckernel/plugin_abi.h"
 #include "interrupts/internal_data.h"
 #include "plugin/app.h"
@@ -31,8 +32,10 @@ KRX_EXPORT void GetDefaultParameters(const CMC_Setup& setup, CMC_Motion& motion,
 }
 
 // The editor dialog is not built yet: the item is left exactly as it was, as after Cancel.
-KRX_EXPORT int EditMotionSequence(const CMC_Setup& /*setup*/, CMC_Motion& /*motion*/, CString& /*strText*/) {
-    return 0;
+KRX_EXPORT int EditMotionSequence(const CMC_Setup& setup, CMC_Motion& motion, CString& strText) {
+    // On OK the editor has written the edited block into the text; Cancel leaves it as it was.
+    CEditorDlg dlg(setup, motion, strText, nullptr);
+    return dlg.DoModal() == IDOK ? 1 : 0;
 }
 
 KRX_EXPORT int TranslateMotionSequence(const CMC_Setup& setup, CMC_Motion& motion, const CString& strText,

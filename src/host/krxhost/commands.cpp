@@ -128,19 +128,6 @@ int TranslateOne(PluginLibrary& plugin, const CMC_Setup& setup, std::string_view
     return kExitOk;
 }
 
-// The whole of a named file ("-": standard input), bounded; a usage error with the reason when
-// it cannot be read.
-bool ReadInput(const std::string& path, std::string& content) {
-    std::string reason;
-    if (path == "-") {
-        if (ReadStream(STDIN_FILENO, kMaxInputSize, content, reason)) return true;
-        std::fprintf(stderr, "krxhost: standard input cannot be read: %s\n", reason.c_str());
-        return false;
-    }
-    if (ReadRegularFile(path, kMaxInputSize, content, reason) == ReadFileResult::ok) return true;
-    std::fprintf(stderr, "krxhost: %s: cannot be read: %s\n", path.c_str(), reason.c_str());
-    return false;
-}
 
 int TranslateItems(PluginLibrary& plugin, const CMC_Setup& setup, const TranslateOptions& options) {
     std::string content;
@@ -163,6 +150,18 @@ int TranslateItems(PluginLibrary& plugin, const CMC_Setup& setup, const Translat
 }
 
 }  // namespace
+
+bool ReadInput(const std::string& path, std::string& content) {
+    std::string reason;
+    if (path == "-") {
+        if (ReadStream(STDIN_FILENO, kMaxInputSize, content, reason)) return true;
+        std::fprintf(stderr, "krxhost: standard input cannot be read: %s\n", reason.c_str());
+        return false;
+    }
+    if (ReadRegularFile(path, kMaxInputSize, content, reason) == ReadFileResult::ok) return true;
+    std::fprintf(stderr, "krxhost: %s: cannot be read: %s\n", path.c_str(), reason.c_str());
+    return false;
+}
 
 int RunInfo(PluginLibrary& plugin, const CMC_Setup& setup) {
     unsigned order = plugin.GetOrderID();

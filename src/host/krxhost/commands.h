@@ -47,6 +47,16 @@ struct DemoDialogOptions {
     std::string script;             // as for the demo window
 };
 
+struct EditOptions {
+    std::string display = "auto";  // as for the demo window
+    std::string script;             // a script that drives the editor and its dialogs
+    std::string text;               // the item's parameter text, or "-" for standard input
+};
+
+// The whole of a named file ("-": standard input), bounded; a usage error with the reason on
+// standard error when it cannot be read.
+bool ReadInput(const std::string& path, std::string& content);
+
 int RunInfo(PluginLibrary& plugin, const CMC_Setup& setup);
 int RunDefault(PluginLibrary& plugin, const CMC_Setup& setup);
 int RunTranslate(PluginLibrary& plugin, const CMC_Setup& setup, const TranslateOptions& options);
@@ -63,3 +73,6 @@ int RunDemoDialog(const DemoDialogOptions& options);
 // Opens a grid of options.rows rows in a window: on the display until it is closed, or written as
 // a screenshot once shown (always so on the headless display).
 int RunDemoGrid(const DemoGridOptions& options);
+// Runs the plug-in's editor on the text, for a person or a script (a script is needed without a
+// display): prints the new text and exits 0 on OK, prints nothing and exits 1 on Cancel.
+int RunEdit(PluginLibrary& plugin, const CMC_Setup& setup, const EditOptions& options);

@@ -67,7 +67,7 @@ std::string ParseErrorText(const CLI::App& app, const CLI::ParseError& e) {
     std::vector<std::string> rest = app.remaining();
     if (!app.get_subcommands().empty() || rest.empty() || rest.front().empty() || rest.front()[0] == '-')
         return e.what();
-    return FormatString("unknown command \"%s\" (the commands are info, default, translate, demo-window, "
+    return FormatString("unknown command \"%s\" (the commands are info, default, translate, edit, demo-window, "
                         "demo-dialog and demo-grid)",
                         CMC_Excerpt(rest.front()).GetString())
         .str();
@@ -144,6 +144,14 @@ int main(int argc, char** argv) {
         ->type_name("FILE");
     AddScript(demoGrid, grid.script)->excludes(gridShot);
 
+    EditOptions edit;
+    CLI::App* editCommand = app.add_subcommand(
+        "edit", "open the plug-in's editor on an item's parameter text; on OK print the new text (exit 0), on Cancel "
+                "nothing (exit 1)");
+    AddCommon(editCommand, common);
+    AddScript(editCommand, edit.script);
+    editCommand->add_option("TEXT", edit.text, "the item's parameter text, - for standard input")->required();
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -183,6 +191,10 @@ int main(int argc, char** argv) {
     if (demoDialog->parsed()) {
         dialog.display = demo.display;
         return StdOut::Finish(RunDemoDialog(dialog));
+    }
+    if (editCommand->parsed()) {
+        edit.display = demo.display;
+        return StdOut::Finish(RunEdit(plugin, setup, edit));
     }
     if (info->parsed()) return StdOut::Finish(RunInfo(plugin, setup));
     if (defaults->parsed()) return StdOut::Finish(RunDefault(plugin, setup));
