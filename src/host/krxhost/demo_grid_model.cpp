@@ -6,12 +6,15 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "grid/controls/check_box.h"
+#include "grid/controls/push_button.h"
 #include "grid/controls/static_control.h"
 
 namespace {
 
-// Column widths in pixels, A to L: number, name, six readings, minimum, maximum, mean, status.
-constexpr int kColWidths[DemoGrid::kCols] = {56, 112, 58, 58, 58, 58, 58, 58, 58, 58, 58, 64};
+// Column widths in pixels, A to N: number, name, six readings, minimum, maximum, mean, status,
+// a check box and a push button.
+constexpr int kColWidths[DemoGrid::kCols] = {56, 112, 58, 58, 58, 58, 58, 58, 58, 58, 58, 64, 64, 72};
 
 // The group titles of the frozen row; equal neighbouring titles merge into one cell.
 struct TitleGroup {
@@ -23,10 +26,11 @@ constexpr TitleGroup kTitles[] = {
     {1, 2, "Sample", RGB(31, 73, 125)},
     {3, 8, "Readings (mV)", RGB(49, 112, 94)},
     {9, 12, "Summary", RGB(128, 64, 96)},
+    {13, 14, "Review", RGB(96, 96, 32)},
 };
 
-const char* const kColTitles[DemoGrid::kCols] = {"No.", "Name", "Ch 1", "Ch 2", "Ch 3", "Ch 4",
-                                                 "Ch 5", "Ch 6", "Min", "Max", "Mean", "Status"};
+const char* const kColTitles[DemoGrid::kCols] = {"No.",  "Name", "Ch 1", "Ch 2", "Ch 3",    "Ch 4",  "Ch 5",
+                                                 "Ch 6", "Min",  "Max",  "Mean", "Status", "Checked", "Action"};
 
 constexpr COLORREF kBand = RGB(238, 243, 250);  // every other computed row
 
@@ -85,6 +89,8 @@ void DemoGrid::Initialize() {
     // The first control registered is the default one: it draws every cell, whatever its style
     // names, until the other controls arrive.
     RegisterControl(GX_IDS_CTRL_STATIC, new CGXStatic(this), true);
+    RegisterControl(GX_IDS_CTRL_CHECKBOX3D, new CGXCheckBox(this, true));
+    RegisterControl(GX_IDS_CTRL_PUSHBTN, new CGXPushbutton(this));
 
     CGXData* pData = GetData();
     pData->SetRowCount(m_nRows);
@@ -104,7 +110,9 @@ void DemoGrid::Initialize() {
     // Numbers stand right, statuses in the middle: column styles, so no row pays for them.
     for (ROWCOL c = 1; c <= kCols; ++c) {
         CGXStyle column;
-        column.SetHorizontalAlignment(c == kCols ? DT_CENTER : c == 2 ? DT_LEFT : DT_RIGHT);
+        column.SetHorizontalAlignment(c >= kStatusCol ? DT_CENTER : c == 2 ? DT_LEFT : DT_RIGHT);
+        if (c == kCheckCol) column.SetControlId(GX_IDS_CTRL_CHECKBOX3D);
+        if (c == kButtonCol) column.SetControlId(GX_IDS_CTRL_PUSHBTN).SetChoicesList("Report");
         StoreStyleRowCol(0, c, &column, ModifyMode::Copy, gxRangeStyle);
     }
     StoreStyledRows();
@@ -176,7 +184,12 @@ void DemoGrid::ComputeCell(ROWCOL nRow, ROWCOL nCol, CGXStyle& style) const {
         std::snprintf(text, sizeof text, "%.2f", nCol == 9 ? lo : nCol == 10 ? hi : mean);
         style.SetValue(text);
         break;
-    case 12:
+    case kCheckCol:
+        style.SetValue("0");
+        break;
+    case kButtonCol:
+        break;
+    case kStatusCol:
         style.SetValue(mean >= 60.0 ? "high" : mean < 40.0 ? "low" : "ok");
         style.SetTextColor(mean >= 60.0 ? RGB(192, 0, 0) : mean < 40.0 ? RGB(0, 0, 192) : RGB(0, 128, 0));
         break;
@@ -189,16 +202,18 @@ void DemoGrid::ComputeCell(ROWCOL nRow, ROWCOL nCol, CGXStyle& style) const {
 }
 
 bool DemoGrid::GetStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, ModifyMode mode, int nType) {
-    if (CGXGridCore::GetStyleRowCol(nRow, nCol, style, mode, nType)) return true;
     if (nType != gxCellStyle || nRow < kFirstComputedRow || nRow > GetRowCount() || nCol < 1 || nCol > kCols)
-        return false;
-    if (mode == ModifyMode::Copy) {
-        style.Free();
-        ComputeCell(nRow, nCol, style);
-    } else {
-        CGXStyle computed;
-        ComputeCell(nRow, nCol, computed);
-        style.ChangeStyle(computed, mode);
-    }
+        return CGXGridWnd::GetStyleRowCol(nRow, nCol, style, mode, nType);
+    // What the user stored in a computed cell (a check box ticked) lies over what is computed.
+    CGXStyle computed;
+    ComputeCell(nRow, nCol, computed);
+    CGXGridWnd::GetStyleRowCol(nRow, nCol, computed, ModifyMode::Override, nType);
+    if (mode == ModifyMode::Copy) style = computed;
+    else style.ChangeStyle(computed, mode);
     return true;
+}
+
+void DemoGrid::OnCellButtonClicked(ROWCOL nRow, ROWCOL nCol) {
+    CGXGridWnd::OnCellButtonClicked(nRow, nCol);
+    if (nCol == kButtonCol) std::fprintf(stderr, "demo-grid: the button of row %lu was pressed\n", static_cast<unsigned long>(nRow));
 }

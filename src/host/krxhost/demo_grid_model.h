@@ -8,7 +8,11 @@
 
 class DemoGrid : public CGXGridWnd {
 public:
-    static constexpr ROWCOL kCols = 12;
+    static constexpr ROWCOL kCols = 14;
+    // The status of a sample, a check box a person ticks, and a button that reports its row.
+    static constexpr ROWCOL kStatusCol = 12;
+    static constexpr ROWCOL kCheckCol = 13;
+    static constexpr ROWCOL kButtonCol = 14;
     // The first row whose values are computed rather than stored.
     static constexpr ROWCOL kFirstComputedRow = 4;
     // The readings of a sample: columns kFirstReadingCol..kLastReadingCol.
@@ -26,6 +30,9 @@ public:
     // its text colour. Everything else is looked up as stored.
     bool GetStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, ModifyMode mode = ModifyMode::Copy,
                         int nType = gxCellStyle) override;
+
+    // A button of the action column reports its row on standard error.
+    void OnCellButtonClicked(ROWCOL nRow, ROWCOL nCol) override;
 
     // One reading of a computed row, 0.00 to 99.99, the same for the same row and column.
     static double Reading(ROWCOL nRow, ROWCOL nCol) noexcept;

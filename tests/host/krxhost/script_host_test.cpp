@@ -20,7 +20,7 @@ TEST(HostScript, TheDemoGridIsDumpedScrolledAndPhotographed) {
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 50) << r.err;
     EXPECT_EQ(r.err.find("1: \"Sample\" \"Sample\" \"Readings (mV)\""), 0u) << r.err;
     EXPECT_NE(r.err.find("\n2: \"No.\" \"Name\" \"Ch 1\" \"Ch 2\" \"Ch 3\" \"Ch 4\" \"Ch 5\" \"Ch 6\" \"Min\" \"Max\" \"Mean\" "
-                         "\"Status\"\n3: \"top left\""),
+                         "\"Status\" \"Checked\" \"Action\"\n3: \"top left\""),
               std::string::npos);
     EXPECT_NE(r.err.find("\n50: \"47\" \"Sample AU\" "), std::string::npos);
     PngImage img;
@@ -44,7 +44,7 @@ TEST(HostScript, ALineThatFailsExitsWithTwoAndItsLine) {
     const fs::path file = WriteTemp("bad.script", "scroll 2\nclick 99 1\ndump\n");
     HostRun r = Host({"--display", "headless", "demo-grid", "--rows", "5", "--script", file.string()});
     EXPECT_EQ(r.rc, 2);
-    EXPECT_EQ(r.err, "krxhost: " + file.string() + ":2: cell 99, 1 is outside the grid of 5 rows and 12 columns\n");
+    EXPECT_EQ(r.err, "krxhost: " + file.string() + ":2: cell 99, 1 is outside the grid of 5 rows and 14 columns\n");
     // A line that is no command is found before any window opens.
     r = Host({"--display", "headless", "demo-grid", "--script", "-"}, "dump\n\nclick 1 x\n");
     EXPECT_EQ(r.rc, 2);
