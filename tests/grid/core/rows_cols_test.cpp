@@ -1,12 +1,13 @@
 // Inserting, removing and moving rows and columns: what follows the rows (top row, current cell,
 // covered and merged cells, the selection, heights, hidden flags and styles), undo and redo,
-// refusals that must leave no trace, and what is redrawn.
+// refusals that must leave no trace, what is redrawn; and random sequences of all of them with
+// undo and redo against a model of which original row and column each line holds.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
-#include "grid/controls/control.h"
 #include "platform/framework/wnd.h"
 #include "platform/win/window.h"
 #include "undo_fixture.h"
@@ -25,10 +26,12 @@ struct RowsGrid : undo_test::UndoGrid {
     bool StoreRemoveRows(ROWCOL nFrom, ROWCOL nTo, bool bForce) override {
         return !bRefuseRemove && CGXGridCore::StoreRemoveRows(nFrom, nTo, bForce);
     }
-    using CGXGridCore::m_nTopRow;
+    int nScrollbarUpdates = 0;
+    void UpdateScrollbars(bool, bool) override { ++nScrollbarUpdates; }
 };
 
-// 20 rows and 6 columns; cell (r, c) holds "r.c", so that every cell tells where it came from.
+// 20 rows and 6 columns; cell (r, c) holds "r.c", so that every cell (the row headers too) tells
+// where it came from.
 struct RowsColsTest : ::testing::Test {
     RowsGrid grid;
     void SetUp() override {
@@ -36,8 +39,9 @@ struct RowsColsTest : ::testing::Test {
         grid.Initialize();
         grid.SetGridRect(CRect(0, 0, 400, 300));
         for (ROWCOL r = 1; r <= 20; ++r)
-            for (ROWCOL c = 1; c <= 6; ++c) SetValue(r, c, (std::to_string(r) + "." + std::to_string(c)).c_str());
+            for (ROWCOL c = 0; c <= 6; ++c) SetValue(r, c, Text(int(r), int(c)).c_str());
     }
+    static std::string Text(int r, int c) { return std::to_string(r) + "." + std::to_string(c); }
     void SetValue(ROWCOL r, ROWCOL c, const char* psz) {
         grid.GetData()->StoreStyle(r, c, CGXStyle().SetValue(psz), ModifyMode::Override);
     }
@@ -100,6 +104,18 @@ TEST_F(RowsColsTest, AbsurdArgumentsAreRefusedAndChangeNothing) {
         EXPECT_TRUE(UndoList().IsEmpty()) << c.name;
     }
     EXPECT_EQ(grid.GetParam()->GetTransactionDepth(), 0u);
+}
+
+TEST_F(RowsColsTest, AReadOnlyGridRefusesEveryStructuralChangeYetUndoesThem) {
+    ASSERT_TRUE(grid.RemoveRows(2, 3));
+    grid.GetParam()->SetReadOnly(true);
+    EXPECT_FALSE(grid.InsertRows(2, 1));
+    EXPECT_FALSE(grid.RemoveRows(2, 2));
+    EXPECT_FALSE(grid.MoveRows(2, 2, 4));
+    EXPECT_FALSE(grid.SetColCount(2));
+    EXPECT_EQ(grid.GetRowCount(), 18u);
+    ASSERT_TRUE(grid.Undo());  // an undo lifts the lock while it runs
+    EXPECT_EQ(Value(3, 1), "3.1");
 }
 
 // ---- inserting ------------------------------------------------------------------------------------
@@ -341,6 +357,7 @@ TEST_F(RowsColsTest, ScrollingRedrawsTheInsertedRowsAndTheRenumberedHeadersOnly)
     grid.SetGridWnd(&wnd);
     wnd.ValidateRect(nullptr);
     ASSERT_TRUE(grid.InsertRows(3, 1, nullptr, nullptr, nullptr, 0, GX_SMART));
+    EXPECT_EQ(grid.nScrollbarUpdates, 1);
     EXPECT_TRUE(IsInvalid(wnd, CPoint(200, 60)));    // the new row 3
     EXPECT_TRUE(IsInvalid(wnd, CPoint(30, 200)));    // a header below it, renumbered
     EXPECT_FALSE(IsInvalid(wnd, CPoint(200, 200)));  // a cell that only moved down
@@ -358,5 +375,129 @@ TEST_F(RowsColsTest, ScrollingRedrawsTheInsertedRowsAndTheRenumberedHeadersOnly)
     ASSERT_TRUE(grid.RemoveRows(3, 3, GX_REDRAWLATER));
     EXPECT_TRUE(IsInvalid(wnd, CPoint(200, 200)));
     EXPECT_TRUE(IsInvalid(wnd, CPoint(200, 40)));
+    // The scroll bars follow the count when the change scrolls or paints at once.
+    EXPECT_EQ(grid.nScrollbarUpdates, 3);
+    ASSERT_TRUE(grid.MoveRows(3, 4, 8, GX_SMART));
+    ASSERT_TRUE(grid.InsertRows(3, 1, nullptr, nullptr, nullptr, 0, GX_INVALIDATE));
+    EXPECT_EQ(grid.nScrollbarUpdates, 3);
     grid.SetGridWnd(nullptr);
 }
+
+// ---- random sequences against a model -------------------------------------------------------------
+
+namespace {
+
+// Which original row (column) each line holds, 0 for a new one; entry 0 is the header.
+struct Model {
+    std::vector<int> rows, cols;
+};
+
+// Original row i has its own height 10 + i, every third a row style, every fifth is hidden;
+// original column j has its own width 40 + j.
+struct RowsColsModel : RowsColsTest, ::testing::WithParamInterface<unsigned> {
+    std::mt19937 rng{GetParam()};
+    Model model;
+    std::vector<Model> undone, redone;  // what an undo and a redo go back to
+
+    void SetUp() override {
+        RowsColsTest::SetUp();
+        for (int i = 0; i <= 20; ++i) model.rows.push_back(i);
+        for (int j = 0; j <= 6; ++j) model.cols.push_back(j);
+        for (ROWCOL r = 1; r <= 20; ++r) {
+            grid.StoreRowHeight(r, 10 + int(r));
+            grid.StoreHideRow(r, r % 5 == 0);
+            if (r % 3 == 0) grid.GetData()->StoreStyle(r, 0, CGXStyle().SetTextColor(r), ModifyMode::Override, gxRangeStyle);
+        }
+        for (ROWCOL c = 1; c <= 6; ++c) grid.StoreColWidth(c, 40 + int(c));
+    }
+    int Pick(int nFrom, int nTo) { return std::uniform_int_distribution<int>(nFrom, nTo)(rng); }
+
+    void Check() {
+        ASSERT_EQ(grid.GetRowCount() + 1, model.rows.size());
+        ASSERT_EQ(grid.GetColCount() + 1, model.cols.size());
+        for (ROWCOL r = 1; r < model.rows.size(); ++r) {
+            const int i = model.rows[r];
+            EXPECT_EQ(grid.GetRowHeight(r), i == 0 ? 18 : i % 5 == 0 ? 0 : 10 + i) << r;
+            EXPECT_EQ(grid.GetData()->GetStoredStyle(r, 0, gxRangeStyle) != nullptr, i != 0 && i % 3 == 0) << r;
+            for (ROWCOL c = 0; c < model.cols.size(); ++c) {
+                const int j = model.cols[c];
+                EXPECT_EQ(Value(r, c), i != 0 && (c == 0 || j != 0) ? Text(i, j) : "") << r << "," << c;
+            }
+        }
+        for (ROWCOL c = 1; c < model.cols.size(); ++c) EXPECT_EQ(grid.GetColWidth(c), model.cols[c] ? 40 + model.cols[c] : 100);
+        EXPECT_LE(grid.GetTopRow(), std::max<ROWCOL>(grid.GetRowCount(), 1));
+        EXPECT_LE(grid.GetLeftCol(), std::max<ROWCOL>(grid.GetColCount(), 1));
+    }
+
+    // One random operation on rows or columns, sometimes with arguments that must be refused; a
+    // change the grid takes is made to the model too.
+    void Change() {
+        const bool bRows = Pick(0, 1) == 0;
+        Model changed = model;
+        std::vector<int>& lines = bRows ? changed.rows : changed.cols;
+        const int n = int(lines.size()) - 1;
+        const int a = Pick(0, n + 1), b = a + Pick(-1, 3), d = Pick(1, n + 1), k = b - a + 1;
+        bool bDone = false, bExpected = false;
+        const int nOp = Pick(0, 3);
+        switch (nOp) {
+            case 0:  // insert k lines at a
+                bDone = bRows ? grid.InsertRows(ROWCOL(a), ROWCOL(k)) : grid.InsertCols(ROWCOL(a), ROWCOL(k));
+                bExpected = a >= 1 && k >= 1;
+                if (bDone) lines.insert(lines.begin() + a, size_t(k), 0);
+                break;
+            case 1:  // remove a..b
+                bDone = bRows ? grid.RemoveRows(ROWCOL(a), ROWCOL(b)) : grid.RemoveCols(ROWCOL(a), ROWCOL(b));
+                bExpected = a >= 1 && a <= b && b <= n;
+                if (bDone) lines.erase(lines.begin() + a, lines.begin() + b + 1);
+                break;
+            case 2:  // move a..b to d
+                bDone = bRows ? grid.MoveRows(ROWCOL(a), ROWCOL(b), ROWCOL(d)) : grid.MoveCols(ROWCOL(a), ROWCOL(b), ROWCOL(d));
+                bExpected = a >= 1 && a <= b && b <= n && d != a && d + b - a <= n;
+                if (bDone) {
+                    const std::vector<int> block(lines.begin() + a, lines.begin() + b + 1);
+                    lines.erase(lines.begin() + a, lines.begin() + b + 1);
+                    lines.insert(lines.begin() + d, block.begin(), block.end());
+                }
+                break;
+            case 3:  // count b (-1: more than a count can hold)
+                bDone = bRows ? grid.SetRowCount(ROWCOL(b)) : grid.SetColCount(ROWCOL(b));
+                bExpected = b >= 0;
+                if (bDone) lines.resize(size_t(b) + 1, 0);
+                break;
+        }
+        EXPECT_EQ(bDone, bExpected);
+        if (!bDone || (nOp == 3 && b == n)) return;  // the same count is no step
+        undone.push_back(model);
+        redone.clear();
+        model = changed;
+    }
+
+    // Undo (or redo) one step, as the model expects.
+    void Back(bool bRedo) {
+        std::vector<Model>& from = bRedo ? redone : undone;
+        std::vector<Model>& to = bRedo ? undone : redone;
+        ASSERT_EQ(bRedo ? grid.Redo() : grid.Undo(), !from.empty());
+        if (from.empty()) return;
+        to.push_back(model);
+        model = from.back();
+        from.pop_back();
+    }
+};
+
+}  // namespace
+
+TEST_P(RowsColsModel, RandomChangesUndosAndRedosKeepEveryRowWithItsContent) {
+    for (int nStep = 0; nStep < 150 && !HasFailure(); ++nStep) {
+        SCOPED_TRACE("step " + std::to_string(nStep));
+        if (Pick(0, 3) == 0) Back(Pick(0, 1) == 0);
+        else Change();
+        Check();
+    }
+    // All the way back, and forward again.
+    while (!undone.empty() && !HasFailure()) Back(false);
+    Check();
+    while (!redone.empty() && !HasFailure()) Back(true);
+    Check();
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, RowsColsModel, ::testing::Range(1u, 13u));
