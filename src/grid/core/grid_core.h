@@ -21,7 +21,8 @@
 //   moving the current cell by keys and pages ........................... current_cell_move.cpp
 //   the selection ....................................................... selection.cpp
 //   inserting, removing and moving rows and columns, row and column
-//   counts: the public operations and their undo data ................. rows_cols.cpp
+//   counts: the public operations ...................................... rows_cols.cpp
+//   what an undo of a removal keeps .................................... rows_cols_undo.cpp
 //   their store steps (data, sizes, hidden flags, ranges, pools) ....... rows_cols_store.cpp
 //   their update steps (current cell, top row, redrawing) .............. rows_cols_update.cpp
 //   (rows and columns share one algorithm each, over the axis of rows_cols_axis.h)
