@@ -97,10 +97,11 @@ bool Insert(GXRowsColsAxis a, ROWCOL nAt, ROWCOL nCount, const int* pSizes, cons
             const CGXStyleArray* pLineStyles, ROWCOL nCross, UINT flags, UINT nCommandMode) {
     CGXGridCore& g = a.g;
     // 1. The lines go before an existing one or after the last, and their numbers must stay below
-    // GX_INVALID. (A cell being edited would store its text first; no cell control is active yet.)
+    // GX_INVALID. A cell being edited stores its text first.
     const uint64_t nLines = a.Count();
     if (g.GetData() == nullptr || nCount == 0 || nAt == 0 || nAt > nLines + 1 || nLines + nCount >= GX_INVALID)
         return false;
+    if (!g.TransferCurrentCell(true, GX_REDRAWLATER)) return false;
     // 2. Store.
     if (!a.StoreInsert(nAt, nCount, false)) return false;
 
@@ -135,8 +136,9 @@ bool Insert(GXRowsColsAxis a, ROWCOL nAt, ROWCOL nCount, const int* pSizes, cons
 
 bool Remove(GXRowsColsAxis a, ROWCOL nFrom, ROWCOL nTo, UINT flags, UINT nCommandMode) {
     CGXGridCore& g = a.g;
-    // 1. Data lines only, in order, all of them there.
+    // 1. Data lines only, in order, all of them there. A cell being edited stores its text first.
     if (g.GetData() == nullptr || nFrom == 0 || nFrom > nTo || nTo > a.Count()) return false;
+    if (!g.TransferCurrentCell(true, GX_REDRAWLATER)) return false;
 
     // 2. What an undo needs. Too much to keep asks the user, who may go on without undo; an undo
     // or redo keeps what its opposite needs, since the other list's steps depend on it.
@@ -190,10 +192,12 @@ bool Remove(GXRowsColsAxis a, ROWCOL nFrom, ROWCOL nTo, UINT flags, UINT nComman
 
 bool Move(GXRowsColsAxis a, ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, UINT flags, UINT nCommandMode) {
     CGXGridCore& g = a.g;
-    // 1. Data lines only; the block must fit where it goes.
+    // 1. Data lines only; the block must fit where it goes. A cell being edited stores its text
+    // first.
     if (g.GetData() == nullptr || nFrom == 0 || nDest == 0 || nFrom > nTo || nTo > a.Count() ||
         uint64_t{nDest} + (nTo - nFrom) > a.Count())
         return false;
+    if (!g.TransferCurrentCell(true, GX_REDRAWLATER)) return false;
     const GXLineChange c = GXLineChange::Moved(nFrom, nTo, nDest);
     const ROWCOL nDestLast = nDest + (nTo - nFrom);
 

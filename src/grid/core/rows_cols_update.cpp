@@ -6,6 +6,7 @@
 //
 // Map: the current cell and the top row; painting helpers; the three update steps; the virtual
 // update operations of rows and columns.
+#include "grid/controls/control.h"
 #include "grid/core/rows_cols_axis.h"
 #include "platform/framework/wnd.h"
 
@@ -14,16 +15,24 @@ namespace {
 
 // ---- the current cell and the top row -------------------------------------------------------------
 
-// The current cell, and the cell the controls were last set up for, follow their line; a current
-// cell whose line was removed is dropped. (An active cell control will be set up again for the
-// moved cell once the current-cell operations keep controls active.)
+// The current cell, and the cell the controls were last set up for, follow their line; the
+// control set up for the current cell is set up again where the cell went (its pending edit was
+// stored before the change). A current cell whose line was removed is dropped with its control.
 void MoveCurrentCell(GXRowsColsAxis a, const GXLineChange& c) {
-    if (a.HasCurrent()) {
-        const ROWCOL n = c.Map(a.Current());
-        if (n == GX_INVALID) a.HasCurrent() = false;
-        else a.Current() = n;
-    }
+    CGXGridCore& g = a.g;
+    CGXControl* pControl = g.GetCurrentCellControl();
     if (a.LastInit() != GX_INVALID) a.LastInit() = c.Map(a.LastInit());
+    if (!a.HasCurrent()) return;
+    const ROWCOL n = c.Map(a.Current());
+    if (n == GX_INVALID) {
+        a.HasCurrent() = false;
+        if (pControl != nullptr) pControl->ResetCell();
+        return;
+    }
+    a.Current() = n;
+    ROWCOL nRow = 0, nCol = 0;
+    g.GetCurrentCell(nRow, nCol);
+    if (pControl != nullptr && pControl->IsInit()) pControl->Init(nRow, nCol);
 }
 
 // Sets the first scrollable line, clamped as SetTopRow clamps it; tells the grid when it changed.

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "grid/controls/control.h"
 #include "platform/framework/wnd.h"
 #include "platform/win/window.h"
 #include "undo_fixture.h"
@@ -149,6 +150,39 @@ TEST_F(RowsColsTest, TheCurrentCellFollowsItsRowAndIsDroppedWithIt) {
     EXPECT_EQ(grid.m_nCurrentRow, 1u);
     ASSERT_TRUE(grid.RemoveRows(1, 1));
     EXPECT_FALSE(grid.m_bCurrentCell);
+}
+
+namespace {
+// A control holding an edit of the current cell, which it may refuse to store.
+struct EditControl : CGXControl {
+    using CGXControl::CGXControl;
+    bool bActive = false, bModified = false, bStoreOk = true;
+    void SetActive(bool b) override { bActive = b; }
+    bool IsActive() override { return bActive; }
+    void SetModify(bool b) override { bModified = b; }
+    bool GetModify() override { return bModified; }
+    bool Store() override { return bStoreOk; }
+};
+}  // namespace
+
+TEST_F(RowsColsTest, APendingEditIsStoredFirstAndTheControlFollowsItsCell) {
+    auto* pControl = new EditControl(&grid);
+    grid.RegisterControl(1, pControl, true, false);
+    ASSERT_TRUE(grid.SetCurrentCell(5, 2));
+    pControl->bActive = pControl->bModified = true;
+    pControl->bStoreOk = false;
+    EXPECT_FALSE(grid.InsertRows(2, 1));
+    EXPECT_FALSE(grid.RemoveRows(5, 5));
+    EXPECT_FALSE(grid.MoveCols(1, 1, 3));
+    EXPECT_EQ(grid.GetRowCount(), 20u);
+    EXPECT_TRUE(UndoList().IsEmpty());
+    pControl->bStoreOk = true;
+    ASSERT_TRUE(grid.InsertRows(2, 1));
+    EXPECT_TRUE(pControl->IsInit(6, 2));
+    EXPECT_FALSE(pControl->bModified);
+    ASSERT_TRUE(grid.RemoveRows(6, 6));
+    EXPECT_FALSE(grid.IsCurrentCell());
+    EXPECT_FALSE(pControl->IsInit());
 }
 
 // ---- removing -------------------------------------------------------------------------------------
