@@ -71,7 +71,6 @@ public:
     CoveredBlock(const CoveredBlock&) = delete;
     CoveredBlock& operator=(const CoveredBlock&) = delete;
 
-    bool IsOpen() const noexcept { return m_bOpen; }
     // An undo covers the range again.
     void RecordCover(const CGXRange& r) {
         if (m_bOpen) m_g.RecordCommand(new CGXSetCoveredCellsCmd(r.top, r.left, r.bottom, r.right), gxDo);
