@@ -146,33 +146,45 @@ GX_COMMAND_DESCRIPTION(CGXRemoveColsCmd, GX_IDM_REMOVECOLS)
 
 IMPLEMENT_DYNAMIC(CGXInsertRowsCmd, CGXCommand)
 CGXInsertRowsCmd::CGXInsertRowsCmd(ROWCOL nRow, ROWCOL nCount, std::vector<int> heights, CGXStyleArray cellStyles,
-                                   CGXStyleArray rowStyles, ROWCOL nColCount)
+                                   CGXStyleArray rowStyles, ROWCOL nColCount, std::vector<bool> hidden)
     : m_nRow(nRow),
       m_nCount(nCount),
       m_heights(std::move(heights)),
       m_cellStyles(std::move(cellStyles)),
       m_rowStyles(std::move(rowStyles)),
-      m_nColCount(nColCount) {}
+      m_nColCount(nColCount),
+      m_hidden(std::move(hidden)) {}
 bool CGXInsertRowsCmd::Execute(CGXGridCore& grid, UINT nCommandMode) {
     if (!m_heights.empty() && m_heights.size() < m_nCount) return false;
-    return grid.InsertRows(m_nRow, m_nCount, m_heights.empty() ? nullptr : m_heights.data(), OrNone(m_cellStyles),
-                           OrNone(m_rowStyles), m_nColCount, GX_REDRAWNOW, nCommandMode);
+    if (!m_hidden.empty() && m_hidden.size() < m_nCount) return false;
+    if (!grid.InsertRows(m_nRow, m_nCount, m_heights.empty() ? nullptr : m_heights.data(), OrNone(m_cellStyles),
+                         OrNone(m_rowStyles), m_nColCount, GX_REDRAWNOW, nCommandMode))
+        return false;
+    if (!m_hidden.empty())
+        grid.HideRows(m_nRow, m_nRow + m_nCount - 1, false, ToFlags(m_hidden).get(), GX_REDRAWNOW, gxNoRecord);
+    return true;
 }
 GX_COMMAND_DESCRIPTION(CGXInsertRowsCmd, GX_IDM_INSERTROWS)
 
 IMPLEMENT_DYNAMIC(CGXInsertColsCmd, CGXCommand)
 CGXInsertColsCmd::CGXInsertColsCmd(ROWCOL nCol, ROWCOL nCount, std::vector<int> widths, CGXStyleArray cellStyles,
-                                   CGXStyleArray colStyles, ROWCOL nRowCount)
+                                   CGXStyleArray colStyles, ROWCOL nRowCount, std::vector<bool> hidden)
     : m_nCol(nCol),
       m_nCount(nCount),
       m_widths(std::move(widths)),
       m_cellStyles(std::move(cellStyles)),
       m_colStyles(std::move(colStyles)),
-      m_nRowCount(nRowCount) {}
+      m_nRowCount(nRowCount),
+      m_hidden(std::move(hidden)) {}
 bool CGXInsertColsCmd::Execute(CGXGridCore& grid, UINT nCommandMode) {
     if (!m_widths.empty() && m_widths.size() < m_nCount) return false;
-    return grid.InsertCols(m_nCol, m_nCount, m_widths.empty() ? nullptr : m_widths.data(), OrNone(m_cellStyles),
-                           OrNone(m_colStyles), m_nRowCount, GX_REDRAWNOW, nCommandMode);
+    if (!m_hidden.empty() && m_hidden.size() < m_nCount) return false;
+    if (!grid.InsertCols(m_nCol, m_nCount, m_widths.empty() ? nullptr : m_widths.data(), OrNone(m_cellStyles),
+                         OrNone(m_colStyles), m_nRowCount, GX_REDRAWNOW, nCommandMode))
+        return false;
+    if (!m_hidden.empty())
+        grid.HideCols(m_nCol, m_nCol + m_nCount - 1, false, ToFlags(m_hidden).get(), GX_REDRAWNOW, gxNoRecord);
+    return true;
 }
 GX_COMMAND_DESCRIPTION(CGXInsertColsCmd, GX_IDM_INSERTCOLS)
 

@@ -149,12 +149,14 @@ public:
 };
 
 // The removed rows come back with their heights, the styles of their cells (row-major, nColCount
-// per row) and their row styles; an empty array stands for what was not kept.
+// per row), their row styles and their hidden flags; an empty array stands for what was not kept
+// (the style arrays may also end early). The hidden flags are set again without recording: the
+// opposite command InsertRows records removes them with their rows.
 class CGXInsertRowsCmd : public CGXCommand {
     DECLARE_DYNAMIC(CGXInsertRowsCmd)
 public:
     CGXInsertRowsCmd(ROWCOL nRow, ROWCOL nCount, std::vector<int> heights, CGXStyleArray cellStyles,
-                     CGXStyleArray rowStyles, ROWCOL nColCount);
+                     CGXStyleArray rowStyles, ROWCOL nColCount, std::vector<bool> hidden = {});
     bool Execute(CGXGridCore& grid, UINT nCommandMode) override;
     CString GetDescription() const override;
 
@@ -163,13 +165,14 @@ public:
     CGXStyleArray m_cellStyles;
     CGXStyleArray m_rowStyles;
     ROWCOL m_nColCount;
+    std::vector<bool> m_hidden;
 };
 
 class CGXInsertColsCmd : public CGXCommand {
     DECLARE_DYNAMIC(CGXInsertColsCmd)
 public:
     CGXInsertColsCmd(ROWCOL nCol, ROWCOL nCount, std::vector<int> widths, CGXStyleArray cellStyles,
-                     CGXStyleArray colStyles, ROWCOL nRowCount);
+                     CGXStyleArray colStyles, ROWCOL nRowCount, std::vector<bool> hidden = {});
     bool Execute(CGXGridCore& grid, UINT nCommandMode) override;
     CString GetDescription() const override;
 
@@ -178,6 +181,7 @@ public:
     CGXStyleArray m_cellStyles;
     CGXStyleArray m_colStyles;
     ROWCOL m_nRowCount;
+    std::vector<bool> m_hidden;
 };
 
 // ----- covered cells and cell styles

@@ -1,5 +1,6 @@
-// Row and column counts, header and frozen rows and columns, hidden rows and columns, and the top
-// row and left column. Every public change runs store, update and record in that order.
+// Row and column counts (SetRowCount, built on inserting and removing rows, is in rows_cols.cpp),
+// header and frozen rows and columns, hidden rows and columns, and the top row and left column.
+// Every public change runs store, update and record in that order.
 #include <memory>
 
 #include "grid/commands/commands.h"
@@ -35,22 +36,6 @@ bool CGXGridCore::StoreRowCount(ROWCOL nRows) {
 }
 bool CGXGridCore::StoreColCount(ROWCOL nCols) {
     return GetData() != nullptr && !IsReadOnly() && GetData()->SetColCount(nCols);
-}
-
-bool CGXGridCore::SetRowCount(ROWCOL nRows, UINT flags) {
-    ROWCOL nOld = GetRowCount();
-    if (nRows == nOld) return true;
-    if (!StoreRowCount(nRows)) return false;
-    UpdateChangedRowCount(nOld, flags);
-    return true;
-}
-
-bool CGXGridCore::SetColCount(ROWCOL nCols, UINT flags) {
-    ROWCOL nOld = GetColCount();
-    if (nCols == nOld) return true;
-    if (!StoreColCount(nCols)) return false;
-    UpdateChangedColCount(nOld, flags);
-    return true;
 }
 
 void CGXGridCore::UpdateChangedRowCount(ROWCOL nOldRows, UINT flags) {

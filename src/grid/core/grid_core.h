@@ -20,8 +20,12 @@
 //   the current cell: leaving and entering it, storing a pending edit ... current_cell.cpp
 //   moving the current cell by keys and pages ........................... current_cell_move.cpp
 //   the selection ....................................................... selection.cpp
-//   inserting, removing and moving rows and
-//   columns: declared here, arriving with the grid window ............. pending_operations.cpp
+//   inserting, removing and moving rows and columns, row and column
+//   counts: the public operations ...................................... rows_cols.cpp
+//   what an undo of a removal keeps .................................... rows_cols_undo.cpp
+//   their store steps (data, sizes, hidden flags, ranges, pools) ....... rows_cols_store.cpp
+//   their update steps (current cell, top row, redrawing) .............. rows_cols_update.cpp
+//   (rows and columns share one algorithm each, over the axis of rows_cols_axis.h)
 //   cell controls: registry, the control of a cell, borders, the
 //   erase-background flag ............................................... controls_registry.cpp
 //   notifications controls send, values controls store ................. control_notifications.cpp
@@ -263,9 +267,11 @@ public:
 
     virtual ROWCOL GetRowCount();
     virtual ROWCOL GetColCount();
-    // Sets the data store's count; rows beyond it go (no undo until the row operations arrive).
+    // Removes the rows after the count, or inserts rows up to it, undoably (rows_cols.cpp); false
+    // when the grid refused.
     virtual bool SetRowCount(ROWCOL nRows, UINT flags = GX_UPDATENOW);
     virtual bool SetColCount(ROWCOL nCols, UINT flags = GX_UPDATENOW);
+    // The count alone, without undo and without the per-row structures.
     virtual bool StoreRowCount(ROWCOL nRows);
     virtual bool StoreColCount(ROWCOL nCols);
     virtual void UpdateChangedRowCount(ROWCOL nOldRows, UINT flags);
@@ -486,21 +492,60 @@ public:
     // Asked before a change too large to record for undo; false (Cancel) refuses the change.
     virtual bool ConfirmChangeWithoutUndo();
 
-    // ===== inserting, removing, moving rows and columns (pending_operations.cpp: they arrive
-    // with the grid window and refuse until then)
+    // ===== inserting, removing, moving rows and columns (rows_cols.cpp, rows_cols_store.cpp,
+    // rows_cols_update.cpp). Each public operation stores, updates and records the opposite
+    // operation; the column twins do the same with columns, widths and the left column.
 
+    // nCount empty rows at nRow (1 to the row count + 1). Row i of the new ones takes
+    // pHeights[i] (pixels, -1 for the default), the cell styles pCellsArray[i * nColCount + c]
+    // for columns c below nColCount and the row style (*pRowsArray)[i]; an array may end early,
+    // and its null entries store nothing. False for a count of 0, a row beyond the count + 1, a
+    // count the row numbers cannot hold, and when the store step refuses.
     virtual bool InsertRows(ROWCOL nRow, ROWCOL nCount, const int* pHeights = nullptr,
                             const CGXStyleArray* pCellsArray = nullptr, const CGXStyleArray* pRowsArray = nullptr,
                             ROWCOL nColCount = 0, UINT flags = GX_UPDATENOW, UINT nCommandMode = gxDo);
+    // The cell styles of column i are pCellsArray[i * nRowCount + r], rows r below nRowCount.
     virtual bool InsertCols(ROWCOL nCol, ROWCOL nCount, const int* pWidths = nullptr,
                             const CGXStyleArray* pCellsArray = nullptr, const CGXStyleArray* pColsArray = nullptr,
                             ROWCOL nRowCount = 0, UINT flags = GX_UPDATENOW, UINT nCommandMode = gxDo);
+    // Rows from..to (1 to the row count, in order). Covered ranges that start in them are
+    // uncovered and those that end in them shortened. False, changing nothing, when the store
+    // step refuses or the user declines to go on without undo.
     virtual bool RemoveRows(ROWCOL nFromRow, ROWCOL nToRow, UINT flags = GX_UPDATENOW, UINT nCommandMode = gxDo);
     virtual bool RemoveCols(ROWCOL nFromCol, ROWCOL nToCol, UINT flags = GX_UPDATENOW, UINT nCommandMode = gxDo);
+    // Moves rows from..to so that the first of them ends at nDestRow; the block must end within
+    // the rows. False for a block onto itself.
     virtual bool MoveRows(ROWCOL nFromRow, ROWCOL nToRow, ROWCOL nDestRow, UINT flags = GX_UPDATENOW,
                           UINT nCommandMode = gxDo);
     virtual bool MoveCols(ROWCOL nFromCol, ROWCOL nToCol, ROWCOL nDestCol, UINT flags = GX_UPDATENOW,
                           UINT nCommandMode = gxDo);
+
+    // Store steps: the data store, row heights and hidden flags, the selection and covered cells,
+    // the merge and float span pools. False when the grid is read-only or the data store refuses;
+    // a move onto itself changes nothing and is refused unless bForce.
+    virtual bool StoreInsertRows(ROWCOL nRow, ROWCOL nCount, bool bForce = false);
+    virtual bool StoreInsertCols(ROWCOL nCol, ROWCOL nCount, bool bForce = false);
+    virtual bool StoreRemoveRows(ROWCOL nFromRow, ROWCOL nToRow, bool bForce = false);
+    virtual bool StoreRemoveCols(ROWCOL nFromCol, ROWCOL nToCol, bool bForce = false);
+    virtual bool StoreMoveRows(ROWCOL nFromRow, ROWCOL nToRow, ROWCOL nDestRow, bool bForce = false);
+    virtual bool StoreMoveCols(ROWCOL nFromCol, ROWCOL nToCol, ROWCOL nDestCol, bool bForce = false);
+
+    // Update steps: the current cell follows its row, the top row keeps the same rows in view
+    // where it can, and what moved on screen is scrolled or invalidated as the flags ask.
+    // pOldHeights (may be null) are the pixel heights of the removed rows from the first on, as
+    // far as they reached into the grid area, for scrolling the rows below up.
+    virtual void UpdateInsertRows(ROWCOL nRow, ROWCOL nCount, UINT flags = GX_UPDATENOW,
+                                  bool bNotifyOtherViews = true);
+    virtual void UpdateInsertCols(ROWCOL nCol, ROWCOL nCount, UINT flags = GX_UPDATENOW,
+                                  bool bNotifyOtherViews = true);
+    virtual void UpdateRemoveRows(ROWCOL nFromRow, ROWCOL nToRow, const std::vector<int>* pOldHeights = nullptr,
+                                  UINT flags = GX_UPDATENOW, bool bNotifyOtherViews = true);
+    virtual void UpdateRemoveCols(ROWCOL nFromCol, ROWCOL nToCol, const std::vector<int>* pOldWidths = nullptr,
+                                  UINT flags = GX_UPDATENOW, bool bNotifyOtherViews = true);
+    virtual void UpdateMoveRows(ROWCOL nFromRow, ROWCOL nToRow, ROWCOL nDestRow, UINT flags = GX_UPDATENOW,
+                                bool bNotifyOtherViews = true);
+    virtual void UpdateMoveCols(ROWCOL nFromCol, ROWCOL nToCol, ROWCOL nDestCol, UINT flags = GX_UPDATENOW,
+                                bool bNotifyOtherViews = true);
 
     // ===== cell controls (controls_registry.cpp)
 
@@ -811,4 +856,5 @@ protected:
 
     friend class CGXBlockCmd;
     friend struct GXGeometryAxis;
+    friend struct GXRowsColsAxis;
 };

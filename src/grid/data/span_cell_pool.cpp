@@ -116,6 +116,26 @@ bool MoveLines(Arrays& outer, Arrays& across, ROWCOL nFrom, ROWCOL nTo, ROWCOL n
 }
 }  // namespace
 
+namespace {
+// Each run of equal non-zero entries of an inner array holds its first index.
+void Renumber(Arrays& a) {
+    a.ForEach([](int, CDWordArray* p) {
+        for (int i = 0; i < p->GetSize();) {
+            const DWORD v = p->GetAt(i);
+            int j = i + 1;
+            while (j < p->GetSize() && p->GetAt(j) == v) ++j;
+            if (v != 0)
+                for (int k = i; k < j; ++k) p->SetAt(k, j - i > 1 ? static_cast<DWORD>(i) : 0);
+            i = j;
+        }
+    });
+    a.CompactAll();
+}
+}  // namespace
+
+void CGXSpanCellPool::RenumberRowSpans() { Renumber(m_vertical); }
+void CGXSpanCellPool::RenumberColSpans() { Renumber(m_horizontal); }
+
 bool CGXSpanCellPool::GetSpanCellsRowCol(ROWCOL nRow, ROWCOL nCol, CGXRange& range) const {
     if (!IsCoord(nRow) || !IsCoord(nCol)) return false;
     ROWCOL nLeft = nCol, nRight = nCol, nTop = nRow, nBottom = nRow;

@@ -30,6 +30,11 @@ public:
     virtual bool InsertCols(ROWCOL nCol, ROWCOL nCount);
     virtual bool RemoveCols(ROWCOL nFromCol, ROWCOL nToCol);
     virtual bool MoveCols(ROWCOL nFromCol, ROWCOL nToCol, ROWCOL nDestCol);
+    // After rows (columns) moved: every run of equal entries along a column (row) takes its first
+    // row (column) as its start value again, and a run left with one cell is cleared, since a
+    // span of one cell is none.
+    void RenumberRowSpans();
+    void RenumberColSpans();
 
     // Both arrays, vertical first. A damaged archive leaves the pool as it was.
     void Serialize(CArchive& ar) override;
