@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "grid/commands/commands.h"
+#include "grid/core/long_operation.h"
 #include "grid/core/rows_cols_axis.h"
 
 using gxrowscols::RemovedLines;
@@ -101,6 +102,8 @@ bool Insert(GXRowsColsAxis a, ROWCOL nAt, ROWCOL nCount, const int* pSizes, cons
     if (g.GetData() == nullptr || nCount == 0 || nAt == 0 || nAt > nLines + 1 || nLines + nCount >= GX_INVALID)
         return false;
     if (!g.TransferCurrentCell(true, GX_REDRAWLATER)) return false;
+    // A long change shows the wait cursor; it cannot be stopped half way.
+    CGXLongOperation longOp(false);
     // 2. Store.
     if (!a.StoreInsert(nAt, nCount, false)) return false;
 
@@ -138,6 +141,8 @@ bool Remove(GXRowsColsAxis a, ROWCOL nFrom, ROWCOL nTo, UINT flags, UINT nComman
     // 1. Data lines only, in order, all of them there. A cell being edited stores its text first.
     if (g.GetData() == nullptr || nFrom == 0 || nFrom > nTo || nTo > a.Count()) return false;
     if (!g.TransferCurrentCell(true, GX_REDRAWLATER)) return false;
+    // A long change shows the wait cursor; it cannot be stopped half way.
+    CGXLongOperation longOp(false);
 
     // 2. What an undo needs. Too much to keep asks the user, who may go on without undo; an undo
     // or redo keeps what its opposite needs, since the other list's steps depend on it.
@@ -197,6 +202,8 @@ bool Move(GXRowsColsAxis a, ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, UINT flags, 
         uint64_t{nDest} + (nTo - nFrom) > a.Count())
         return false;
     if (!g.TransferCurrentCell(true, GX_REDRAWLATER)) return false;
+    // A long change shows the wait cursor; it cannot be stopped half way.
+    CGXLongOperation longOp(false);
     const GXLineChange c = GXLineChange::Moved(nFrom, nTo, nDest);
     const ROWCOL nDestLast = nDest + (nTo - nFrom);
 
