@@ -130,6 +130,27 @@ TEST_F(EditorTest, ADetailsButtonIsGreyedWhileItsRowIsNotEnabled) {
     EXPECT_TRUE(text.IsEmpty()) << "Cancel wrote " << text.GetString();
 }
 
+// The second click of a double click reaches the grid after the first has opened the dialog.
+TEST_F(EditorTest, ADoubleClickOnDetailsOpensOneDialog) {
+    CString text = "Unmask=0x1;";
+    ModalScript script;
+    script.Then([](HWND h) {
+        CGXGridCore& grid = Grid(h);
+        synthetic::DoubleClick(grid.GridWnd()->GetSafeHwnd(), grid.CalcCellRect(4, 5).CenterPoint());
+    });
+    script.Then([](HWND h) {
+        EXPECT_EQ(WindowText(h), "Software Protections");
+        Click(h, 4, 2);
+    });
+    script.Then([](HWND h) { synthetic::ClickDlgItem(h, IDOK); });
+    script.Then([](HWND h) {
+        EXPECT_EQ(WindowText(h), "Interrupt Settings");
+        synthetic::ClickDlgItem(h, IDOK);
+    });
+    EXPECT_EQ(Edit(CMC_Setup::Default(), text), IDOK);
+    EXPECT_EQ(text, CString("SetupInterrupt=0;Unmask=0x00000001;SwProtUnmask=0x00000001;") + kDefaultTail);
+}
+
 TEST_F(EditorTest, ADriveWithoutThePositiveLimitSwitchGreysItsRowAndKeepsItsBits) {
     CMC_Setup setup = MakeWideDrive(8, 0);
     setup.SetIntOption("isLSP", 0);
