@@ -15,6 +15,8 @@ struct DetailsCase {
     const char* changed;               // the item's text after OK in both dialogs
 };
 
+void PrintTo(const DetailsCase& c, std::ostream* os) { *os << c.name; }
+
 class DetailsDialogs : public EditorTest, public ::testing::WithParamInterface<std::tuple<DetailsCase, bool>> {};
 
 TEST_P(DetailsDialogs, ChangeTheItemOnOKAndNothingOnCancel) {

@@ -21,6 +21,8 @@ struct ExclusiveCase {
     const char* written;      // the masks OK writes, before the keys every item of the drive has
 };
 
+void PrintTo(const ExclusiveCase& c, std::ostream* os) { *os << c.name; }
+
 class ExclusiveBoxes : public EditorTest, public ::testing::WithParamInterface<ExclusiveCase> {};
 
 TEST_P(ExclusiveBoxes, ShowAndWriteOneOfThePairOrNeither) {
@@ -61,6 +63,8 @@ struct DriveCase {
     std::vector<const char*> tags;  // column 5 of each interrupt's row
     const char* lastCaption;
 };
+
+void PrintTo(const DriveCase& c, std::ostream* os) { *os << c.name; }
 
 class DriveRows : public EditorTest, public ::testing::WithParamInterface<DriveCase> {};
 

@@ -26,6 +26,8 @@ struct EditCase {
     std::string err;  // what standard error starts with
 };
 
+void PrintTo(const EditCase& c, std::ostream* os) { *os << c.name; }
+
 class HostEdit : public ::testing::TestWithParam<EditCase> {};
 
 TEST_P(HostEdit, ExitsAndPrintsAsTheEditorEnded) {
