@@ -207,7 +207,10 @@ LRESULT CEditorDlg::OnGridButtonClicked(WPARAM wParam, LPARAM lParam) {
     case 4:
         if (bInterrupt) Toggle(m_block.Reset, nullptr, dwBit, bChecked);
         break;
-    case 5: OnDetails(value); break;
+    case 5:
+        // A button in a row the masks cannot hold stays greyed: its press is as ignored as its boxes'.
+        if (bInterrupt) OnDetails(value);
+        break;
     default: break;
     }
     UpdateGrid();

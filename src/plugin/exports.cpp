@@ -31,9 +31,9 @@ KRX_EXPORT void GetDefaultParameters(const CMC_Setup& setup, CMC_Motion& motion,
     strText.Empty();
 }
 
-// The editor dialog is not built yet: the item is left exactly as it was, as after Cancel.
+// The editor, modally: on OK it has written the edited block into the text; Cancel (or an editor
+// that could not open) leaves the text as it was.
 KRX_EXPORT int EditMotionSequence(const CMC_Setup& setup, CMC_Motion& motion, CString& strText) {
-    // On OK the editor has written the edited block into the text; Cancel leaves it as it was.
     CEditorDlg dlg(setup, motion, strText, nullptr);
     return dlg.DoModal() == IDOK ? 1 : 0;
 }

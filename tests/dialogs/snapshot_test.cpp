@@ -1,5 +1,6 @@
-// What a person sees of the three details dialogs: whole texts, and pictures compared with
-// checked-in ones. Set KRX_UPDATE_REFERENCE to write the pictures anew (and look at them before
+// What a person sees of the plug-in's dialogs: whole texts of the three details dialogs, and
+// pictures of them, of the editor and of the Software Protections dialog compared with checked-in
+// ones. Set KRX_UPDATE_REFERENCE to write the pictures anew (and look at them before
 // checking them in).
 #include <strings.h>
 
@@ -9,12 +10,14 @@
 
 #include "details_fixture.h"
 #include "dialogs/capture_dlg.h"
+#include "editor_fixture.h"
 #include "dialogs/limit_switch_dlg.h"
 #include "dialogs/time_dlg.h"
 #include "interrupts/drives.h"
 #include "platform/win/png_writer.h"
 #include "platform/win/window_surface.h"
 #include "support/reference_picture.h"
+#include "support/worked_example.h"
 
 namespace {
 
@@ -128,6 +131,25 @@ TEST_F(DetailsSnapshot, HelpShowsAMessageAndKeepsTheDialogOpen) {
     EXPECT_EQ(time.DoModal(), IDCANCEL);
     EXPECT_NE(said.find("OK"), std::string::npos) << said;
     EXPECT_TRUE(text.IsEmpty());
+}
+
+using EditorSnapshot = EditorTest;
+
+// The worked example on the default drive, and the protections it enables and disables.
+TEST_F(EditorSnapshot, TheEditorAndTheSoftwareProtections) {
+    CString text = kWorkedExampleText;
+    ModalScript script;
+    script.Then([](HWND h) {
+        ExpectLooksLikeReference(h, "editor");
+        Click(h, 4, 5);
+    });
+    script.Then([](HWND h) {
+        ExpectLooksLikeReference(h, "sw_protections");
+        synthetic::KeyPress(VK_ESCAPE);
+    });
+    script.Then([](HWND) { synthetic::KeyPress(VK_ESCAPE); });
+    EXPECT_EQ(Edit(CMC_Setup::Default(), text), IDCANCEL);
+    EXPECT_EQ(script.Remaining(), 0u);
 }
 
 }  // namespace

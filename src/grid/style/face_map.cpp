@@ -57,10 +57,11 @@ void Build(CGXCollMapStringToWord& map) {
 }  // namespace
 
 const CGXCollMapStringToWord& GXGetFaceNameMap() {
-    static const CGXCollMapStringToWord* pMap = [] {
+    // Built on first use, freed when the module unloads: the host may load the plug-in again.
+    static const std::unique_ptr<const CGXCollMapStringToWord> pMap = [] {
         auto p = std::make_unique<CGXCollMapStringToWord>();
         Build(*p);
-        return p.release();  // kept for the life of the process
+        return p;
     }();
     return *pMap;
 }

@@ -13,8 +13,19 @@
 #include "platform/win/module_resources.h"
 
 int RunEdit(PluginLibrary& plugin, const CMC_Setup& setup, const EditOptions& options) {
+    // Standard input holds one of the two: the script would find nothing left after the text.
+    if (options.text == "-" && options.script == "-") {
+        std::fprintf(stderr, "krxhost: the text and the script cannot both come from standard input\n");
+        return kExitUsage;
+    }
     std::string text = options.text;
     if (text == "-" && !ReadInput("-", text)) return kExitUsage;
+    // The plug-in takes a C string: a NUL byte would end the text early, and OK would then write
+    // back an item that lost everything after it.
+    if (size_t nul = text.find('\0'); nul != std::string::npos) {
+        std::fprintf(stderr, "krxhost: a NUL byte at offset %zu: a parameter text cannot hold one\n", nul);
+        return kExitUsage;
+    }
     if (!SetDisplayBackend(options.display.c_str())) {
         std::fprintf(stderr, "krxhost: the %s display cannot be opened\n", options.display.c_str());
         return kExitUsage;
@@ -29,7 +40,7 @@ int RunEdit(PluginLibrary& plugin, const CMC_Setup& setup, const EditOptions& op
 
     // The plug-in's dialogs come from the module it registered itself under.
     CMC_Motion motion(GetModuleHandleA("InterruptSettings"));
-    CString strText(text.c_str());
+    CString strText(text);
     int nResult = 0;
     if (options.script.empty()) {
         nResult = plugin.EditMotionSequence(setup, motion, strText);

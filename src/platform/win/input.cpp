@@ -162,6 +162,13 @@ HWND Beneath(HWND h, POINT pt) {
     return found;
 }
 
+// Whether the window's top-level window is disabled: it may have gone behind a modal loop since
+// an event was routed to it.
+bool BehindModalLoop(HWND h) {
+    const Window* top = Find(TopLevelOf(h));
+    return top && (top->style & WS_DISABLED);
+}
+
 void Cook(InputEvent& e) {
     State& s = S();
     e.cooked = true;
@@ -322,7 +329,10 @@ bool NextInputMessage(MSG& msg, HWND filter, UINT first, UINT last, bool remove)
             continue;
         }
         mouseSeen = true;
-        if (!e.cooked) Cook(e);
+        // An event routed on an earlier look goes where it is routed now once its window went
+        // behind a modal loop: the second click of a double click that opened a dialog must not
+        // reach the window the dialog disabled.
+        if (!e.cooked || (e.target && BehindModalLoop(e.target))) Cook(e);
         if (!e.target || !Find(e.target)) {
             if (e.kind != InputEvent::MouseMove) ApplyKey(s.keyState, ButtonVk(e.button), e.kind == InputEvent::ButtonDown, false);
             s.input.erase(s.input.begin() + static_cast<std::ptrdiff_t>(i));

@@ -167,8 +167,8 @@ TEST(HostUsage, EmptyPathsAndUnknownCommandsAreNamed) {
     }
     HostRun r = Host({"--display", "headless", "frobnicate", "x"});
     EXPECT_EQ(r.rc, 2);
-    EXPECT_EQ(r.err.find("krxhost: unknown command \"frobnicate\" (the commands are info, default, translate, edit, "
-                         "demo-window, demo-dialog and demo-grid)\n"),
+    EXPECT_EQ(r.err.find("krxhost: unknown command \"frobnicate\" (the commands are info, default, translate, "
+                         "edit, demo-window, demo-dialog and demo-grid)\n"),
               0u)
         << r.err;
 }

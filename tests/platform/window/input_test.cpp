@@ -146,6 +146,27 @@ TEST_F(Input, ADisabledTopLevelWindowRefusesClicksWithAnErrorHitTest) {
     EXPECT_EQ(static_cast<SHORT>(LOWORD(cursor[0].lParam)), HTERROR);
 }
 
+// A click looked at before a modal loop disabled its window (the second click of a double click
+// that opened a dialog) is refused when it is taken.
+TEST_F(Input, AClickRoutedBeforeItsWindowWasDisabledIsRefusedWhenTaken) {
+    HWND owner = Top(0, 0, 100, 100);
+    HWND child = Child(owner, 1, 0, 0, 50, 50);
+    Settle();
+    synthetic::Click(child, POINT{5, 5});
+    // What comes before the button (the pointer's move) is handled; the button is only looked at.
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE) && msg.message != WM_LBUTTONDOWN) {
+        PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);
+        DispatchMessageA(&msg);
+    }
+    ASSERT_EQ(msg.message, static_cast<UINT>(WM_LBUTTONDOWN));
+    EXPECT_EQ(msg.hwnd, child);
+    EnableWindow(owner, FALSE);
+    PumpMessages();
+    EXPECT_TRUE(Received(child, WM_LBUTTONDOWN).empty());
+    EXPECT_TRUE(Received(child, WM_LBUTTONUP).empty());
+}
+
 TEST_F(Input, SetCursorCarriesTheHitTestAndTheClassCursorIsSet) {
     HWND top = Top(0, 0, 200, 200, WS_POPUP | WS_VISIBLE | WS_BORDER | WS_VSCROLL);
     HWND edit = Child(top, 1, 0, 0, 50, 50, WS_CHILD | WS_VISIBLE, "RecordingDbl");  // I-beam class

@@ -1,0 +1,256 @@
+// The Interrupt Settings editor driven as a person drives it: boxes clicked in its grid, what the
+// grid shows read back, and the item's text that OK writes.
+#include <vector>
+
+#include "editor_fixture.h"
+#include "platform/win/sys_colors.h"
+
+namespace {
+
+struct Cell {
+    ROWCOL row, col;
+};
+
+// ---- enable and disable exclude each other, in a row and globally; bits the drive lacks go ---------
+
+struct ExclusiveCase {
+    const char* name;
+    const char* text;         // the item's text before
+    std::vector<Cell> clicks;  // column 1 holds the two labelled global boxes
+    const char* shown;        // afterwards: the two global boxes, then Enable, Disable, Reset of Int0
+    const char* written;      // the masks OK writes, before the keys every item of the drive has
+};
+
+void PrintTo(const ExclusiveCase& c, std::ostream* os) { *os << c.name; }
+
+class ExclusiveBoxes : public EditorTest, public ::testing::WithParamInterface<ExclusiveCase> {};
+
+TEST_P(ExclusiveBoxes, ShowAndWriteOneOfThePairOrNeither) {
+    const ExclusiveCase& c = GetParam();
+    CString text = c.text;
+    ModalScript script;
+    for (const Cell& cell : c.clicks)
+        script.Then([cell](HWND h) { cell.col == 1 ? ClickLabelledBox(h, cell.row, 1) : Click(h, cell.row, cell.col); });
+    script.Then([&](HWND h) {
+        EXPECT_EQ(Row(h, 1, 1, 1) + " " + Row(h, 2, 1, 1) + " " + Row(h, 4, 2, 4), c.shown);
+        synthetic::ClickDlgItem(h, IDOK);
+    });
+    EXPECT_EQ(Edit(CMC_Setup::Default(), text), IDOK);
+    EXPECT_EQ(text, CString(c.written) + kDefaultTail);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Editor, ExclusiveBoxes,
+    ::testing::Values(
+        ExclusiveCase{"EnableClearsDisable", "Mask=0x1;", {{4, 2}}, "0 0 1 0 0", "SetupInterrupt=0;Unmask=0x00000001;"},
+        ExclusiveCase{"DisableClearsEnable", "Unmask=0x1;", {{4, 3}}, "0 0 0 1 0", "SetupInterrupt=0;Mask=0x00000001;"},
+        ExclusiveCase{"EnableAgainLeavesBothClear", "Unmask=0x1;Mask=0x2;", {{4, 2}}, "0 0 0 0 0", "SetupInterrupt=0;Mask=0x00000002;"},
+        ExclusiveCase{"ResetStandsApart", "Unmask=0x1;", {{4, 4}}, "0 0 1 0 1",
+                      "SetupInterrupt=0;Unmask=0x00000001;Reset=0x00000001;"},
+        ExclusiveCase{"GlobalDisableClearsEnable", "", {{1, 1}, {2, 1}}, "0 1 0 0 0", "SetupInterrupt=2;"},
+        ExclusiveCase{"GlobalEnableClearsDisable", "", {{2, 1}, {1, 1}}, "1 0 0 0 0", "SetupInterrupt=1;"},
+        ExclusiveCase{"GlobalDisableAgainLeavesBothClear", "SetupInterrupt=2;", {{2, 1}}, "0 0 0 0 0", "SetupInterrupt=0;"},
+        ExclusiveCase{"BitsBeyondTheDrivesInterruptsAreDropped", "Unmask=0x101;Reset=0x80000000;", {}, "0 0 1 0 0",
+                      "SetupInterrupt=0;Unmask=0x00000001;"}),
+    CaseName<ExclusiveCase>);
+
+// ---- the rows and the "Details" buttons a drive gets ------------------------------------------------
+
+struct DriveCase {
+    const char* name;
+    CMC_Setup setup;
+    ROWCOL rows;
+    std::vector<const char*> tags;  // column 5 of each interrupt's row
+    const char* lastCaption;
+};
+
+void PrintTo(const DriveCase& c, std::ostream* os) { *os << c.name; }
+
+class DriveRows : public EditorTest, public ::testing::WithParamInterface<DriveCase> {};
+
+TEST_P(DriveRows, OneRowPerInterruptAndAButtonAtTheBitOfEachWithOptions) {
+    const DriveCase& c = GetParam();
+    CString text;
+    ModalScript script;
+    script.Then([&](HWND h) {
+        EXPECT_EQ(Grid(h).GetRowCount(), c.rows);
+        for (ROWCOL i = 0; i < c.tags.size(); ++i) EXPECT_EQ(Grid(h).GetValueRowCol(i + 4, 5), c.tags[i]) << "row " << i + 4;
+        EXPECT_EQ(Row(h, c.rows, 1, 1), c.lastCaption);
+        synthetic::KeyPress(VK_ESCAPE);
+    });
+    EXPECT_EQ(Edit(c.setup, text), IDCANCEL);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Editor, DriveRows,
+    ::testing::Values(
+        DriveCase{"TwelveInterrupts", MakeWideDrive(12, 0), 15,
+                  {"SW_PROT", "Capture", "Limit Switch Positive", "Limit Switch Negative", "Time", "", "", "", "", "", "", ""},
+                  "Int11 - Event 11"},
+        // Short limit switch captions, other bits, and no "Time" interrupt: no time button anywhere.
+        DriveCase{"ShortCaptionsWithoutTime",
+                  MakeDrive({"Event", "LSN", "Capture", "LSP", "Software protection", "Reference found"}, 1, 1, 1, 0, 2, true), 9,
+                  {"", "Limit Switch Negative", "Capture", "Limit Switch Positive", "SW_PROT", ""}, "Int5 - Reference found"}),
+    CaseName<DriveCase>);
+
+// ---- greyed rows and buttons ----------------------------------------------------------------------
+
+COLORREF TextColor(HWND h, ROWCOL nRow, ROWCOL nCol) {
+    CGXStyle style;
+    EditorTest::Grid(h).ComposeStyleRowCol(nRow, nCol, &style);
+    return style.GetTextColor();
+}
+
+TEST_F(EditorTest, ADetailsButtonIsGreyedWhileItsRowIsNotEnabled) {
+    CString text;
+    HWND hEditor = nullptr;
+    ModalScript script;
+    script.Then([&](HWND h) {
+        hEditor = h;
+        EXPECT_EQ(Row(h, 5), "0 0 0 -Capture");
+        EXPECT_EQ(TextColor(h, 5, 5), GetSysColor(COLOR_GRAYTEXT));
+        Click(h, 5, 5);
+    });
+    script.Then([&](HWND h) {
+        EXPECT_EQ(h, hEditor) << "a greyed button opened " << WindowText(h);
+        Click(h, 5, 2);
+    });
+    script.Then([&](HWND h) {
+        EXPECT_EQ(Row(h, 5), "1 0 0 Capture");
+        EXPECT_EQ(TextColor(h, 5, 5), GetSysColor(COLOR_BTNTEXT));
+        Click(h, 5, 5);
+    });
+    script.Then([&](HWND h) {
+        EXPECT_EQ(WindowText(h), "Capture");
+        synthetic::KeyPress(VK_ESCAPE);
+    });
+    script.Then([&](HWND h) { Click(h, 5, 3); });
+    script.Then([&](HWND h) {
+        EXPECT_EQ(Row(h, 5), "0 1 0 -Capture");
+        synthetic::KeyPress(VK_ESCAPE);
+    });
+    EXPECT_EQ(Edit(CMC_Setup::Default(), text), IDCANCEL);
+    EXPECT_EQ(script.Remaining(), 0u);
+    EXPECT_TRUE(text.IsEmpty()) << "Cancel wrote " << text.GetString();
+}
+
+// The second click of a double click reaches the grid after the first has opened the dialog.
+TEST_F(EditorTest, ADoubleClickOnDetailsOpensOneDialog) {
+    CString text = "Unmask=0x1;";
+    ModalScript script;
+    script.Then([](HWND h) {
+        CGXGridCore& grid = Grid(h);
+        synthetic::DoubleClick(grid.GridWnd()->GetSafeHwnd(), grid.CalcCellRect(4, 5).CenterPoint());
+    });
+    script.Then([](HWND h) {
+        EXPECT_EQ(WindowText(h), "Software Protections");
+        Click(h, 4, 2);
+    });
+    script.Then([](HWND h) { synthetic::ClickDlgItem(h, IDOK); });
+    script.Then([](HWND h) {
+        EXPECT_EQ(WindowText(h), "Interrupt Settings");
+        synthetic::ClickDlgItem(h, IDOK);
+    });
+    EXPECT_EQ(Edit(CMC_Setup::Default(), text), IDOK);
+    EXPECT_EQ(text, CString("SetupInterrupt=0;Unmask=0x00000001;SwProtUnmask=0x00000001;") + kDefaultTail);
+}
+
+TEST_F(EditorTest, ADriveWithoutThePositiveLimitSwitchGreysItsRowAndKeepsItsBits) {
+    CMC_Setup setup = MakeWideDrive(8, 0);
+    setup.SetIntOption("isLSP", 0);
+    CString text = "Unmask=0x4;Reset=0x4;";
+    ModalScript script;
+    script.Then([](HWND h) {
+        EXPECT_EQ(Row(h, 6), "-0 -0 -0 -Limit Switch Positive");
+        Click(h, 6, 2);
+    });
+    script.Then([](HWND h) {
+        EXPECT_EQ(Row(h, 6), "-0 -0 -0 -Limit Switch Positive");
+        Click(h, 4, 2);
+    });
+    script.Then([](HWND h) { synthetic::ClickDlgItem(h, IDOK); });
+    EXPECT_EQ(Edit(setup, text), IDOK);
+    EXPECT_EQ(text, "SetupInterrupt=0;Unmask=0x00000005;Reset=0x00000004;LSN=0;Capture=0;CaptureType=1;KRXINTPER=1 ms;");
+}
+
+TEST_F(EditorTest, DeleteAndPasteChangeNothing) {
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    SetClipboardBytes(CF_TEXT, "0\t0\t0", 6);
+    CloseClipboard();
+    CString text;
+    ModalScript script;
+    script.Then([](HWND h) { Click(h, 4, 2); });
+    script.Then([](HWND h) {
+        EXPECT_EQ(Row(h, 4, 2, 4), "1 0 0");
+        synthetic::KeyPress(VK_DELETE);
+        synthetic::KeyDown(VK_CONTROL);
+        synthetic::KeyPress('V');
+        synthetic::KeyUp(VK_CONTROL);
+        synthetic::KeyDown(VK_SHIFT);
+        synthetic::KeyPress(VK_INSERT);
+        synthetic::KeyUp(VK_SHIFT);
+    });
+    script.Then([](HWND h) {
+        EXPECT_EQ(Row(h, 4, 2, 4), "1 0 0");
+        synthetic::ClickDlgItem(h, IDOK);
+    });
+    EXPECT_EQ(Edit(CMC_Setup::Default(), text), IDOK);
+    EXPECT_EQ(text, CString("SetupInterrupt=0;Unmask=0x00000001;") + kDefaultTail);
+}
+
+// ---- a drive of more interrupts and protections than the masks hold --------------------------------
+
+// 40 interrupts, "Time" at bit 34, and 40 protections.
+CMC_Setup FortyInterruptDrive() {
+    CMC_Setup setup = MakeDrive({}, 1, 1, 1, 0, 40, true);
+    for (int i = 0; i < 40; ++i)
+        setup.AddInterrupt(i == 0 ? CString("Software protection") : i == 34 ? CString("Time") : CString(("Event " + std::to_string(i)).c_str()));
+    return setup;
+}
+
+TEST_F(EditorTest, RowsBeyondTheMasksAreGreyedAndTheirClicksIgnored) {
+    // Bit 0 of each mask is set: a bit 32 taken for bit 0 would clear it.
+    CString text = "Unmask=0x1;Mask=0x80000000;SwProtMask=0x1;";
+    HWND hEditor = nullptr;
+    ModalScript script;
+    script.Then([&](HWND h) {
+        hEditor = h;
+        Grid(h).DoScroll(GX_DOWN, 20);
+        EXPECT_EQ(Row(h, 35), "0 1 0 ");
+        EXPECT_EQ(Row(h, 36), "-0 -0 -0 ");
+        EXPECT_EQ(Row(h, 38), "-0 -0 -0 -Time");
+        Click(h, 36, 2);
+        Click(h, 38, 5);
+        // What the grid would post for them, were they not greyed, is ignored too.
+        PostMessage(h, WM_GRID_BUTTON_CLICKED, 36, 2);
+        PostMessage(h, WM_GRID_BUTTON_CLICKED, 38, 5);
+    });
+    script.Then([&](HWND h) {
+        EXPECT_EQ(h, hEditor) << WindowText(h) << " opened";
+        EXPECT_EQ(Row(h, 36), "-0 -0 -0 ");
+        Click(h, 35, 2);
+    });
+    script.Then([](HWND h) {
+        Grid(h).DoScroll(GX_UP, 20);
+        Click(h, 4, 5);
+    });
+    script.Then([](HWND h) {
+        Grid(h).DoScroll(GX_DOWN, 20);
+        EXPECT_EQ(Row(h, 35, 1, 3), "Bit31 - protection 31 0 0");
+        EXPECT_EQ(Row(h, 36, 1, 3), "Bit32 - Reserved -0 -0");
+        Click(h, 36, 2);
+        PostMessage(h, WM_GRID_BUTTON_CLICKED, 36, 3);
+        Click(h, 35, 3);
+    });
+    script.Then([](HWND h) {
+        EXPECT_EQ(Row(h, 36, 2, 3), "-0 -0");
+        synthetic::ClickDlgItem(h, IDOK);
+    });
+    script.Then([](HWND h) { synthetic::ClickDlgItem(h, IDOK); });
+    EXPECT_EQ(Edit(FortyInterruptDrive(), text), IDOK);
+    EXPECT_EQ(script.Remaining(), 0u);
+    EXPECT_EQ(text, "SetupInterrupt=0;Unmask=0x80000001;SwProtMask=0x80000001;LSP=0;LSN=0;Capture=0;CaptureType=1;KRXINTPER=1 ms;");
+}
+
+}  // namespace
