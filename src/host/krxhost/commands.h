@@ -38,7 +38,7 @@ struct DemoGridOptions {
 // The most rows a grid counts: one less than the number that means "no row".
 constexpr uint32_t kMaxDemoGridRows = 0xFFFFFFFE;
 // The demo grid's window, frame and caption included.
-constexpr int kDemoGridWidth = 860;
+constexpr int kDemoGridWidth = 1000;
 constexpr int kDemoGridHeight = 480;
 
 struct DemoDialogOptions {

@@ -111,8 +111,6 @@ void DemoGrid::Initialize() {
     for (ROWCOL c = 1; c <= kCols; ++c) {
         CGXStyle column;
         column.SetHorizontalAlignment(c >= kStatusCol ? DT_CENTER : c == 2 ? DT_LEFT : DT_RIGHT);
-        if (c == kCheckCol) column.SetControlId(GX_IDS_CTRL_CHECKBOX3D);
-        if (c == kButtonCol) column.SetControlId(GX_IDS_CTRL_PUSHBTN).SetChoicesList("Report");
         StoreStyleRowCol(0, c, &column, ModifyMode::Copy, gxRangeStyle);
     }
     StoreStyledRows();
@@ -185,9 +183,10 @@ void DemoGrid::ComputeCell(ROWCOL nRow, ROWCOL nCol, CGXStyle& style) const {
         style.SetValue(text);
         break;
     case kCheckCol:
-        style.SetValue("0");
+        style.SetControlId(GX_IDS_CTRL_CHECKBOX3D).SetValue("0");
         break;
     case kButtonCol:
+        style.SetControlId(GX_IDS_CTRL_PUSHBTN).SetChoicesList("Report");
         break;
     case kStatusCol:
         style.SetValue(mean >= 60.0 ? "high" : mean < 40.0 ? "low" : "ok");

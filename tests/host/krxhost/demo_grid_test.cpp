@@ -37,7 +37,7 @@ constexpr unsigned kButtonFace = 0xD4D0C8;
 // font gives and the demo's column widths.
 TEST(HostDemoGrid, TheScreenshotShowsHeadersTitlesStylesAndComputedRows) {
     const PngImage img = Picture("50");
-    ASSERT_EQ(img.width, 860);
+    ASSERT_EQ(img.width, 1000);
     ASSERT_EQ(img.height, 480);
     EXPECT_EQ(img.At(300, 10), 0x0A246Au);     // the active caption
     EXPECT_EQ(img.At(40, 30), kButtonFace);    // the column header A, left of its letter
@@ -58,7 +58,7 @@ TEST(HostDemoGrid, TheScreenshotShowsHeadersTitlesStylesAndComputedRows) {
     EXPECT_TRUE(cell == 0xFFFFFFu || cell == 0xEEF3FAu) << std::hex << cell << ": fifty rows reach that far";
     // Ten rows (a leading zero is no octal prefix): row 10 is the last, below it the background.
     const PngImage ten = Picture("010");
-    ASSERT_EQ(ten.width, 860);
+    ASSERT_EQ(ten.width, 1000);
     EXPECT_EQ(ten.At(203, 223), 0xFFFFFFu);
     EXPECT_EQ(ten.At(203, 245), kButtonFace);
 }

@@ -25,7 +25,7 @@ TEST(HostScript, TheDemoGridIsDumpedScrolledAndPhotographed) {
     EXPECT_NE(r.err.find("\n50: \"47\" \"Sample AU\" "), std::string::npos);
     PngImage img;
     ASSERT_TRUE(ReadPng(png.c_str(), img));
-    EXPECT_EQ(img.width, 860);
+    EXPECT_EQ(img.width, 1000);
     EXPECT_EQ(img.height, 480);
     fs::remove(png);
 }
