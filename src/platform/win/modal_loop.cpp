@@ -51,7 +51,11 @@ Idle OnIdle(HWND hwnd, int depth, Guards& g, EndedFn ended) {
         hook(hwnd, depth);
         if (ended()) return Idle::Ended;
         MSG msg;
-        if (PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE)) return Idle::Again;
+        if (PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            // The hook gave the loop something to do: it is not stuck, however long it runs.
+            g.idle = g.dry = 0;
+            return Idle::Again;
+        }
     }
     if (WaitMessage()) return !HasMessageWaitHandler() && ++g.idle > kMaxIdle ? Idle::GiveUp : Idle::Again;
     // Nothing can arrive: only the hook can still act, and it gets a bounded number of tries.

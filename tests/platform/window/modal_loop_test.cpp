@@ -71,6 +71,22 @@ TEST_F(ModalLoop, ALoopThatCouldNeverEndFails) {
     EXPECT_EQ(RunModalLoop(reinterpret_cast<HWND>(static_cast<UINT_PTR>(0xDEAD0)), nullptr), MODAL_LOOP_FAILED);
 }
 
+TEST_F(ModalLoop, AHookThatActsNowAndThenKeepsALongLoopGoing) {
+    HWND dlg = Top();
+    // Thousands of turns, every other one without effect: the loop is not taken for one that can
+    // never end, since the hook keeps giving it something to do.
+    int nTurns = 0;
+    SetModalLoopHook([&](HWND modal, int) {
+        if (++nTurns == 6000) EndModalLoop(modal, 7);
+        else if (nTurns % 2 == 0) PostMessage(modal, WM_NULL, 0, 0);
+    });
+    EXPECT_EQ(RunModalLoop(dlg, nullptr), 7);
+    // A hook that stops acting is given up on again.
+    SetModalLoopHook([](HWND, int) {});
+    EXPECT_EQ(RunModalLoop(dlg, nullptr), MODAL_LOOP_FAILED);
+    SetModalLoopHook(nullptr);
+}
+
 TEST_F(ModalLoop, DestroyingTheModalWindowOrQuittingEndsTheLoop) {
     HWND owner = Top(0, 0, 100, 100);
     HWND dlg = Top(200, 0, 100, 100);
