@@ -16,16 +16,16 @@
 #include "platform/win/sys_colors.h"
 
 using grid_dialog::Apply;
+using grid_dialog::HasBit;
+using grid_dialog::kFirstRow;
+using grid_dialog::kMaskBits;
+using grid_dialog::Toggle;
 
 BEGIN_MESSAGE_MAP(CEditorDlg, CMC_EditMotionDlg)
     ON_MESSAGE(WM_GRID_BUTTON_CLICKED, &CEditorDlg::OnGridButtonClicked)
 END_MESSAGE_MAP()
 
 namespace {
-
-// Rows from 4 on belong to interrupts 0, 1, ...; the masks hold 32 of them.
-constexpr ROWCOL kFirstRow = 4;
-constexpr ROWCOL kMaskBits = 32;
 
 // The tags of the "Details" buttons, which are their cells' values.
 constexpr const char* kSwProt = "SW_PROT";
@@ -35,18 +35,6 @@ constexpr const char* kLimitNegative = "Limit Switch Negative";
 constexpr const char* kTime = "Time";
 
 DWORD MaskOf(int nBits) { return nBits >= 32 ? 0xFFFFFFFF : nBits <= 0 ? 0 : (DWORD{1} << nBits) - 1; }
-
-bool HasBit(DWORD dw, ROWCOL nBit) { return nBit < kMaskBits && (dw & (DWORD{1} << nBit)) != 0; }
-
-// Enable and disable exclude each other: checking one sets its bit and clears the other's.
-void Toggle(DWORD& dwThis, DWORD* pOther, DWORD dwBit, bool bChecked) {
-    if (bChecked) {
-        dwThis |= dwBit;
-        if (pOther != nullptr) *pOther &= ~dwBit;
-    } else {
-        dwThis &= ~dwBit;
-    }
-}
 
 }  // namespace
 

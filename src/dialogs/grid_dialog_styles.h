@@ -6,6 +6,24 @@
 
 namespace grid_dialog {
 
+// Rows from 4 on belong to interrupts (protections) 0, 1, ...; the 32-bit masks hold 32 of them.
+constexpr ROWCOL kFirstRow = 4;
+constexpr ROWCOL kMaskBits = 32;
+
+// Whether bit nBit of the mask is set; false for a bit the mask cannot hold.
+inline bool HasBit(DWORD dw, ROWCOL nBit) { return nBit < kMaskBits && (dw & (DWORD{1} << nBit)) != 0; }
+
+// Enable and disable exclude each other: checking one sets its bit and clears the other's (none:
+// a box that stands alone); unchecking clears its own.
+inline void Toggle(DWORD& dwThis, DWORD* pOther, DWORD dwBit, bool bChecked) {
+    if (bChecked) {
+        dwThis |= dwBit;
+        if (pOther != nullptr) *pOther &= ~dwBit;
+    } else {
+        dwThis &= ~dwBit;
+    }
+}
+
 // A solid pen of width 1 in the button-face colour.
 StylePen BorderPen();
 // Stores the style into the range, painted at once.

@@ -8,19 +8,13 @@
 #include "grid/controls/static_control.h"
 
 using grid_dialog::Apply;
+using grid_dialog::HasBit;
+using grid_dialog::kFirstRow;
+using grid_dialog::kMaskBits;
 
 BEGIN_MESSAGE_MAP(CSwProtDlg, CDialog)
     ON_MESSAGE(WM_GRID_BUTTON_CLICKED, &CSwProtDlg::OnGridButtonClicked)
 END_MESSAGE_MAP()
-
-namespace {
-
-// Rows from 4 on belong to protections 0, 1, ...; only 32 fit the masks.
-constexpr ROWCOL kFirstRow = 4;
-
-bool HasBit(DWORD dw, ROWCOL nBit) { return nBit < 32 && (dw & (DWORD{1} << nBit)) != 0; }
-
-}  // namespace
 
 CSwProtDlg::CSwProtDlg(HMODULE hModule, CWnd* pParent) : CDialog(IDD_SW_PROTECTIONS, pParent) {
     UseModuleTemplate(*this, hModule, IDD_SW_PROTECTIONS);
@@ -94,17 +88,10 @@ void CSwProtDlg::UpdateGrid() {
 LRESULT CSwProtDlg::OnGridButtonClicked(WPARAM wParam, LPARAM lParam) {
     const ROWCOL nRow = static_cast<ROWCOL>(wParam), nCol = static_cast<ROWCOL>(lParam);
     // Enable and disable of one protection exclude each other; both may be clear.
-    if (nRow >= kFirstRow && nRow - kFirstRow < 32 && (nCol == 2 || nCol == 3)) {
+    if (nRow >= kFirstRow && nRow - kFirstRow < kMaskBits && (nCol == 2 || nCol == 3)) {
         const DWORD dwBit = DWORD{1} << (nRow - kFirstRow);
-        const bool bChecked = grid_dialog::IsChecked(m_grid, nRow, nCol);
-        DWORD& dwThis = nCol == 2 ? m_dwUnmask : m_dwMask;
-        DWORD& dwOther = nCol == 2 ? m_dwMask : m_dwUnmask;
-        if (bChecked) {
-            dwThis |= dwBit;
-            dwOther &= ~dwBit;
-        } else {
-            dwThis &= ~dwBit;
-        }
+        if (nCol == 2) grid_dialog::Toggle(m_dwUnmask, &m_dwMask, dwBit, grid_dialog::IsChecked(m_grid, nRow, nCol));
+        else grid_dialog::Toggle(m_dwMask, &m_dwUnmask, dwBit, grid_dialog::IsChecked(m_grid, nRow, nCol));
     }
     UpdateGrid();
     return 0;
