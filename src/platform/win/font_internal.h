@@ -6,6 +6,7 @@
 #include <cairo-ft.h>
 #include <fontconfig/fontconfig.h>
 
+#include <memory>
 #include <string>
 
 #include "platform/win/gdi_internal.h"
@@ -32,9 +33,11 @@ FcConfig* Config();
 // caller); null when nothing matches. The caller destroys the match.
 FcPattern* Match(FcPattern* pattern);
 
-// The face of a match, opened once per key and kept for the life of the process; null when the
-// file does not load. emboldened: Cairo thickens the glyphs (for faces that have no bold).
-const Face* OpenFace(const std::string& key, FcPattern* match, bool emboldened);
+// The face of a match, opened once per font file (and emboldening) and kept for the life of the
+// process, so that however many names a description uses, only the installed files are opened;
+// null when the file does not load. emboldened: Cairo thickens the glyphs (for faces that have no
+// bold).
+const Face* OpenFace(FcPattern* match, bool emboldened);
 
 // A character of the Western code page as a Unicode code point.
 unsigned CodePoint(unsigned char c);
@@ -49,6 +52,6 @@ void DescribedMetrics(TEXTMETRICA& tm, const LOGFONTA& lf);
 
 // An instance drawn from a bitmap strike of the family, or null when the description asks for a
 // size that no strike has, or for a stretched or slanted face.
-FontInstance* MakeStrikeInstance(const LOGFONTA& lf, const std::string& family);
+std::unique_ptr<FontInstance> MakeStrikeInstance(const LOGFONTA& lf, const std::string& family);
 
 }  // namespace gdi::fonts

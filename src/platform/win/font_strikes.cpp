@@ -35,7 +35,7 @@ const Face* FindStrikeFace(const std::string& family, bool bold) {
     if (FcPatternGetString(match, FC_FAMILY, 0, &found) == FcResultMatch &&
         FcStrCmpIgnoreCase(found, reinterpret_cast<const FcChar8*>(family.c_str())) == 0 &&
         FcPatternGetBool(match, FC_SCALABLE, 0, &scalable) == FcResultMatch && !scalable)
-        face = OpenFace("strike\n" + family + (bold ? "\nbold" : ""), match, bold);
+        face = OpenFace(match, bold);
     FcPatternDestroy(match);
     return face;
 }
@@ -56,7 +56,7 @@ cairo_scaled_font_t* ScaledStrike(const Face& face, double ppem) {
 
 }  // namespace
 
-FontInstance* MakeStrikeInstance(const LOGFONTA& lf, const std::string& family) {
+std::unique_ptr<FontInstance> MakeStrikeInstance(const LOGFONTA& lf, const std::string& family) {
     // A strike is drawn at its own size only; stretching or slanting it is left to outlines.
     if (lf.lfHeight == 0 || lf.lfWidth != 0 || lf.lfItalic) return nullptr;
     const bool bold = lf.lfWeight >= FW_SEMIBOLD;
@@ -77,7 +77,7 @@ FontInstance* MakeStrikeInstance(const LOGFONTA& lf, const std::string& family) 
             cairo_scaled_font_destroy(scaled);
             continue;
         }
-        auto* fi = new FontInstance();
+        auto fi = std::make_unique<FontInstance>();
         fi->scaled = scaled;
         MeasureGlyphs(*fi, ft);
         TEXTMETRICA& tm = fi->tm;

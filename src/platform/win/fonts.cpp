@@ -1,6 +1,7 @@
 // Fonts: from a logical font description to a FreeType face found through fontconfig, a Cairo
-// scaled font, and the text metrics the platform reports. Faces and sized instances are cached
-// for the life of the process; glyph indices and advances of the 256 characters are kept with
+// scaled font, and the text metrics the platform reports. Faces are cached for the life of the
+// process (one per installed file); sized instances in a cache of the ones used last, since
+// descriptions from stored styles and templates may name any size; glyph indices and advances of the 256 characters are kept with
 // each instance, Cairo keeps the rendered glyphs. The dialog face's bitmap strikes are sized in
 // font_strikes.cpp; everything else is drawn from outlines here.
 //
@@ -110,7 +111,6 @@ void DoneFace(void* p) { FT_Done_Face(static_cast<FT_Face>(p)); }
 // The outline face fontconfig picks for a family, weight and slant; null when nothing loads or
 // the best match has no outlines.
 const Face* FindFace(const std::string& family, int weight, bool italic) {
-    const std::string key = family + '\n' + std::to_string(weight) + (italic ? "i" : "");
     FcPattern* pat = FcPatternCreate();
     FcPatternAddString(pat, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
     FcPatternAddInteger(pat, FC_WEIGHT, FcWeightFromOpenType(weight));
@@ -121,15 +121,15 @@ const Face* FindFace(const std::string& family, int weight, bool italic) {
     FcBool scalable = FcFalse;
     const Face* face = nullptr;
     if (match != nullptr && FcPatternGetBool(match, FC_SCALABLE, 0, &scalable) == FcResultMatch && scalable)
-        face = OpenFace(key, match, false);
+        face = OpenFace(match, false);
     if (match != nullptr) FcPatternDestroy(match);
     return face;
 }
 
 int Round(double v) { return static_cast<int>(std::lround(v)); }
 
-FontInstance* MakeInstance(const LOGFONTA& lf, const Face& face) {
-    auto* fi = new FontInstance();
+std::unique_ptr<FontInstance> MakeInstance(const LOGFONTA& lf, const Face& face) {
+    auto fi = std::make_unique<FontInstance>();
     FT_Face ft = face.ft;
     const double upem = ft->units_per_EM > 0 ? ft->units_per_EM : 2048;
     const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(ft, FT_SFNT_OS2));
@@ -213,28 +213,29 @@ FcPattern* Match(FcPattern* pattern) {
     return FcFontMatch(Config(), pattern, &result);
 }
 
-const Face* OpenFace(const std::string& key, FcPattern* match, bool emboldened) {
+const Face* OpenFace(FcPattern* match, bool emboldened) {
     static auto* faces = new std::map<std::string, Face*>();  // lives as long as the process
+    FcChar8* file = nullptr;
+    if (FcPatternGetString(match, FC_FILE, 0, &file) != FcResultMatch) return nullptr;
+    int index = 0;
+    FcPatternGetInteger(match, FC_INDEX, 0, &index);
+    const std::string key = std::string(reinterpret_cast<const char*>(file)) + '\n' + std::to_string(index) +
+                            (emboldened ? "\nbold" : "");
     auto it = faces->find(key);
     if (it != faces->end()) return it->second;
     Face* face = nullptr;
-    FcChar8* file = nullptr;
-    int index = 0;
-    if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
-        FcPatternGetInteger(match, FC_INDEX, 0, &index);
-        FT_Face ft = nullptr;
-        if (Library() != nullptr && FT_New_Face(Library(), reinterpret_cast<const char*>(file), index, &ft) == 0) {
-            face = new Face();
-            face->ft = ft;
-            face->cairo = cairo_ft_font_face_create_for_ft_face(ft, 0);
-            cairo_font_face_set_user_data(face->cairo, &kFaceKey, ft, DoneFace);
-            if (emboldened) cairo_ft_font_face_set_synthesize(face->cairo, CAIRO_FT_SYNTHESIZE_BOLD);
-            FcChar8* fam = nullptr;
-            face->family = FcPatternGetString(match, FC_FAMILY, 0, &fam) == FcResultMatch
-                               ? reinterpret_cast<const char*>(fam)
-                               : std::string();
-            face->fixed = FT_IS_FIXED_WIDTH(ft);
-        }
+    FT_Face ft = nullptr;
+    if (Library() != nullptr && FT_New_Face(Library(), reinterpret_cast<const char*>(file), index, &ft) == 0) {
+        face = new Face();
+        face->ft = ft;
+        face->cairo = cairo_ft_font_face_create_for_ft_face(ft, 0);
+        cairo_font_face_set_user_data(face->cairo, &kFaceKey, ft, DoneFace);
+        if (emboldened) cairo_ft_font_face_set_synthesize(face->cairo, CAIRO_FT_SYNTHESIZE_BOLD);
+        FcChar8* fam = nullptr;
+        face->family = FcPatternGetString(match, FC_FAMILY, 0, &fam) == FcResultMatch
+                           ? reinterpret_cast<const char*>(fam)
+                           : std::string();
+        face->fixed = FT_IS_FIXED_WIDTH(ft);
     }
     (*faces)[key] = face;
     return face;
@@ -271,43 +272,65 @@ void DescribedMetrics(TEXTMETRICA& tm, const LOGFONTA& lf) {
 
 namespace gdi {
 
-const FontInstance& ResolveFont(const LOGFONTA& lf) {
+namespace {
+
+// Sized instances by description, with the turn each was last asked for. Enough for every font a
+// session of dialogs and grids keeps using; the one asked for longest ago makes room.
+constexpr size_t kInstancesKept = 64;
+struct CachedInstance {
+    std::shared_ptr<const FontInstance> instance;
+    unsigned long long lastUse = 0;
+};
+
+std::unique_ptr<FontInstance> MakeAnyInstance(const LOGFONTA& lf, const std::string& family, int weight) {
     using namespace fonts;
-    static auto* instances = new std::map<std::string, FontInstance*>();  // lives as long as the process
-    const std::string family = FamilyFor(lf);
+    std::string outline = family;
+    if (family == kDialogBitmapFamily) {
+        if (auto fi = MakeStrikeInstance(lf, family)) return fi;
+        outline = kDialogStandIn;
+    }
+    const Face* face = FindFace(outline, weight, lf.lfItalic != 0);
+    if (face == nullptr) face = FindFace(kDialogStandIn, weight, lf.lfItalic != 0);
+    if (face == nullptr) face = FindFace("sans-serif", FW_NORMAL, false);
+    if (face != nullptr) return MakeInstance(lf, *face);
+    // No font at all: an instance without glyphs, so that measuring still answers.
+    auto fi = std::make_unique<FontInstance>();
+    fi->tm.tmHeight = fi->tm.tmAscent = 1;
+    return fi;
+}
+
+}  // namespace
+
+std::shared_ptr<const FontInstance> ResolveFont(const LOGFONTA& lf) {
+    static auto* instances = new std::map<std::string, CachedInstance>();  // lives as long as the process
+    static unsigned long long turn = 0;
+    const std::string family = fonts::FamilyFor(lf);
     const int weight = lf.lfWeight == FW_DONTCARE ? FW_NORMAL : std::clamp<int>(lf.lfWeight, 1, 1000);
     std::string key = family;
     key += '\n';
     key += std::to_string(lf.lfHeight) + ' ' + std::to_string(lf.lfWidth) + ' ' + std::to_string(weight) + ' ' +
            std::to_string(lf.lfItalic != 0) + std::to_string(lf.lfUnderline != 0) + std::to_string(lf.lfStrikeOut != 0) +
            std::to_string(lf.lfQuality == NONANTIALIASED_QUALITY) + ' ' + std::to_string(GetScreenDpi());
+    ++turn;
     auto it = instances->find(key);
-    if (it != instances->end()) return *it->second;
-    FontInstance* fi = nullptr;
-    std::string outline = family;
-    if (family == kDialogBitmapFamily) {
-        fi = MakeStrikeInstance(lf, family);
-        outline = kDialogStandIn;
+    if (it != instances->end()) {
+        it->second.lastUse = turn;
+        return it->second.instance;
     }
-    if (fi == nullptr) {
-        const Face* face = FindFace(outline, weight, lf.lfItalic != 0);
-        if (face == nullptr) face = FindFace(kDialogStandIn, weight, lf.lfItalic != 0);
-        if (face == nullptr) face = FindFace("sans-serif", FW_NORMAL, false);
-        if (face != nullptr) {
-            fi = MakeInstance(lf, *face);
-        } else {
-            // No font at all: an instance without glyphs, so that measuring still answers.
-            fi = new FontInstance();
-            fi->tm.tmHeight = fi->tm.tmAscent = 1;
-        }
+    if (instances->size() >= kInstancesKept) {
+        auto oldest = std::min_element(instances->begin(), instances->end(), [](const auto& a, const auto& b) {
+            return a.second.lastUse < b.second.lastUse;
+        });
+        instances->erase(oldest);
     }
-    (*instances)[key] = fi;
-    return *fi;
+    std::shared_ptr<const FontInstance> fi = MakeAnyInstance(lf, family, weight);
+    instances->emplace(std::move(key), CachedInstance{fi, turn});
+    return fi;
 }
 
 const FontInstance& FontOf(DC& dc) {
     Font& f = *dc.st.font;
-    if (f.instance == nullptr) f.instance = &ResolveFont(f.lf);
+    if (f.instance == nullptr) f.instance = ResolveFont(f.lf);
     return *f.instance;
 }
 

@@ -5,6 +5,7 @@
 #include <cairo.h>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "platform/win/gdi.h"
@@ -54,7 +55,7 @@ struct Brush : Object {
 struct Font : Object {
     Font() : Object(Kind::Font) {}
     LOGFONTA lf{};
-    const FontInstance* instance = nullptr;  // resolved on first use; owned by the font cache
+    std::shared_ptr<const FontInstance> instance;  // resolved on first use; shared with the font cache
 };
 
 struct Bitmap : Object {
@@ -197,6 +198,10 @@ void ForEachPixel(DC& dc, RECT r, F f) {
 // ---- fonts (fonts.cpp) ----------------------------------------------------------------------
 
 struct FontInstance {
+    FontInstance() = default;
+    FontInstance(const FontInstance&) = delete;
+    FontInstance& operator=(const FontInstance&) = delete;
+    ~FontInstance() { cairo_scaled_font_destroy(scaled); }
     cairo_scaled_font_t* scaled = nullptr;
     TEXTMETRICA tm{};
     char face[LF_FACESIZE]{};
@@ -211,8 +216,9 @@ struct FontInstance {
     }
 };
 
-// The font instance of a logical font; never null (falls back to the default face), owned by the cache.
-const FontInstance& ResolveFont(const LOGFONTA& lf);
+// The font instance of a logical font; never null (falls back to the default face). The cache
+// keeps the instances used last; a font keeps its own alive.
+std::shared_ptr<const FontInstance> ResolveFont(const LOGFONTA& lf);
 const FontInstance& FontOf(DC& dc);
 // Draws a run of text with its baseline at device (x, y) in the text colour, with the font's
 // underline and strike-out; dx (optional) gives each character's advance.
