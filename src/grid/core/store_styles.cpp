@@ -103,7 +103,14 @@ bool CGXGridCore::SetStyleRange(const CGXRange& rangeIn, const CGXStyle* pStyle,
                 ? pControl->StoreStyle(r, c, pNew, nStoreMode, nType, &composed)
                 : StoreStyleRowCol(r, c, nStoreMode == gxRemove ? nullptr : pNew,
                                    nStoreMode == gxRemove ? ModifyMode::Override : ModifyMode(nStoreMode), nType);
-        if (bStored && !SameStored(pBefore.get(), pData->GetStoredStyle(r, c, nType))) bChanged = true;
+        // Before and after are read alike, through the grid's look-up: a grid that supplies
+        // attributes of cells with nothing stored (computed cells) would otherwise count a clear
+        // of such a cell as a change, whose undo then changes nothing and blocks the undo list.
+        if (bStored && !bChanged) {
+            CGXStyle after;
+            const bool bAfter = GetStyleRowCol(r, c, after, ModifyMode::Copy, nType);
+            bChanged = !SameStored(pBefore.get(), bAfter ? &after : nullptr);
+        }
         if (bRecord) old[size_t(i)] = std::move(pBefore);
         // Stopped: the change is the rows done so far, redrawn and undoable as a whole.
         if (c == slots.right && i + 1 < nSlots && longOp.DoMessages()) {
