@@ -13,8 +13,8 @@
 
 namespace {
 
-constexpr int kWidth = 420;
-constexpr int kHeight = 160;
+constexpr int kWidth = 340;
+constexpr int kHeight = 100;
 constexpr COLORREF kTitleColor = RGB(255, 255, 200);
 constexpr COLORREF kCoveredColor = RGB(200, 220, 255);
 
