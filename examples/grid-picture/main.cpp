@@ -27,10 +27,14 @@ void Check(bool ok, const char* what) {
     }
 }
 
-// An image pixel (0x00RRGGBB) against a colour (0x00BBGGRR).
-bool IsColor(const PngImage& image, CPoint pt, COLORREF color) {
+// Whether the 3 by 3 pixels around pt (0x00RRGGBB) all have the colour (0x00BBGGRR): no line
+// crosses them, whichever side of a cell's edge the grid draws its lines on.
+bool IsArea(const PngImage& image, CPoint pt, COLORREF color) {
     const unsigned rgb = (GetRValue(color) << 16) | (GetGValue(color) << 8) | GetBValue(color);
-    return (image.At(pt.x, pt.y) & 0xFFFFFF) == rgb;
+    for (int y = pt.y - 1; y <= pt.y + 1; ++y)
+        for (int x = pt.x - 1; x <= pt.x + 1; ++x)
+            if ((image.At(x, y) & 0xFFFFFF) != rgb) return false;
+    return true;
 }
 
 // Stores a style into every cell of a range, over what the cells had.
@@ -54,16 +58,17 @@ int main(int argc, char** argv) {
     grid.SetRowCount(5);
     grid.SetColCount(3);
 
-    // A title row whose equal texts merge into one cell across the three columns.
+    // A title row whose equal texts merge into one cell across the three columns (merge bit 1:
+    // along the row).
     grid.SetMergeCellsMode(gxnMergeEvalOnDisplay, false);
     CGXFont bold;
     bold.SetBold(true);
     Put(grid, CGXRange(1, 1, 1, 3),
-        CGXStyle().SetValue("Readings").SetMergeCell(1).SetHorizontalAlignment(1).SetFont(bold).SetInterior(kTitleColor));
+        CGXStyle().SetValue("Readings").SetMergeCell(1).SetHorizontalAlignment(DT_CENTER).SetFont(bold).SetInterior(kTitleColor));
     // Values, one of them right-aligned in red.
     grid.SetValueRange(CGXRange(2, 1, 2, 1), "Axis");
     grid.SetValueRange(CGXRange(2, 2, 2, 2), "Position");
-    Put(grid, CGXRange(2, 3, 2, 3), CGXStyle().SetValue("12.5").SetHorizontalAlignment(2).SetTextColor(RGB(200, 0, 0)));
+    Put(grid, CGXRange(2, 3, 2, 3), CGXStyle().SetValue("12.5").SetHorizontalAlignment(DT_RIGHT).SetTextColor(RGB(200, 0, 0)));
     // A block of two rows and two columns covered by its top-left cell.
     grid.SetCoveredCellsRowCol(3, 1, 4, 2);
     Put(grid, CGXRange(3, 1, 3, 1), CGXStyle().SetValue("Covered").SetInterior(kCoveredColor));
@@ -81,15 +86,14 @@ int main(int argc, char** argv) {
     const CGXRange* covered = grid.GetCoveredCellsRowCol(4, 2);
     Check(covered != nullptr && covered->top == 3 && covered->left == 1 && covered->bottom == 4 && covered->right == 2,
           "B4 is covered by A3:B4");
-    // What the picture shows: the title's colour where the lines between its columns would be,
-    // and the covered block's colour where its inner lines would cross.
-    const CRect title = grid.CalcRangeRect(CGXRange(1, 1, 1, 3));
-    const CRect block = grid.CalcRangeRect(CGXRange(3, 1, 4, 2));
-    const CRect a3 = grid.CalcCellRect(3, 1);
-    Check(IsColor(image, CPoint(grid.CalcCellRect(1, 1).right - 1, title.top + 3), kTitleColor),
-          "the title is one cell across its columns");
-    Check(IsColor(image, CPoint(a3.right - 1, a3.bottom - 1), kCoveredColor), "the covered block has no inner lines");
-    Check(IsColor(image, CPoint(block.right - 4, block.bottom - 4), kCoveredColor), "the covered block is filled");
+    // What the picture shows: no line between the title's columns, and none where the inner lines
+    // of the covered block would cross. The headers, which nothing covers, say where those are.
+    const int nTitleY = grid.CalcCellRect(1, 0).top + 3;
+    const int nColB = grid.CalcCellRect(0, 2).left;
+    const int nColC = grid.CalcCellRect(0, 3).left;
+    const int nRow4 = grid.CalcCellRect(4, 0).top;
+    Check(IsArea(image, CPoint(nColC, nTitleY), kTitleColor), "the title is one cell across its columns");
+    Check(IsArea(image, CPoint(nColB, nRow4), kCoveredColor), "the covered block is one cell");
 
     Check(WritePng(dc.GetSafeHdc(), path), "the PNG is written");
     PngImage written;
