@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up a fresh machine, then builds and runs the whole test suite: the release build (which also
-# builds the benchmarks, so that they cannot rot), the AddressSanitizer + UndefinedBehaviorSanitizer
-# build, and a short run of every fuzz target over its seed corpus.
+# builds the benchmarks, so that they cannot rot) and its install used from a temporary prefix, the
+# AddressSanitizer + UndefinedBehaviorSanitizer build, and a short run of every fuzz target over its
+# seed corpus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
@@ -11,6 +12,7 @@ for preset in release asan; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j "$jobs"
   ctest --preset "$preset" -j "$jobs"
+  if [ "$preset" = release ]; then ./scripts/check-install.sh build/release; fi
 done
 
 cmake --preset fuzz >/dev/null

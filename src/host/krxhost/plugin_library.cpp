@@ -18,7 +18,14 @@ std::string PluginLibrary::DefaultPath() {
         auto slash = exe.rfind('/');
         if (slash != std::string::npos) dir = exe.substr(0, slash);
     }
-    return dir + "/libInterruptSettings.so";
+    // In the build tree the plug-in is next to the program; installed, it is in the libraries'
+    // folder. When neither is there, the error names the first place looked at.
+    const std::string beside = dir + "/libInterruptSettings.so";
+#ifdef KRX_LIBDIR_FROM_BINDIR
+    const std::string installed = dir + "/" KRX_LIBDIR_FROM_BINDIR "/libInterruptSettings.so";
+    if (access(beside.c_str(), F_OK) != 0 && access(installed.c_str(), F_OK) == 0) return installed;
+#endif
+    return beside;
 }
 
 bool PluginLibrary::Load(const std::string& path, std::string& error) {

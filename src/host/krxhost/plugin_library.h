@@ -15,7 +15,8 @@ public:
     // False with a message when the file does not load or lacks one of the seven functions.
     bool Load(const std::string& path, std::string& error);
 
-    // The plug-in next to the running program.
+    // The plug-in next to the running program, or where an installed program finds it (the
+    // libraries' folder).
     static std::string DefaultPath();
 
     CMC_GetNameFn GetName = nullptr;
