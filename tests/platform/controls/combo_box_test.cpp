@@ -41,12 +41,6 @@ protected:
         SendMessage(list, LB_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&rc));
         return POINT{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
     }
-    static void Press(UINT vk, UINT modifier = 0) {
-        if (modifier) synthetic::KeyDown(modifier);
-        synthetic::KeyPress(vk);
-        if (modifier) synthetic::KeyUp(modifier);
-        PumpMessages();
-    }
 };
 
 TEST_F(Combos, TheFieldIsOneLineHighRemembersTheDroppedHeightAndWantsKeysOnlyWhenOpen) {

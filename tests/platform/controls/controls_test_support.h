@@ -81,6 +81,13 @@ protected:
 
     // Dispatches everything that is there.
     static void Pump() { PumpMessages(); }
+    // A key pressed, with a modifier held, and what it brought dispatched.
+    static void Press(UINT vk, UINT modifier = 0) {
+        if (modifier) synthetic::KeyDown(modifier);
+        synthetic::KeyPress(vk);
+        if (modifier) synthetic::KeyUp(modifier);
+        PumpMessages();
+    }
 
     // The colour a control shows at a point of its window rectangle, after painting.
     COLORREF PixelAt(HWND h, int x, int y) {

@@ -29,12 +29,6 @@ protected:
         EXPECT_EQ(HIWORD(static_cast<UINT_PTR>(r)), b);
         return {static_cast<int>(a), static_cast<int>(b)};
     }
-    static void Press(UINT vk, UINT modifier = 0) {
-        if (modifier) synthetic::KeyDown(modifier);
-        synthetic::KeyPress(vk);
-        if (modifier) synthetic::KeyUp(modifier);
-        PumpMessages();
-    }
     static void Type(const char* s) {
         synthetic::TypeText(s);
         PumpMessages();

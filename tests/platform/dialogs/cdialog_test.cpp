@@ -156,11 +156,7 @@ TEST_F(CDialogTest, ARefusedValueKeepsTheDialogOpenWithTheFocusOnTheControl) {
     });
     script.Then([&](HWND box) {  // the message box about the value, inside the dialog's loop
         EXPECT_NE(box, dlg.m_hWnd);
-        for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-            char buf[128];
-            GetWindowText(c, buf, sizeof buf);
-            if (GetDlgCtrlID(c) != IDOK) boxText = buf;
-        }
+        boxText = Text(box, kNoId);
         synthetic::KeyPress(VK_RETURN);
     });
     script.Then([&](HWND h) {

@@ -62,11 +62,9 @@ TEST_F(StandardControls, ARefusedNumberIsSelectedForTheUserToRetype) {
         synthetic::KeyPress(VK_RETURN);
     });
     script.Then([&](HWND box) {
-        for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-            char text[64];
-            GetWindowText(c, text, sizeof text);
-            if (GetDlgCtrlID(c) != IDOK) boxText = text;
-        }
+        char text[128];
+        GetDlgItemText(box, kNoId, text, sizeof text);
+        boxText = text;
         synthetic::KeyPress(VK_RETURN);
     });
     script.Then([&](HWND h) {

@@ -2,9 +2,6 @@
 // the frame's and caption's pixels, when the frame is painted, and presses on the close box and
 // the caption.
 #include <algorithm>
-
-#include <unistd.h>
-
 #include <string>
 #include <vector>
 
@@ -17,9 +14,6 @@
 using namespace window_test;
 
 namespace {
-
-// A scratch file of this test process.
-std::string Temp(const char* name) { return testing::TempDir() + std::to_string(getpid()) + "_" + name; }
 
 constexpr unsigned kFace = 0xD4D0C8, kWhite = 0xFFFFFF, kBlack = 0x000000, kShadow = 0x808080, kDark = 0x404040;
 constexpr unsigned kActive = 0x0A246A, kInactive = 0x808080, kRed = 0xFF0000;
@@ -61,11 +55,7 @@ class NonClient : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = RecordingProc;
-        wc.lpszClassName = "Faced";
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<UINT_PTR>(COLOR_BTNFACE + 1));
-        ASSERT_NE(RegisterClass(&wc), 0);
+        Register("Faced", FaceBrush());
     }
     void TearDown() override {
         WindowTest::TearDown();
