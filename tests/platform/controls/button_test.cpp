@@ -24,21 +24,26 @@ TEST_F(Buttons, TheClassesAreThereWithoutRegistrationAndComeBackAfterAReset) {
 }
 
 TEST_F(Buttons, DialogCodesSayWhatKindOfButtonItIs) {
-    HWND push = Make("BUTTON", "Push", BS_PUSHBUTTON, 1, 0, 0, 50, 14);
-    HWND def = Make("BUTTON", "OK", BS_DEFPUSHBUTTON, 2, 0, 20, 50, 14);
-    HWND radio = Make("BUTTON", "R", BS_AUTORADIOBUTTON, 3, 0, 40, 50, 14);
-    HWND check = Make("BUTTON", "C", BS_AUTOCHECKBOX, 4, 0, 60, 50, 14);
-    HWND group = Make("BUTTON", "G", BS_GROUPBOX, 5, 0, 80, 50, 40);
-    HWND text = Make("STATIC", "S", SS_LEFT, 6, 60, 0, 50, 14);
-    EXPECT_EQ(SendMessage(push, WM_GETDLGCODE, 0, 0), static_cast<LRESULT>(DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON));
-    EXPECT_EQ(SendMessage(def, WM_GETDLGCODE, 0, 0), static_cast<LRESULT>(DLGC_BUTTON | DLGC_DEFPUSHBUTTON));
-    EXPECT_EQ(SendMessage(radio, WM_GETDLGCODE, 0, 0), static_cast<LRESULT>(DLGC_BUTTON | DLGC_RADIOBUTTON));
-    EXPECT_EQ(SendMessage(check, WM_GETDLGCODE, 0, 0), static_cast<LRESULT>(DLGC_BUTTON));
-    EXPECT_EQ(SendMessage(group, WM_GETDLGCODE, 0, 0), static_cast<LRESULT>(DLGC_STATIC));
-    EXPECT_EQ(SendMessage(text, WM_GETDLGCODE, 0, 0), static_cast<LRESULT>(DLGC_STATIC));
+    const struct {
+        const char* cls;
+        DWORD style;
+        UINT code;
+    } cases[] = {
+        {"BUTTON", BS_PUSHBUTTON, DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON},
+        {"BUTTON", BS_DEFPUSHBUTTON, DLGC_BUTTON | DLGC_DEFPUSHBUTTON},
+        {"BUTTON", BS_AUTORADIOBUTTON, DLGC_BUTTON | DLGC_RADIOBUTTON},
+        {"BUTTON", BS_AUTOCHECKBOX, DLGC_BUTTON},
+        {"BUTTON", BS_GROUPBOX, DLGC_STATIC},
+        {"STATIC", SS_LEFT, DLGC_STATIC},
+    };
+    for (const auto& c : cases) {
+        HWND h = Make(c.cls, "x", c.style, 1, 0, 0, 50, 14);
+        EXPECT_EQ(SendMessage(h, WM_GETDLGCODE, 0, 0), static_cast<LRESULT>(c.code)) << c.cls << " " << c.style;
+        DestroyWindow(h);
+    }
 }
 
-TEST_F(Buttons, AClickPressesWhileHeldAndClicksOnRelease) {
+TEST_F(Buttons, AClickPressesWhileHeldClicksOnReleaseAndNotWhenDraggedOut) {
     HWND b = Make("BUTTON", "Push", BS_PUSHBUTTON, 7, 20, 20, 60, 20);
     Pump();
     synthetic::MouseDown(b, kIn);
@@ -52,11 +57,9 @@ TEST_F(Buttons, AClickPressesWhileHeldAndClicksOnRelease) {
     EXPECT_EQ(CodesFrom(7), std::vector<UINT>{BN_CLICKED});
     EXPECT_EQ(SendMessage(b, BM_GETSTATE, 0, 0) & BST_PUSHED, 0);
     EXPECT_EQ(GetCapture(), nullptr);
-}
-
-TEST_F(Buttons, DraggingOutReleasesThePressAndBackInPressesAgain) {
-    HWND b = Make("BUTTON", "Push", BS_PUSHBUTTON, 7, 20, 20, 60, 20);
-    Pump();
+    // Dragged out the press is released, and a release outside is no click; back in it presses again.
+    Notifications().clear();
+    AdvanceClock(GetDoubleClickTime());
     synthetic::MouseDown(b, kIn);
     Pump();
     synthetic::MouseMove(b, POINT{100, 8});  // outside, still captured
@@ -65,7 +68,6 @@ TEST_F(Buttons, DraggingOutReleasesThePressAndBackInPressesAgain) {
     synthetic::MouseUp(b, POINT{100, 8});
     Pump();
     EXPECT_TRUE(CodesFrom(7).empty()) << "a release outside is no click";
-
     synthetic::MouseDown(b, kIn);
     Pump();
     synthetic::MouseMove(b, POINT{-5, 8});
@@ -181,8 +183,8 @@ TEST_F(Buttons, ARadioButtonInsideAGroupBoxTakesTheClickThroughTheBoxesFrame) {
     EXPECT_EQ(GetFocus(), r2);
     EXPECT_EQ(CodesFrom(22), std::vector<UINT>{BN_CLICKED});
     EXPECT_TRUE(CodesFrom(20).empty());
+    EXPECT_EQ(SendMessage(r1, BM_GETCHECK, 0, 0), static_cast<LRESULT>(BST_UNCHECKED));
     (void)box;
-    (void)r1;
 }
 
 TEST_F(Buttons, SetStyleSwitchesBetweenPushAndDefaultAndRedrawsWhenAsked) {
@@ -201,7 +203,7 @@ TEST_F(Buttons, SetStyleSwitchesBetweenPushAndDefaultAndRedrawsWhenAsked) {
     EXPECT_EQ(PixelAt(b, 0, 0), GetSysColor(COLOR_3DHILIGHT)) << "no black frame any more";
 }
 
-TEST_F(Buttons, BmClickClicksButNotADisabledButtonAndADisabledButtonIgnoresTheMouse) {
+TEST_F(Buttons, BmClickAndTheMouseClickOnlyEnabledButtonsAndDoubleClicksTellOrClickTwice) {
     HWND b = Make("BUTTON", "Push", BS_PUSHBUTTON, 7, 20, 20, 60, 20);
     HWND radio = Make("BUTTON", "R", BS_AUTORADIOBUTTON, 8, 20, 50, 60, 14);
     SendMessage(b, BM_CLICK, 0, 0);
@@ -213,12 +215,10 @@ TEST_F(Buttons, BmClickClicksButNotADisabledButtonAndADisabledButtonIgnoresTheMo
     synthetic::Click(b, kIn);
     Pump();
     EXPECT_EQ(CodesFrom(7).size(), 1u);
-}
-
-TEST_F(Buttons, DoubleClickOnARadioButtonTellsOfItAndOnAPushButtonIsASecondClick) {
-    HWND radio = Make("BUTTON", "R", BS_AUTORADIOBUTTON, 8, 20, 50, 60, 14);
+    // A double click on a radio button tells of it; on a push button it is a second click.
     HWND push = Make("BUTTON", "P", BS_PUSHBUTTON, 9, 20, 80, 60, 20);
     Pump();
+    Notifications().clear();
     synthetic::DoubleClick(radio, POINT{5, 7});
     synthetic::DoubleClick(push, POINT{5, 7});
     Pump();

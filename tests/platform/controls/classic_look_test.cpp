@@ -59,34 +59,17 @@ TEST_F(ClassicLook, APanelOfControlsShowsTheClassicPixels) {
     ASSERT_TRUE(WriteWindowPng(parent_, PicturePath("classic_controls.png").c_str()));
 
     // The default button: black frame, then the raised edge (white at the top left, black and
-    // shadow at the bottom right), face inside; the focus rectangle dotted 4 pixels in.
-    EXPECT_EQ(PixelAt(ok, 0, 0), kBlack);
-    EXPECT_EQ(PixelAt(ok, 74, 22), kBlack);
-    EXPECT_EQ(PixelAt(ok, 1, 1), kWhite);
-    EXPECT_EQ(PixelAt(ok, 73, 21), kDark);
-    EXPECT_EQ(PixelAt(ok, 72, 20), kShadow);
-    EXPECT_EQ(PixelAt(ok, 5, 10), kFace);
+    // shadow at the bottom right), face inside; the focus rectangle dotted 4 pixels in. A plain
+    // push button has no frame: its edge starts at the border.
+    ExpectPixels(ok, {{0, 0, kBlack}, {74, 22, kBlack}, {1, 1, kWhite}, {73, 21, kDark}, {72, 20, kShadow},
+                      {5, 10, kFace}});
     EXPECT_EQ(ColoursIn(ok, RECT{4, 4, 71, 5}), (std::set<COLORREF>{Inverted(kFace), kFace})) << "dotted focus line";
-    // A plain push button has no frame: its edge starts at the border.
-    EXPECT_EQ(PixelAt(cancel, 0, 0), kWhite);
-    EXPECT_EQ(PixelAt(cancel, 74, 22), kDark);
-    EXPECT_EQ(PixelAt(cancel, 73, 21), kShadow);
-
-    // The checked radio button: shadow ring at the top, highlight at the bottom, black dot.
-    const int top = (13 - 13) / 2;
-    EXPECT_EQ(PixelAt(radio, 5, top + 0), kShadow);
-    EXPECT_EQ(PixelAt(radio, 5, top + 1), kDark);
-    EXPECT_EQ(PixelAt(radio, 5, top + 10), kLight);
-    EXPECT_EQ(PixelAt(radio, 5, top + 11), kWhite);
-    EXPECT_EQ(PixelAt(radio, 3, top + 3), kWhite);
-    EXPECT_EQ(PixelAt(radio, 5, top + 5), kBlack);
-    EXPECT_EQ(PixelAt(radio, 4, top + 4), kWhite) << "the dot's corners are cut";
-    // The check box: sunken edge, white inside, the mark's lowest pixel.
-    EXPECT_EQ(PixelAt(check, 0, 0), kShadow);
-    EXPECT_EQ(PixelAt(check, 1, 1), kDark);
-    EXPECT_EQ(PixelAt(check, 12, 12), kWhite);
-    EXPECT_EQ(PixelAt(check, 3, 3), kWhite);
-    EXPECT_EQ(PixelAt(check, 5, 9), kBlack);
+    ExpectPixels(cancel, {{0, 0, kWhite}, {74, 22, kDark}, {73, 21, kShadow}});
+    // The checked radio button: shadow ring at the top, highlight at the bottom, a black dot with
+    // its corners cut. The check box: sunken edge, white inside, the mark's lowest pixel.
+    ExpectPixels(radio, {{5, 0, kShadow}, {5, 1, kDark}, {5, 10, kLight}, {5, 11, kWhite}, {3, 3, kWhite},
+                         {5, 5, kBlack}, {4, 4, kWhite}});
+    ExpectPixels(check, {{0, 0, kShadow}, {1, 1, kDark}, {12, 12, kWhite}, {3, 3, kWhite}, {5, 9, kBlack}});
 
     // The group box: its etched top line (shadow over highlight) runs through the middle of the
     // text, and is broken where the text stands.
@@ -96,17 +79,11 @@ TEST_F(ClassicLook, APanelOfControlsShowsTheClassicPixels) {
     GetTextMetrics(hdc, &tm);
     ReleaseDC(group, hdc);
     const int mid = tm.tmHeight / 2;
-    EXPECT_EQ(PixelAt(group, 3, mid), kShadow);
-    EXPECT_EQ(PixelAt(group, 3, mid + 1), kWhite);
-    EXPECT_EQ(PixelAt(group, 190, mid), kShadow);
-    EXPECT_EQ(PixelAt(group, 5, mid), kShadow);
-    EXPECT_EQ(PixelAt(group, 6, mid), kFace) << "the line stops before the text";
-    EXPECT_EQ(PixelAt(group, 7, mid + 1), kFace);
-    EXPECT_EQ(PixelAt(group, 100, 40), kFace) << "inside, the parent shows";
-
+    // The line stops before the text; inside, the parent shows.
+    ExpectPixels(group, {{3, mid, kShadow}, {3, mid + 1, kWhite}, {190, mid, kShadow}, {5, mid, kShadow},
+                         {6, mid, kFace}, {7, mid + 1, kFace}, {100, 40, kFace}});
     // The separator is one black line.
-    EXPECT_EQ(PixelAt(line, 0, 0), kBlack);
-    EXPECT_EQ(PixelAt(line, 199, 0), kBlack);
+    ExpectPixels(line, {{0, 0, kBlack}, {199, 0, kBlack}});
 
     // Disabled text is embossed: a highlight and a shadow copy, nothing as dark as text.
     for (HWND h : {grey, off}) {
@@ -131,16 +108,11 @@ TEST_F(ClassicLook, PressedButtonsAndBoxesShowPressedIn) {
     SendMessage(push, BM_SETSTATE, TRUE, 0);
     SendMessage(check, BM_SETSTATE, TRUE, 0);
     ASSERT_TRUE(WriteWindowPng(parent_, PicturePath("classic_pressed.png").c_str()));
-    // The default button pressed: black frame, a flat shadow frame inside it.
-    EXPECT_EQ(PixelAt(def, 0, 0), kBlack);
-    EXPECT_EQ(PixelAt(def, 1, 1), kShadow);
-    EXPECT_EQ(PixelAt(def, 73, 21), kShadow);
-    EXPECT_EQ(PixelAt(def, 2, 2), kFace);
-    // A plain button pressed: the sunken edge, dark at the top left.
-    EXPECT_EQ(PixelAt(push, 0, 0), kDark);
-    EXPECT_EQ(PixelAt(push, 74, 22), kWhite);
-    // A pressed check box is grey inside.
-    EXPECT_EQ(PixelAt(check, 3, 3), kFace);
+    // The default button pressed: black frame, a flat shadow frame inside it; a plain button pressed
+    // shows the sunken edge, dark at the top left; a pressed check box is grey inside.
+    ExpectPixels(def, {{0, 0, kBlack}, {1, 1, kShadow}, {73, 21, kShadow}, {2, 2, kFace}});
+    ExpectPixels(push, {{0, 0, kDark}, {74, 22, kWhite}});
+    ExpectPixels(check, {{3, 3, kFace}});
 }
 
 }  // namespace

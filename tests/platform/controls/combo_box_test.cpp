@@ -41,15 +41,9 @@ protected:
         SendMessage(list, LB_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&rc));
         return POINT{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
     }
-    static void Press(UINT vk, UINT modifier = 0) {
-        if (modifier) synthetic::KeyDown(modifier);
-        synthetic::KeyPress(vk);
-        if (modifier) synthetic::KeyUp(modifier);
-        PumpMessages();
-    }
 };
 
-TEST_F(Combos, TheFieldIsOneLineHighAndRemembersTheDroppedHeight) {
+TEST_F(Combos, TheFieldIsOneLineHighRemembersTheDroppedHeightAndWantsKeysOnlyWhenOpen) {
     HWND c = Units();
     RECT wr, dropped;
     GetWindowRect(c, &wr);
@@ -59,6 +53,12 @@ TEST_F(Combos, TheFieldIsOneLineHighAndRemembersTheDroppedHeight) {
     SendMessage(c, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
     EXPECT_EQ(dropped.bottom - dropped.top, 108);
     EXPECT_EQ(SendMessage(c, WM_GETDLGCODE, 0, 0), static_cast<LRESULT>(DLGC_WANTCHARS | DLGC_WANTARROWS));
+    // Only the open list wants Enter and Escape from the dialog.
+    MSG enter{c, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+    EXPECT_EQ(SendMessage(c, WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&enter)) & DLGC_WANTMESSAGE, 0);
+    SetFocus(c);
+    SendMessage(c, CB_SHOWDROPDOWN, TRUE, 0);
+    EXPECT_NE(SendMessage(c, WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&enter)) & DLGC_WANTMESSAGE, 0);
 }
 
 TEST_F(Combos, ItemsAreAddedInsertedDeletedFoundAndCarryData) {
@@ -236,15 +236,6 @@ TEST_F(Combos, AClickElsewhereOrTheFocusLeavingClosesWithoutAChoice) {
     EXPECT_EQ(CodesFrom(kId), (std::vector<UINT>{CBN_SELENDCANCEL, CBN_CLOSEUP, CBN_KILLFOCUS}));
 }
 
-TEST_F(Combos, OnlyTheOpenListWantsEnterAndEscapeFromTheDialog) {
-    HWND c = Units();
-    MSG enter{c, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
-    EXPECT_EQ(SendMessage(c, WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&enter)) & DLGC_WANTMESSAGE, 0);
-    SetFocus(c);
-    SendMessage(c, CB_SHOWDROPDOWN, TRUE, 0);
-    EXPECT_NE(SendMessage(c, WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&enter)) & DLGC_WANTMESSAGE, 0);
-}
-
 TEST_F(Combos, ALongListScrollsAndKeepsTheHighlightInView) {
     HWND c = Make("COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL, kId, 150, 20, 70, 80);
     for (int i = 0; i < 20; ++i) {
@@ -268,10 +259,7 @@ TEST_F(Combos, ALongListScrollsAndKeepsTheHighlightInView) {
     // The scroll bar's lower arrow scrolls one line and leaves the list open.
     RECT wr;
     GetWindowRect(list, &wr);
-    POINT arrow{wr.right - 3 - wr.left, wr.bottom - 3 - wr.top};
-    POINT client = arrow;
-    client.x += wr.left;
-    client.y += wr.top;
+    POINT client{wr.right - 3, wr.bottom - 3};
     ScreenToClient(list, &client);
     synthetic::Click(list, client);
     Pump();
@@ -307,17 +295,14 @@ TEST_F(Combos, TheClosedFieldShowsTheSelectionAndTheDropButton) {
     RECT rc;
     GetClientRect(c, &rc);
     // Sunken edge, the highlighted selection, the raised button with its black arrow.
-    EXPECT_EQ(PixelAt(c, 0, 0), GetSysColor(COLOR_3DSHADOW));
-    EXPECT_EQ(PixelAt(c, 4, rc.bottom / 2), GetSysColor(COLOR_HIGHLIGHT));
-    const int bw = GetSystemMetrics(SM_CXVSCROLL);
-    const int bx = rc.right - 2 - bw;
-    EXPECT_EQ(PixelAt(c, bx, 3), GetSysColor(COLOR_3DHILIGHT));
-    EXPECT_EQ(PixelAt(c, rc.right - 3, 3), GetSysColor(COLOR_3DDKSHADOW));
-    EXPECT_EQ(PixelAt(c, bx + bw / 2, rc.bottom / 2), GetSysColor(COLOR_BTNTEXT));
+    const int bw = GetSystemMetrics(SM_CXVSCROLL), bx = rc.right - 2 - bw, mid = rc.bottom / 2;
+    ExpectPixels(c, {{0, 0, GetSysColor(COLOR_3DSHADOW)}, {4, mid, GetSysColor(COLOR_HIGHLIGHT)},
+                     {bx, 3, GetSysColor(COLOR_3DHILIGHT)}, {rc.right - 3, 3, GetSysColor(COLOR_3DDKSHADOW)},
+                     {bx + bw / 2, mid, GetSysColor(COLOR_BTNTEXT)}});
     // Disabled: no highlight, the arrow grey.
     EnableWindow(c, FALSE);
-    EXPECT_NE(PixelAt(c, 4, rc.bottom / 2), GetSysColor(COLOR_HIGHLIGHT));
-    EXPECT_EQ(PixelAt(c, bx + bw / 2, rc.bottom / 2), GetSysColor(COLOR_3DSHADOW));
+    EXPECT_NE(PixelAt(c, 4, mid), GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_EQ(PixelAt(c, bx + bw / 2, mid), GetSysColor(COLOR_3DSHADOW));
     // A disabled box does not open.
     SendMessage(c, CB_SHOWDROPDOWN, TRUE, 0);
     EXPECT_FALSE(Dropped(c));

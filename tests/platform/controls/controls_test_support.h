@@ -4,6 +4,7 @@
 // with a fresh window system per case, and helpers to make controls and read their pixels.
 #include <gtest/gtest.h>
 
+#include <source_location>
 #include <string>
 #include <vector>
 
@@ -80,6 +81,13 @@ protected:
 
     // Dispatches everything that is there.
     static void Pump() { PumpMessages(); }
+    // A key pressed, with a modifier held, and what it brought dispatched.
+    static void Press(UINT vk, UINT modifier = 0) {
+        if (modifier) synthetic::KeyDown(modifier);
+        synthetic::KeyPress(vk);
+        if (modifier) synthetic::KeyUp(modifier);
+        PumpMessages();
+    }
 
     // The colour a control shows at a point of its window rectangle, after painting.
     COLORREF PixelAt(HWND h, int x, int y) {
@@ -88,6 +96,17 @@ protected:
         GetWindowRect(h, &wr);
         GetWindowRect(parent_, &top);
         return GetPixel(GetWindowSurfaceDC(h), wr.left - top.left + x, wr.top - top.top + y);
+    }
+
+    // Checks pixels of a control's window rectangle; a failure names the pixel and the calling line.
+    struct Px {
+        int x, y;
+        COLORREF c;
+    };
+    void ExpectPixels(HWND h, const std::vector<Px>& pixels,
+                      std::source_location at = std::source_location::current()) {
+        const ::testing::ScopedTrace trace(at.file_name(), static_cast<int>(at.line()), "pixels");
+        for (const Px& p : pixels) EXPECT_EQ(PixelAt(h, p.x, p.y), p.c) << "at " << p.x << ", " << p.y;
     }
 
     // Where a test may keep a picture of what it checked.

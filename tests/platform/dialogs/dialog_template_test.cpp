@@ -1,5 +1,8 @@
 // Templates and dialog units: the binary form read back as built, bounds refused, and the pixel
 // rectangles a known template gives with the 8-point "MS Sans Serif" dialog font.
+#include <string>
+#include <tuple>
+
 #include "dialog_test_support.h"
 
 using namespace dialog_test;
@@ -22,24 +25,16 @@ TEST_F(Templates, TheBinaryFormReadsBackAsBuilt) {
     ASSERT_EQ(t.size() % 2, 0u);
     ParsedDialogTemplate p;
     ASSERT_TRUE(ParseDialogTemplate(t.data(), t.size(), p));
-    EXPECT_EQ(p.caption, "Time");
-    EXPECT_EQ(p.style, kDialogDefaultStyle);
-    EXPECT_EQ(p.cx, 199);
-    EXPECT_EQ(p.cy, 47);
-    EXPECT_EQ(p.pointSize, 8);
-    EXPECT_EQ(p.face, "MS Sans Serif");
+    EXPECT_EQ(std::make_tuple(p.caption, p.style, p.cx, p.cy, p.pointSize, p.face),
+              std::make_tuple(std::string("Time"), kDialogDefaultStyle, 199, 47, 8, std::string("MS Sans Serif")));
     ASSERT_EQ(p.items.size(), 6u);
-    EXPECT_EQ(p.items[0].classOrdinal, DLGCLASS_STATIC);
-    EXPECT_EQ(p.items[0].text, "Generate time interrupt every");
-    EXPECT_EQ(p.items[0].id, kNoId);
+    EXPECT_EQ(std::make_tuple(p.items[0].classOrdinal, p.items[0].text, p.items[0].id),
+              std::make_tuple(DLGCLASS_STATIC, std::string("Generate time interrupt every"), kNoId));
     EXPECT_EQ(p.items[1].classOrdinal, DLGCLASS_EDIT);
     EXPECT_EQ(p.items[1].style, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL);
-    EXPECT_EQ(p.items[2].classOrdinal, DLGCLASS_COMBOBOX);
-    EXPECT_EQ(p.items[2].cy, 108);
-    EXPECT_EQ(p.items[3].style & 0xF, 1u);  // default push button
-    EXPECT_EQ(p.items[3].id, IDOK);
-    EXPECT_EQ(p.items[5].id, 57671);
-    EXPECT_EQ(p.items[5].x, 136);
+    EXPECT_EQ(std::make_tuple(p.items[2].classOrdinal, p.items[2].cy), std::make_tuple(DLGCLASS_COMBOBOX, 108));
+    EXPECT_EQ(std::make_tuple(p.items[3].style & 0xF, static_cast<int>(p.items[3].id)), std::make_tuple(1u, IDOK));
+    EXPECT_EQ(std::make_tuple(p.items[5].id, p.items[5].x), std::make_tuple(57671, 136));
     // Each item starts on a DWORD boundary: the platform's loader relies on it.
     const DialogItem custom[] = {Control(5000, "GXWND", "InterruptGridWnd", 7, 7, 417, 210, WS_BORDER)};
     const std::vector<BYTE> g = BuildDialogTemplate(DialogHeader{"Interrupt Settings", 0, 0, 431, 244}, custom);
@@ -96,16 +91,11 @@ TEST_F(Templates, DialogUnitsComeFromTheDialogFont) {
     RECT edit;
     GetWindowRect(GetDlgItem(dlg, 5004), &edit);
     MapWindowPoints(nullptr, dlg, reinterpret_cast<POINT*>(&edit), 2);
-    EXPECT_EQ(edit.left, 156);
-    EXPECT_EQ(edit.top, 11);   // 7 · 13 / 8 = 11.375
-    EXPECT_EQ(edit.right, 156 + 69);  // 46 · 6 / 4
-    EXPECT_EQ(edit.bottom, 11 + 23);  // 14 · 13 / 8 = 22.75
+    // 104 · 6 / 4, 7 · 13 / 8 = 11.375, 150 · 6 / 4, 21 · 13 / 8 = 34.125: what MapDialogRect gives.
+    EXPECT_TRUE(window_test::RectIs(edit, {156, 11, 225, 34}));
     RECT mapped{104, 7, 150, 21};
     ASSERT_TRUE(MapDialogRect(dlg, &mapped));
-    EXPECT_EQ(mapped.left, 156);
-    EXPECT_EQ(mapped.right, 225);
-    EXPECT_EQ(mapped.top, 11);
-    EXPECT_EQ(mapped.bottom, 34);  // 21 · 13 / 8 = 34.125
+    EXPECT_TRUE(window_test::RectIs(mapped, edit));
     EXPECT_FALSE(MapDialogRect(owner, &mapped));  // no dialog
     // A larger font gives larger units.
     HFONT big = CreateFont(-20, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, "MS Sans Serif");

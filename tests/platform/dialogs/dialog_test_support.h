@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/win/dialog_script.h"
@@ -132,31 +133,14 @@ protected:
         ResetWindowSystem();
         Log().clear();
         CurrentDlgHandler() = nullptr;
-        WNDCLASSA wc{};
-        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        wc.lpfnWndProc = TestButtonProc;
-        wc.lpszClassName = "TestButton";
-        ASSERT_NE(RegisterClass(&wc), 0);
-        wc.lpfnWndProc = TestEditProc;
-        wc.lpszClassName = "TestEdit";
-        ASSERT_NE(RegisterClass(&wc), 0);
-        wc.lpfnWndProc = TestStaticProc;
-        wc.lpszClassName = "TestStatic";
-        ASSERT_NE(RegisterClass(&wc), 0);
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.lpszClassName = "TestOwner";
-        ASSERT_NE(RegisterClass(&wc), 0);
-        // Message boxes are made of the standard buttons and statics: stand-ins where the
-        // standard controls are not there.
-        WNDCLASSA known{};
-        if (!GetClassInfo(nullptr, "BUTTON", &known)) {
-            wc.lpfnWndProc = TestButtonProc;
-            wc.lpszClassName = "BUTTON";
-            ASSERT_NE(RegisterClass(&wc), 0);
-        }
-        if (!GetClassInfo(nullptr, "STATIC", &known)) {
-            wc.lpfnWndProc = TestStaticProc;
-            wc.lpszClassName = "STATIC";
+        const std::pair<WNDPROC, const char*> classes[] = {
+            {TestButtonProc, "TestButton"}, {TestEditProc, "TestEdit"}, {TestStaticProc, "TestStatic"},
+            {DefWindowProcA, "TestOwner"}};
+        for (const auto& [proc, name] : classes) {
+            WNDCLASSA wc{};
+            wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+            wc.lpfnWndProc = proc;
+            wc.lpszClassName = name;
             ASSERT_NE(RegisterClass(&wc), 0);
         }
     }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/framework/dialog.h"
@@ -126,14 +127,11 @@ TEST(ModuleCursors, LoadedByIdAndByNameFromTheirModuleAndShared) {
     unsigned serialA = 0;
     const CursorImage* img = GetCursorImage(a, &serialA);
     ASSERT_NE(img, nullptr);
-    EXPECT_EQ(img->width, 16);
-    EXPECT_EQ(img->height, 16);
-    EXPECT_EQ(img->hotspot.x, 0);
-    EXPECT_EQ(img->argb[0], 0xFF000000u);              // outline
-    EXPECT_EQ(img->argb[5 * 16 + 2], 0xFFFFFFFFu);     // inside
-    EXPECT_EQ(img->argb[5 * 16 + 9], 0x00000000u);     // transparent beside it
-    EXPECT_EQ(img->argb[13 * 16 + 1], 0xFF000000u);    // inverted: black
-    EXPECT_EQ(GetCursorId(a), 0u);                      // no standard cursor
+    EXPECT_EQ(std::make_tuple(img->width, img->height, img->hotspot.x), std::make_tuple(16, 16, LONG{0}));
+    // The outline, inside it, transparent beside it, and inverted (black).
+    EXPECT_EQ(std::make_tuple(img->argb[0], img->argb[5 * 16 + 2], img->argb[5 * 16 + 9], img->argb[13 * 16 + 1]),
+              std::make_tuple(0xFF000000u, 0xFFFFFFFFu, 0x00000000u, 0xFF000000u));
+    EXPECT_EQ(GetCursorId(a), 0u);  // no standard cursor
 
     HCURSOR d = LoadCursor(plugin, "dot");  // names ignore case
     ASSERT_NE(d, nullptr);

@@ -3,9 +3,6 @@
 // and the clipboard text shared with the desktop.
 #include <functional>
 #include <map>
-
-#include <unistd.h>
-
 #include <string>
 
 #include "platform/window/window_test_support.h"
@@ -19,9 +16,6 @@
 using namespace window_test;
 
 namespace {
-
-// A scratch file of this test process.
-std::string Temp(const char* name) { return testing::TempDir() + std::to_string(getpid()) + "_" + name; }
 
 struct NativeRecord {
     RECT rect{};
@@ -90,12 +84,7 @@ class DisplaySync : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = RecordingProc;
-        wc.lpszClassName = "Faced";
-        wc.hCursor = LoadCursor(nullptr, IDC_IBEAM);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<UINT_PTR>(COLOR_BTNFACE + 1));
-        ASSERT_NE(RegisterClass(&wc), 0);
+        Register("Faced", FaceBrush(), LoadCursor(nullptr, IDC_IBEAM));
     }
     void TearDown() override {
         InstallDisplayBackend(nullptr);

@@ -2,10 +2,8 @@
 // the frame's and caption's pixels, when the frame is painted, and presses on the close box and
 // the caption.
 #include <algorithm>
-
-#include <unistd.h>
-
 #include <string>
+#include <vector>
 
 #include "platform/window/window_test_support.h"
 #include "platform/win/png_writer.h"
@@ -16,9 +14,6 @@
 using namespace window_test;
 
 namespace {
-
-// A scratch file of this test process.
-std::string Temp(const char* name) { return testing::TempDir() + std::to_string(getpid()) + "_" + name; }
 
 constexpr unsigned kFace = 0xD4D0C8, kWhite = 0xFFFFFF, kBlack = 0x000000, kShadow = 0x808080, kDark = 0x404040;
 constexpr unsigned kActive = 0x0A246A, kInactive = 0x808080, kRed = 0xFF0000;
@@ -41,6 +36,14 @@ POINT FromWindow(HWND h, int x, int y) {
     return pt;
 }
 
+struct Px {
+    int x, y;
+    unsigned c;
+};
+void ExpectPixels(const PngImage& img, const std::vector<Px>& pixels) {
+    for (const Px& p : pixels) EXPECT_EQ(img.At(p.x, p.y), p.c) << "at " << p.x << ", " << p.y;
+}
+
 int CountOf(const PngImage& img, RECT area, unsigned px) {
     int n = 0;
     for (int y = area.top; y < area.bottom; ++y)
@@ -52,11 +55,7 @@ class NonClient : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = RecordingProc;
-        wc.lpszClassName = "Faced";
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<UINT_PTR>(COLOR_BTNFACE + 1));
-        ASSERT_NE(RegisterClass(&wc), 0);
+        Register("Faced", FaceBrush());
     }
     void TearDown() override {
         WindowTest::TearDown();
@@ -102,24 +101,21 @@ TEST_F(NonClient, EachFrameLeavesTheClientAreaItsMetricsSay) {
 
 TEST_F(NonClient, HitTestsOfCaptionCloseBoxFrameAndScrollBars) {
     HWND h = Dialog();
-    EXPECT_EQ(HitAt(h, 50, 10), HTCAPTION);
-    EXPECT_EQ(HitAt(h, 50, 21), HTCAPTION);  // the line below the caption
-    EXPECT_EQ(HitAt(h, 186, 11), HTCLOSE);
-    EXPECT_EQ(HitAt(h, 196, 11), HTCAPTION);  // right of the close box, still the caption
-    EXPECT_EQ(HitAt(h, 1, 50), HTBORDER);
-    EXPECT_EQ(HitAt(h, 50, 1), HTBORDER);
-    EXPECT_EQ(HitAt(h, 50, 22), HTCLIENT);
-    EXPECT_EQ(HitAt(h, 200, 50), HTNOWHERE);
-
     HWND plain = Dialog(100, 300, 200, 100, WS_POPUP | WS_CAPTION | WS_VISIBLE);  // no system menu
-    EXPECT_EQ(HitAt(plain, 186, 11), HTCAPTION);
-
-    HWND sized = Dialog(400, 100, 200, 100, WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE);
-    EXPECT_EQ(HitAt(sized, 0, 50), HTLEFT);
-    EXPECT_EQ(HitAt(sized, 199, 99), HTBOTTOMRIGHT);
-    EXPECT_EQ(HitAt(sized, 190, 50), HTVSCROLL);
-    EXPECT_EQ(HitAt(sized, 50, 90), HTHSCROLL);
-    EXPECT_EQ(HitAt(sized, 190, 90), HTBOTTOMRIGHT);  // the size box of a sizable window
+    HWND sized =
+        Dialog(400, 100, 200, 100, WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE);
+    // The line below the caption is the caption; so is the part right of the close box. The size
+    // box of a sizable window is its bottom right corner.
+    const struct {
+        HWND h;
+        int x, y, hit;
+    } cases[] = {
+        {h, 50, 10, HTCAPTION},      {h, 50, 21, HTCAPTION},      {h, 186, 11, HTCLOSE},  {h, 196, 11, HTCAPTION},
+        {h, 1, 50, HTBORDER},        {h, 50, 1, HTBORDER},        {h, 50, 22, HTCLIENT},  {h, 200, 50, HTNOWHERE},
+        {plain, 186, 11, HTCAPTION}, {sized, 0, 50, HTLEFT},      {sized, 199, 99, HTBOTTOMRIGHT},
+        {sized, 190, 50, HTVSCROLL}, {sized, 50, 90, HTHSCROLL},  {sized, 190, 90, HTBOTTOMRIGHT},
+    };
+    for (const auto& c : cases) EXPECT_EQ(HitAt(c.h, c.x, c.y), c.hit) << c.x << ", " << c.y;
 }
 
 TEST_F(NonClient, DialogFrameCaptionAndCloseBoxPixels) {
@@ -127,29 +123,15 @@ TEST_F(NonClient, DialogFrameCaptionAndCloseBoxPixels) {
     ASSERT_TRUE(WriteWindowPng(h, Temp("nonclient_dialog.png").c_str()));
     const PngImage img = Pixels(h);
     // The raised frame: light and highlight at the top left, dark and shadow at the bottom
-    // right, then the face colour.
-    EXPECT_EQ(img.At(0, 50), kFace);
-    EXPECT_EQ(img.At(1, 50), kWhite);
-    EXPECT_EQ(img.At(2, 50), kFace);
-    EXPECT_EQ(img.At(199, 50), kDark);
-    EXPECT_EQ(img.At(198, 50), kShadow);
-    EXPECT_EQ(img.At(100, 99), kDark);
-    EXPECT_EQ(img.At(100, 98), kShadow);
-    // The active caption from row 3 to 20, the face colour below it.
-    EXPECT_EQ(img.At(150, 3), kActive);
-    EXPECT_EQ(img.At(150, 20), kActive);
-    EXPECT_EQ(img.At(150, 21), kFace);
+    // right, then the face colour; the active caption from row 3 to 20, the face colour below it.
+    ExpectPixels(img, {{0, 50, kFace}, {1, 50, kWhite}, {2, 50, kFace}, {199, 50, kDark}, {198, 50, kShadow},
+                       {100, 99, kDark}, {100, 98, kShadow}, {150, 3, kActive}, {150, 20, kActive}, {150, 21, kFace}});
     // The caption text in the caption text colour, left-aligned.
     EXPECT_GT(CountOf(img, RECT{5, 3, 60, 21}, kWhite), 20);
     EXPECT_EQ(CountOf(img, RECT{120, 3, 175, 21}, kWhite), 0);
     // The close box: a raised button with its cross.
-    EXPECT_EQ(img.At(179, 5), kFace);
-    EXPECT_EQ(img.At(180, 6), kWhite);
-    EXPECT_EQ(img.At(194, 12), kDark);
-    EXPECT_EQ(img.At(183, 8), kBlack);
-    EXPECT_EQ(img.At(186, 11), kBlack);
-    EXPECT_EQ(img.At(190, 8), kBlack);
-    EXPECT_EQ(img.At(186, 8), kFace);
+    ExpectPixels(img, {{179, 5, kFace}, {180, 6, kWhite}, {194, 12, kDark}, {183, 8, kBlack}, {186, 11, kBlack},
+                       {190, 8, kBlack}, {186, 8, kFace}});
 }
 
 TEST_F(NonClient, BorderAndClientEdgePixels) {
@@ -159,15 +141,10 @@ TEST_F(NonClient, BorderAndClientEdgePixels) {
                                 nullptr, nullptr);
     ASSERT_TRUE(bordered && edged);
     ASSERT_TRUE(WriteWindowPng(top, Temp("nonclient_edges.png").c_str()));
-    const PngImage img = Pixels(top);
-    EXPECT_EQ(img.At(10, 10), kBlack);
-    EXPECT_EQ(img.At(59, 39), kBlack);
-    EXPECT_EQ(img.At(11, 11), kFace);
-    // Sunken: shadow over dark shadow at the top left, highlight over light at the bottom right.
-    EXPECT_EQ(img.At(100, 20), kShadow);
-    EXPECT_EQ(img.At(101, 20), kDark);
-    EXPECT_EQ(img.At(159, 20), kWhite);
-    EXPECT_EQ(img.At(158, 20), kFace);
+    // The border black; sunken: shadow over dark shadow at the top left, highlight over light at
+    // the bottom right.
+    ExpectPixels(Pixels(top), {{10, 10, kBlack}, {59, 39, kBlack}, {11, 11, kFace}, {100, 20, kShadow},
+                               {101, 20, kDark}, {159, 20, kWhite}, {158, 20, kFace}});
 }
 
 TEST_F(NonClient, TheCaptionFollowsActivationAndText) {
@@ -281,9 +258,7 @@ TEST_F(NonClient, DraggingTheCaptionMovesTheWindow) {
     PumpMessages();
     RECT wr;
     GetWindowRect(h, &wr);
-    EXPECT_EQ(wr.left, 130);
-    EXPECT_EQ(wr.top, 120);
-    EXPECT_EQ(wr.right - wr.left, 200);
+    EXPECT_TRUE(RectIs(wr, {130, 120, 330, 220}));
     EXPECT_EQ(GetCapture(), nullptr);
     EXPECT_FALSE(Received(h, WM_MOVE).empty());
 }

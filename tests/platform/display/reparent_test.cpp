@@ -1,9 +1,5 @@
 // SetParent: the relations afterwards, where the window draws and what repaints, and the moves
 // it refuses.
-#include <unistd.h>
-
-#include <string>
-
 #include "platform/window/window_test_support.h"
 #include "platform/win/png_writer.h"
 #include "platform/win/window_surface.h"
@@ -12,9 +8,6 @@ using namespace window_test;
 
 namespace {
 
-// A scratch file of this test process.
-std::string Temp(const char* name) { return testing::TempDir() + std::to_string(getpid()) + "_" + name; }
-
 constexpr unsigned kRed = 0xFF0000, kWhite = 0xFFFFFF;
 
 class Reparent : public WindowTest {
@@ -22,15 +15,9 @@ protected:
     void SetUp() override {
         WindowTest::SetUp();
         white_ = CreateSolidBrush(RGB(255, 255, 255));
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = RecordingProc;
-        wc.lpszClassName = "White";
-        wc.hbrBackground = white_;
-        ASSERT_NE(RegisterClass(&wc), 0);
+        Register("White", white_);
         red_ = CreateSolidBrush(RGB(255, 0, 0));
-        wc.lpszClassName = "Red";
-        wc.hbrBackground = red_;
-        ASSERT_NE(RegisterClass(&wc), 0);
+        Register("Red", red_);
     }
     void TearDown() override {
         WindowTest::TearDown();

@@ -38,14 +38,6 @@ std::string Value(const CIniFile& ini, const std::string& section, const std::st
 }
 }  // namespace
 
-TEST(IniFile, CrLfAndCrLfEachEndALine) {
-    CIniFile ini;
-    ini.Parse("[A]\rk=v\r[B]\rx=y\r\n[C]\r\na=1\nb=2\rc=3\r\n");
-    EXPECT_EQ(Value(ini, "A", "k"), "v");
-    EXPECT_EQ(Value(ini, "B", "x"), "y");
-    EXPECT_EQ(Value(ini, "C", "a") + Value(ini, "C", "b") + Value(ini, "C", "c"), "123");
-}
-
 TEST(IniFile, WhatIsWrittenReadsBackExactly) {
     const std::vector<std::pair<std::string, std::string>> hostile = {
         {"UP1", "x\r\n[Grid]"}, {"UP2", " padded\t"},       {"UP3", "\"quoted\""},  {"UP4", "'single'"},
@@ -190,7 +182,7 @@ TEST(AppProfile, AProfileThatWouldNotReadBackIsNotWritten) {
     EXPECT_TRUE(FileText(path) == "[S]\r\nk=small\r\n");  // (a failure would print 16 MiB)
 }
 
-TEST(SafeFile, KeepsTheModeWritesThroughLinksAndCleansUpAfterACrash) {
+TEST(SafeFile, KeepsTheModeWritesThroughLinksFailsWholeAndCleansUpAfterACrash) {
     std::string dir = FreshDir("safe_file_hostile");
     std::string path = dir + "/target";
     ASSERT_TRUE(WriteFileAtomically(path, "old"));
@@ -208,11 +200,18 @@ TEST(SafeFile, KeepsTheModeWritesThroughLinksAndCleansUpAfterACrash) {
     ASSERT_EQ(::lstat((dir + "/sub/link").c_str(), &st), 0);
     EXPECT_TRUE(S_ISLNK(st.st_mode));
 
+    // A directory in the way of the rename: the write fails as a whole and leaves the old file.
+    ASSERT_EQ(::mkdir((dir + "/blocked").c_str(), 0755), 0);
+    ASSERT_EQ(::mkdir((dir + "/blocked/inner").c_str(), 0755), 0);
+    EXPECT_FALSE(WriteFileAtomically(dir + "/blocked", "new"));
+    EXPECT_FALSE(WriteFileAtomically(dir + "/missing/dir/file", "x"));
+    EXPECT_EQ(FileText(path), "through");
+
     // What a crash between writing and renaming leaves: the next write removes it.
     ASSERT_TRUE(WriteFileAtomically(path + ".tmp", "half writ"));
     ASSERT_TRUE(WriteFileAtomically(path, "after the crash"));
     EXPECT_EQ(FileText(path), "after the crash");
-    EXPECT_EQ(FilesIn(dir), 2);  // target and sub
+    EXPECT_EQ(FilesIn(dir), 3);  // target, sub and blocked
 
     // Something that is not a regular file is not replaced by one.
     std::string fifo = dir + "/fifo";

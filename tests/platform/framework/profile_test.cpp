@@ -1,13 +1,10 @@
 // The application profile in both modes: an initialisation file and the registry-like store.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <string>
 
 #include "platform/framework/profile_ini.h"
 #include "platform/framework/profile_registry.h"
-#include "platform/framework/safe_file.h"
 #include "platform/framework/win_app.h"
 #include "profile_files.h"
 
@@ -22,7 +19,8 @@ std::string Join(const CStringArray& a) {
 TEST(IniFile, ParsesThePlatformsWay) {
     CIniFile ini;
     ini.Parse("top=lost\r\n; a comment\r\n[ Section1 ]\r\n Key = value \r\nkey=second\r\nquoted=\"q\"\r\n"
-              "single='s'\r\nhalf=\"x\r\nnameonly\r\n=empty name\r\n\r\n[section1]\r\nother=1\r\n[S2]\rk2=v2\r");
+              "single='s'\r\nhalf=\"x\r\nnameonly\r\n=empty name\r\n\r\n[section1]\r\nother=1\r\n[S2]\rk2=v2\r"
+              "[S3]\na=1\nb=2\rc=3\r\n");
     const struct { const char *section, *key, *value; } cases[] = {
         {"SECTION1", "key", "value"},  // the first of two keys that compare equal
         {"section1", " quoted ", "q"}, {"section1", "single", "s"}, {"section1", "half", "\"x"},
@@ -30,6 +28,7 @@ TEST(IniFile, ParsesThePlatformsWay) {
         {"section1", "other", nullptr},  // only the first section counts
         {"", "top", nullptr},            // lines before any section cannot be addressed
         {"s2", "k2", "v2"},              // CR-only line ends
+        {"s3", "a", "1"}, {"s3", "b", "2"}, {"s3", "c", "3"},  // any mix of CR, LF and CR LF
     };
     for (const auto& c : cases) {
         CString v;
@@ -137,20 +136,4 @@ TEST(AppProfile, RegistryModeUsesTheApplicationsKey) {
     EXPECT_TRUE(app.DeleteProfileSection("Styles\\Normal"));
     app.GetProfileSubkeys("Styles", subkeys);
     EXPECT_EQ(Join(subkeys), "Header|");
-}
-
-TEST(SafeFile, AFailedReplacementLeavesTheOldFileAndNoTemporary) {
-    std::string dir = FreshDir("safe_file");
-    std::string path = dir + "/target";
-    ASSERT_TRUE(WriteFileAtomically(path, "old"));
-    // A directory in the way of the rename: the write fails as a whole.
-    std::string blocked = dir + "/blocked";
-    ASSERT_EQ(::mkdir(blocked.c_str(), 0755), 0);
-    ASSERT_EQ(::mkdir((blocked + "/inner").c_str(), 0755), 0);
-    EXPECT_FALSE(WriteFileAtomically(blocked, "new"));
-    EXPECT_EQ(FileText(path), "old");
-    EXPECT_EQ(FilesIn(dir), 2);
-    EXPECT_FALSE(WriteFileAtomically(dir + "/missing/dir/file", "x"));
-    ASSERT_TRUE(WriteFileAtomically(path, "new"));
-    EXPECT_EQ(FileText(path), "new");
 }

@@ -7,7 +7,7 @@
 #include "platform/framework/cstring.h"
 #include "platform/framework/string_array.h"
 
-TEST(CStringFormat, FollowsCPrintfForTheGeneratorsFormats) {
+TEST(CStringFormat, FollowsCPrintfForTheGeneratorsFormatsAtAnyLength) {
     CString s;
     // %04hX prints only the low 16 bits, with leading zeros, in upper case.
     s.Format("0x%04hX", static_cast<unsigned short>(0x12345u & 0xFFFF));
@@ -16,11 +16,8 @@ TEST(CStringFormat, FollowsCPrintfForTheGeneratorsFormats) {
     EXPECT_EQ(s, "0ABC|-42|txt|a  |");
     s.Format("%s", "");
     EXPECT_TRUE(s.IsEmpty());
-}
-
-TEST(CStringFormat, LongResultsAndAppending) {
+    // A long result, and appending to it.
     std::string big(1000, 'x');
-    CString s;
     s.Format("[%s]", big.c_str());
     EXPECT_EQ(s.view(), "[" + big + "]");
     s.AppendFormat("%d", 7);

@@ -126,27 +126,21 @@ TEST(SaveDC, ObjectDeletedWhileSavedStaysUsableUntilRestored) {
     SelectObject(c, GetStockObject(BLACK_PEN));  // now it is freed
 }
 
-TEST(Handles, BadHandlesFailWithoutTouchingMemory) {
+TEST(Handles, BadHandlesFailWithoutTouchingMemoryAndGoodOnesGiveThePrevious) {
     int dummy = 0;
     HDC bad = reinterpret_cast<HDC>(&dummy);
     RECT r{0, 0, 1, 1};
     EXPECT_EQ(FillRect(bad, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))), 0);
     EXPECT_EQ(SelectObject(bad, GetStockObject(BLACK_PEN)), nullptr);
     Canvas c(4, 4);
+    HBRUSH red = CreateSolidBrush(kRed);  // a good handle gives back the one before it
+    EXPECT_EQ(SelectObject(c, red), GetStockObject(WHITE_BRUSH));
+    EXPECT_EQ(SelectObject(c, GetStockObject(WHITE_BRUSH)), red);
+    DeleteObject(red);
     EXPECT_EQ(SelectObject(c, &dummy), nullptr);
     EXPECT_FALSE(DeleteObject(&dummy));
     EXPECT_FALSE(DeleteDC(bad));
     EXPECT_EQ(FillRect(c, &r, reinterpret_cast<HBRUSH>(&dummy)), 0);
-}
-
-TEST(Handles, SelectReturnsThePreviousObject) {
-    Canvas c(4, 4);
-    HBRUSH a = CreateSolidBrush(kRed), b = CreateSolidBrush(kBlue);
-    EXPECT_EQ(SelectObject(c, a), GetStockObject(WHITE_BRUSH));
-    EXPECT_EQ(SelectObject(c, b), a);
-    EXPECT_EQ(SelectObject(c, GetStockObject(WHITE_BRUSH)), b);
-    DeleteObject(a);
-    DeleteObject(b);
 }
 
 }  // namespace

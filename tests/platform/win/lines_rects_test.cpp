@@ -15,7 +15,7 @@ struct PenIn {
     HGDIOBJ old_;
 };
 
-TEST(FillRect, CoversLeftTopButNotRightBottom) {
+TEST(FillRect, CoversLeftTopButNotRightBottomAndTakesSystemColourIndices) {
     Canvas c(20, 20);
     HBRUSH red = CreateSolidBrush(kRed);
     RECT r{2, 3, 7, 9};
@@ -23,13 +23,9 @@ TEST(FillRect, CoversLeftTopButNotRightBottom) {
     EXPECT_EQ(c.Count(kRed), 5 * 6);
     c.Expect({{2, 3, kRed}, {6, 8, kRed}, {7, 8, kWhite}, {6, 9, kWhite}});
     DeleteObject(red);
-}
-
-TEST(FillRect, AcceptsSystemColourIndexPlusOne) {
-    Canvas c(4, 4);
-    RECT r{0, 0, 4, 4};
+    // A system colour index plus one stands for that colour's brush.
     FillRect(c, &r, reinterpret_cast<HBRUSH>(static_cast<std::uintptr_t>(COLOR_BTNFACE + 1)));
-    EXPECT_EQ(c.At(1, 1), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(c.At(2, 3), GetSysColor(COLOR_BTNFACE));
 }
 
 TEST(FrameRect, DrawsOnePixelInsideTheRectangle) {
@@ -91,14 +87,6 @@ TEST(LineTo, PolylineCornersAreDrawnOnce) {
     c.Expect({{12, 2, kBlack}, {2, 9, kBlack}});
 }
 
-TEST(Pens, NullPenDrawsNothing) {
-    Canvas c(20, 20);
-    SelectObject(c, GetStockObject(NULL_PEN));
-    MoveToEx(c, 0, 5, nullptr);
-    LineTo(c, 20, 5);
-    EXPECT_EQ(c.Count(kWhite), 400);
-}
-
 TEST(Pens, DashedPenLeavesGapsTransparentOrInBackgroundColour) {
     Canvas c(60, 4);
     PenIn p(c, CreatePen(PS_DASH, 1, kBlack));
@@ -152,11 +140,13 @@ TEST(Rectangle, OutlineWithPenInsideWithBrush) {
     DeleteObject(red);
 }
 
-TEST(Rectangle, WithoutOutlineTheInsideStopsOnePixelShort) {
+TEST(Rectangle, WithoutOutlineTheInsideStopsOnePixelShortAndNullPenLinesVanish) {
     Canvas c(20, 20);
     SelectObject(c, GetStockObject(NULL_PEN));
     SelectObject(c, GetStockObject(BLACK_BRUSH));
     Rectangle(c, 2, 2, 10, 8);
+    MoveToEx(c, 0, 15, nullptr);  // and a line with the null pen draws nothing
+    LineTo(c, 20, 15);
     EXPECT_EQ(c.Count(kBlack), 7 * 5);
     c.Expect({{8, 6, kBlack}, {9, 6, kWhite}});
 }

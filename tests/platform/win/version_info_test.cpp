@@ -2,6 +2,8 @@
 // their end.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "platform/win/version_info.h"
 
 namespace {
@@ -22,11 +24,9 @@ TEST(VersionInfo, TextsAndNumbersReadBack) {
 
     VS_FIXEDFILEINFO info{};
     ASSERT_TRUE(VerQueryFixedFileInfo(block.data(), block.size(), info));
-    EXPECT_EQ(info.dwFileVersionMS, 0x00010002u);
-    EXPECT_EQ(info.dwFileVersionLS, 0x00030004u);
-    EXPECT_EQ(info.dwProductVersionMS, 0x00050006u);
-    EXPECT_EQ(info.dwProductVersionLS, 0x00070008u);
-    EXPECT_EQ(info.dwFileType, VFT_DLL);
+    EXPECT_EQ(std::make_tuple(info.dwFileVersionMS, info.dwFileVersionLS, info.dwProductVersionMS,
+                              info.dwProductVersionLS, info.dwFileType),
+              std::make_tuple(0x00010002u, 0x00030004u, 0x00050006u, 0x00070008u, static_cast<DWORD>(VFT_DLL)));
 
     std::string text;
     ASSERT_TRUE(VerQueryString(block.data(), block.size(), "\\StringFileInfo\\040904b0\\FileDescription", text));

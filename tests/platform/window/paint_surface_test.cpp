@@ -61,15 +61,9 @@ protected:
     void SetUp() override {
         WindowTest::SetUp();
         InstallWindowPaintHooks();
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = RecordingProc;
-        wc.lpszClassName = "FaceBrushed";
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<UINT_PTR>(COLOR_BTNFACE + 1));
-        ASSERT_NE(RegisterClass(&wc), 0);
+        Register("FaceBrushed", FaceBrush());
         white_ = CreateSolidBrush(RGB(255, 255, 255));
-        wc.lpszClassName = "WhiteBrushed";
-        wc.hbrBackground = white_;
-        ASSERT_NE(RegisterClass(&wc), 0);
+        Register("WhiteBrushed", white_);
     }
     void TearDown() override {
         WindowTest::TearDown();

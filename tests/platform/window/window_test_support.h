@@ -3,11 +3,15 @@
 // lets a test answer chosen messages, and a fixture that gives each case a fresh window system.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <functional>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
+#include "platform/win/sys_colors.h"
 #include "platform/win/window.h"
 
 namespace window_test {
@@ -74,6 +78,9 @@ inline std::vector<UINT> Sequence(const std::vector<UINT>& interesting, std::siz
     return out;
 }
 
+// A scratch file of this test process.
+inline std::string Temp(const char* name) { return ::testing::TempDir() + std::to_string(getpid()) + "_" + name; }
+
 // The point packed into a mouse message's lParam.
 inline std::pair<int, int> XY(LPARAM l) { return {GET_X_LPARAM(l), GET_Y_LPARAM(l)}; }
 
@@ -109,15 +116,8 @@ protected:
         ResetWindowSystem();
         Log().clear();
         CurrentHandler() = nullptr;
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = RecordingProc;
-        wc.lpszClassName = "Recording";
-        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        ASSERT_NE(RegisterClass(&wc), 0);
-        wc.lpszClassName = "RecordingDbl";
-        wc.style = CS_DBLCLKS;
-        wc.hCursor = LoadCursor(nullptr, IDC_IBEAM);
-        ASSERT_NE(RegisterClass(&wc), 0);
+        Register("Recording", nullptr, LoadCursor(nullptr, IDC_ARROW));
+        Register("RecordingDbl", nullptr, LoadCursor(nullptr, IDC_IBEAM), CS_DBLCLKS);
     }
     void TearDown() override {
         CurrentHandler() = nullptr;
@@ -125,6 +125,17 @@ protected:
         Log().clear();
     }
 
+    // A recording class that erases with the brush (or a system colour index plus one).
+    static void Register(const char* name, HBRUSH background, HCURSOR cursor = nullptr, UINT style = 0) {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = RecordingProc;
+        wc.lpszClassName = name;
+        wc.hbrBackground = background;
+        wc.hCursor = cursor;
+        wc.style = style;
+        ASSERT_NE(RegisterClass(&wc), 0);
+    }
+    static HBRUSH FaceBrush() { return reinterpret_cast<HBRUSH>(static_cast<UINT_PTR>(COLOR_BTNFACE + 1)); }
     static HWND Top(int x = 100, int y = 100, int cx = 300, int cy = 200, DWORD style = WS_POPUP | WS_VISIBLE,
                     const char* cls = "Recording") {
         return CreateWindowEx(0, cls, "top", style, x, y, cx, cy, nullptr, nullptr, nullptr, nullptr);
