@@ -37,7 +37,7 @@ struct StaticControlTest : core_test::CoreFixture {
         pStatic->Draw(&dc, rect, 1, 1, composed, grid.GetStandardStyle());
     }
     bool Ink(int x, int y) const { return (dc.GetPixel(x, y) & 0xFFFFFF) != kWhite; }
-    // Rows (columns) of the image that hold ink.
+    // Rows of the image that hold ink.
     std::vector<int> InkRows() const {
         std::vector<int> rows;
         for (int y = 0; y < 100; ++y)
@@ -48,18 +48,15 @@ struct StaticControlTest : core_test::CoreFixture {
                 }
         return rows;
     }
-    int InkLeft() const {
-        for (int x = 0; x < 200; ++x)
+    // The first inked column from the left or from the right, -1 when none is.
+    int InkEdge(bool bRight) const {
+        for (int i = 0; i < 200; ++i)
             for (int y = 0; y < 100; ++y)
-                if (Ink(x, y)) return x;
+                if (Ink(bRight ? 199 - i : i, y)) return bRight ? 199 - i : i;
         return -1;
     }
-    int InkRight() const {
-        for (int x = 199; x >= 0; --x)
-            for (int y = 0; y < 100; ++y)
-                if (Ink(x, y)) return x;
-        return -1;
-    }
+    int InkLeft() const { return InkEdge(false); }
+    int InkRight() const { return InkEdge(true); }
     // Separate bands of inked rows: one per drawn line of text.
     static int Bands(const std::vector<int>& rows) {
         int n = 0;
@@ -69,7 +66,7 @@ struct StaticControlTest : core_test::CoreFixture {
     }
 };
 
-TEST_F(StaticControlTest, WrappedTextBreaksAtWordsIntoLinesAndUnwrappedStaysOnOne) {
+TEST_F(StaticControlTest, WrappedTextBreaksAtWordsAndLineBreaksUnwrappedStaysOnOneLine) {
     CGXStyle style;
     style.SetWrapText(true);
     DrawCell(style, "alpha beta gamma delta epsilon", cell);
@@ -85,10 +82,8 @@ TEST_F(StaticControlTest, WrappedTextBreaksAtWordsIntoLinesAndUnwrappedStaysOnOn
     DrawCell(style, "alpha beta gamma delta epsilon", cell);
     EXPECT_EQ(Bands(InkRows()), 1);
     EXPECT_LT(InkRight(), cell.right);
-}
-
-TEST_F(StaticControlTest, LineBreaksInTheTextStartNewLines) {
-    CGXStyle style;
+    // Line breaks in the text start new lines.
+    dc.FillSolidRect(CRect(0, 0, 200, 100), kWhite);
     style.SetWrapText(true);
     DrawCell(style, "a\r\nb\nc", cell);
     EXPECT_EQ(Bands(InkRows()), 3);

@@ -1,7 +1,5 @@
-// The undo and redo lists, their limit, blocks, the mended faults of blocks, the commands'
-// descriptions and the Undo and Redo menu items.
-#include <memory>
-
+// The undo and redo lists, their limit, blocks, the mended faults of blocks, commands refused for
+// values that do not fit, and the Undo and Redo menu items.
 #include "platform/framework/cmd_ui.h"
 #include "undo_fixture.h"
 
@@ -236,38 +234,6 @@ TEST_F(Blocks, UndoingTheOpenBlockLeavesNoBlockToReceiveCommands) {
 }
 
 // ----- descriptions and menu items
-
-TEST(CommandDescriptions, EachClassHasItsOwnText) {
-    core_test::RegisterHost();
-    const std::pair<std::unique_ptr<CGXCommand>, const char*> cases[] = {
-        {std::make_unique<CGXSetRowHeightCmd>(1, 1, std::vector<int>{1}), "Row Height"},
-        {std::make_unique<CGXSetColWidthCmd>(1, 1, std::vector<int>{1}), "Column Width"},
-        {std::make_unique<CGXHideRowsCmd>(1, 1, std::vector<bool>{true}), "Hide Rows"},
-        {std::make_unique<CGXHideColsCmd>(1, 1, std::vector<bool>{true}), "Hide Columns"},
-        {std::make_unique<CGXSetDefaultRowHeightCmd>(18), "Default Row Height"},
-        {std::make_unique<CGXSetDefaultColWidthCmd>(100), "Default Column Width"},
-        {std::make_unique<CGXMoveRowsCmd>(1, 2, 5), "Move Rows"},
-        {std::make_unique<CGXMoveColsCmd>(1, 2, 5), "Move Columns"},
-        {std::make_unique<CGXRemoveRowsCmd>(1, 2), "Remove Rows"},
-        {std::make_unique<CGXRemoveColsCmd>(1, 2), "Remove Columns"},
-        {std::make_unique<CGXInsertRowsCmd>(1, 2, std::vector<int>{}, CGXStyleArray{}, CGXStyleArray{}, 0),
-         "Insert Rows"},
-        {std::make_unique<CGXInsertColsCmd>(1, 2, std::vector<int>{}, CGXStyleArray{}, CGXStyleArray{}, 0),
-         "Insert Columns"},
-        {std::make_unique<CGXSetCoveredCellsCmd>(1, 1, 1, 1), "Cover Cells"},
-        {std::make_unique<CGXSetStyleRangeCmd>(CGXRange(1, 1, 1, 1), gxCellStyle, CGXStyleArray{}), "Cell Format"},
-        {std::make_unique<CGXSetFrozenRowsCmd>(0, 0), "Freeze Rows"},
-        {std::make_unique<CGXSetFrozenColsCmd>(0, 0), "Freeze Columns"},
-        {std::make_unique<CGXMoveDataRowsCmd>(CGXRange().SetRows(1, 2), CDWordArray{}), "Sort Rows"},
-        {std::make_unique<CGXMoveDataColsCmd>(CGXRange().SetCols(1, 2), CDWordArray{}), "Sort Columns"},
-        {std::make_unique<CGXChangeStylesMapCmd>(nullptr), "Styles"},
-        {std::make_unique<CGXChangePropertiesCmd>(nullptr), "Properties"},
-        {std::make_unique<CGXChangeBaseStyleCmd>(0, nullptr, "Standard"), "Standard"},
-        {std::make_unique<CGXBlockCmd>(), "Block"},
-        {std::make_unique<CGXBlockCmd>("Paste"), "Paste"},
-    };
-    for (const auto& [pCmd, pszText] : cases) EXPECT_EQ(pCmd->GetDescription(), pszText) << pszText;
-}
 
 // Arrays shorter than their rows, and commands without their object, are refused before the
 // grid reads beyond them.

@@ -83,21 +83,6 @@ TEST(StyleUserAttributes, TheFlagGoesWithTheLastEntry) {
     EXPECT_EQ(style.GetUserAttributes(), nullptr);
 }
 
-TEST(StyleDefault, TheStandardAttributeSetAndFree) {
-    CGXStyle style;
-    style.SetBorders(gxBorderAll, StylePen()).SetUserAttribute(1, "x");
-    style.SetDefault();
-    EXPECT_EQ(style.GetIncludeFlags(),
-              CGXStyle::exAll & ~(CGXStyle::exBorders | CGXStyle::exUserAttributes | CGXStyle::exBaseStyle));
-    EXPECT_FALSE(style.HasBorderArray());
-    EXPECT_TRUE(style.GetWrapText() && style.GetEnabled() && style.GetFloatCell() && style.GetFloodCell());
-    EXPECT_EQ(style.GetTextColorNA(), 0xF6000000u);  // the rest shows in the profile test's keys
-    style.Free();
-    EXPECT_TRUE(style.IsEmpty());
-    EXPECT_EQ(style.GetFont(), nullptr);
-    EXPECT_EQ(style.GetAppData(), 0u);
-}
-
 TEST(StyleColours, SystemColourReferencesFollowTheTable) {
     CGXStyle style;
     style.SetTextColor(GXSYSCOLOR(COLOR_WINDOWTEXT));
@@ -231,18 +216,6 @@ TEST(StyleSubset, AgainstItselfAndAgainstOneMore) {
     CGXStyle brush;
     brush.SetInterior(StyleBrush{GX_BS_SOLID, style.GetInterior().GetColorNA(), 0, -1, 0});
     EXPECT_TRUE(style.IsSubSet(brush));  // a solid brush's background does not count
-}
-
-TEST(StyleCopy, DeepCopiesOwnedParts) {
-    CGXStyle a;
-    a.SetBorders(gxBorderAll, StylePen()).SetFont(CGXFont().SetItalic(true)).SetUserAttribute(9, "n");
-    CGXStyle b(a);
-    a.SetUserAttribute(9, "changed");
-    a.SetIncludeBorders(false);
-    EXPECT_EQ(b.GetUserAttribute(9), "n");
-    EXPECT_TRUE(b.GetIncludeBorders(gxBorderTop));
-    std::unique_ptr<CGXStyle> c(b.Clone());
-    EXPECT_TRUE(c->IsSubSet(b) && b.IsSubSet(*c));
 }
 
 TEST(StyleBaseStyles, TheChainMergesNearestFirstAndStopsAtUnknownIdsAndCycles) {
