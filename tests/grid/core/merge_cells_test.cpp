@@ -53,6 +53,20 @@ struct MergeTest : ::testing::Test {
 
 }  // namespace
 
+TEST_F(MergeTest, ARowOfEqualCaptionsIsOneRunAndChangingTheMiddleSplitsIt) {
+    grid.GetParam()->SetHeaderRows(3);
+    for (ROWCOL c = 1; c <= 3; ++c) Put(1, c, "Caption", 1);
+    EXPECT_TRUE(EvalAll());
+    for (ROWCOL c = 1; c <= 3; ++c) EXPECT_EQ(Block(1, c), "1,1-1,3") << c;
+    EXPECT_FALSE(EvalAll());  // nothing left to change
+    // Drawing evaluates the cell it redraws; what changed is redrawn as a whole.
+    Put(1, 2, "Other", 1);
+    CGXRange changed;
+    EXPECT_TRUE(EvalCell(1, 2, &changed));
+    for (ROWCOL c = 1; c <= 3; ++c) EXPECT_EQ(Block(1, c), "none") << c;
+    EXPECT_EQ(changed, CGXRange(1, 1, 1, 3));
+}
+
 TEST_F(MergeTest, SwitchingTheModeDiscardsTheRunsAndItsBitsForbidADirection) {
     for (ROWCOL r = 1; r <= 2; ++r)
         for (ROWCOL c = 1; c <= 2; ++c) Put(r, c, "x", 3);
@@ -84,6 +98,17 @@ TEST_F(MergeTest, HiddenRowsAreNoCellsToEvaluateAndALockedGridEvaluatesNothing) 
     EXPECT_TRUE(EvalAll());
     EXPECT_EQ(Block(3, 1, gxnMergeHorizontal), "none");
     EXPECT_EQ(Block(4, 1), "3,1-4,2");
+}
+
+TEST_F(MergeTest, EvaluatingPartOfARunFollowsItOutOfTheRange) {
+    // What is drawn may be the middle of a run: it is followed backwards and, along the row,
+    // forwards; downwards only to the next row, which is evaluated after this one.
+    for (ROWCOL n = 1; n <= kSize; ++n) Put(1, n, "x", 1);
+    for (ROWCOL n = 2; n <= kSize; ++n) Put(n, 4, "y", 2);
+    EXPECT_TRUE(EvalCell(1, 3));
+    EXPECT_EQ(Block(1, 3), "1,1-1,6");
+    EXPECT_TRUE(EvalCell(4, 4));
+    EXPECT_EQ(Block(4, 4), "2,4-5,4");
 }
 
 TEST_F(MergeTest, WideningTakesHorizontalRunsFirstAndKeepsTheKind) {

@@ -51,6 +51,19 @@ TEST_F(CoveredCellPoolTest, ABlockOverlappingAnotherAtItsTopLeftFails) {
     EXPECT_TRUE(CoveredPoolIsSound(m_pool, m_list));
 }
 
+TEST_F(CoveredCellPoolTest, ANarrowerBlockOfTheSameRangeClearsTheLeftovers) {
+    CGXRange* p = Add(2, 2, 3, 6);
+    ASSERT_TRUE(Set(p));
+    p->SetCells(2, 2, 3, 3);
+    EXPECT_TRUE(Set(p));
+    for (ROWCOL c = 2; c <= 6; ++c) {
+        EXPECT_EQ(m_pool.GetCoveredCell(2, c), c <= 3 ? p : nullptr) << c;
+        EXPECT_EQ(m_pool.GetCoveredCell(3, c), c <= 3 ? p : nullptr) << c;
+    }
+    EXPECT_TRUE(CoveredPoolIsSound(m_pool, m_list));
+    EXPECT_FALSE(Set(p));  // setting what is already there changes nothing
+}
+
 TEST_F(CoveredCellPoolTest, RebuildingFollowsTheListAndSkipsWhatItCannotHold) {
     CGXRange* p1 = Add(1, 1, 2, 2);
     CGXRange* p2 = Add(4, 1, 4, 3);

@@ -83,6 +83,21 @@ TEST(StyleUserAttributes, TheFlagGoesWithTheLastEntry) {
     EXPECT_EQ(style.GetUserAttributes(), nullptr);
 }
 
+TEST(StyleDefault, TheStandardAttributeSetAndFree) {
+    CGXStyle style;
+    style.SetBorders(gxBorderAll, StylePen()).SetUserAttribute(1, "x");
+    style.SetDefault();
+    EXPECT_EQ(style.GetIncludeFlags(),
+              CGXStyle::exAll & ~(CGXStyle::exBorders | CGXStyle::exUserAttributes | CGXStyle::exBaseStyle));
+    EXPECT_FALSE(style.HasBorderArray());
+    EXPECT_TRUE(style.GetWrapText() && style.GetEnabled() && style.GetFloatCell() && style.GetFloodCell());
+    EXPECT_EQ(style.GetTextColorNA(), 0xF6000000u);  // the rest shows in the profile test's keys
+    style.Free();
+    EXPECT_TRUE(style.IsEmpty());
+    EXPECT_EQ(style.GetFont(), nullptr);
+    EXPECT_EQ(style.GetAppData(), 0u);
+}
+
 TEST(StyleColours, SystemColourReferencesFollowTheTable) {
     CGXStyle style;
     style.SetTextColor(GXSYSCOLOR(COLOR_WINDOWTEXT));
