@@ -25,11 +25,11 @@ struct StaticControlTest : core_test::CoreFixture {
         pStatic = new CGXStatic(&grid);
         grid.RegisterControl(GX_IDS_CTRL_STATIC, pStatic);
         ASSERT_TRUE(dc.CreateImage(200, 100));
-        dc.FillSolidRect(CRect(0, 0, 200, 100), kWhite);
     }
 
-    // Draws cell (1, 1) with the stored attributes and its value into the rectangle.
+    // Draws cell (1, 1) with the stored attributes and its value into the rectangle of a blank image.
     void DrawCell(CGXStyle style, const char* pszValue, const CRect& rect) {
+        dc.FillSolidRect(CRect(0, 0, 200, 100), kWhite);
         style.SetValue(pszValue);
         grid.StoreStyleRowCol(1, 1, &style, ModifyMode::Override);
         CGXStyle composed;
@@ -55,8 +55,6 @@ struct StaticControlTest : core_test::CoreFixture {
                 if (Ink(bRight ? 199 - i : i, y)) return bRight ? 199 - i : i;
         return -1;
     }
-    int InkLeft() const { return InkEdge(false); }
-    int InkRight() const { return InkEdge(true); }
     // Separate bands of inked rows: one per drawn line of text.
     static int Bands(const std::vector<int>& rows) {
         int n = 0;
@@ -75,15 +73,13 @@ TEST_F(StaticControlTest, WrappedTextBreaksAtWordsAndLineBreaksUnwrappedStaysOnO
     EXPECT_GE(Bands(rows), 2);
     EXPECT_GE(rows.front(), cell.top);
     EXPECT_LT(rows.back(), cell.bottom);
-    EXPECT_LT(InkRight(), cell.right);  // clipped to the cell
+    EXPECT_LT(InkEdge(true), cell.right);  // clipped to the cell
 
-    dc.FillSolidRect(CRect(0, 0, 200, 100), kWhite);
     style.SetWrapText(false);
     DrawCell(style, "alpha beta gamma delta epsilon", cell);
     EXPECT_EQ(Bands(InkRows()), 1);
-    EXPECT_LT(InkRight(), cell.right);
+    EXPECT_LT(InkEdge(true), cell.right);
     // Line breaks in the text start new lines.
-    dc.FillSolidRect(CRect(0, 0, 200, 100), kWhite);
     style.SetWrapText(true);
     DrawCell(style, "a\r\nb\nc", cell);
     EXPECT_EQ(Bands(InkRows()), 3);
@@ -96,14 +92,13 @@ TEST_F(StaticControlTest, RightAlignedTextKeepsMarginPlusOneAndLeftAlignedStarts
     style.SetHorizontalAlignment(DT_RIGHT);
     DrawCell(style, "HHH", cell);
     // The text rectangle ends m + 1 pixels before the cell; glyphs may keep a pixel of bearing.
-    EXPECT_LE(InkRight(), content.right - (m + 1) - 1);
-    EXPECT_GE(InkRight(), content.right - (m + 1) - 3);
+    EXPECT_LE(InkEdge(true), content.right - (m + 1) - 1);
+    EXPECT_GE(InkEdge(true), content.right - (m + 1) - 3);
 
-    dc.FillSolidRect(CRect(0, 0, 200, 100), kWhite);
     style.SetHorizontalAlignment(DT_LEFT);
     DrawCell(style, "HHH", cell);
-    EXPECT_GE(InkLeft(), content.left + m);
-    EXPECT_LE(InkLeft(), content.left + m + 2);
+    EXPECT_GE(InkEdge(false), content.left + m);
+    EXPECT_LE(InkEdge(false), content.left + m + 2);
     const CRect rectText = pStatic->GetCellRect(1, 1, &cell, &style);
     EXPECT_EQ(rectText.right, content.right - m / 2);
 }
@@ -113,7 +108,6 @@ TEST_F(StaticControlTest, VerticalAlignmentMovesTheLineDown) {
     style.SetVerticalAlignment(DT_TOP);
     DrawCell(style, "H", cell);
     const int nTop = InkRows().front();
-    dc.FillSolidRect(CRect(0, 0, 200, 100), kWhite);
     style.SetVerticalAlignment(DT_BOTTOM);
     DrawCell(style, "H", cell);
     const std::vector<int> rows = InkRows();
@@ -153,7 +147,6 @@ TEST_F(StaticControlTest, BitmapReferencesDrawTheirBitmapAndMissingOnesDrawAsTex
 
     // Number 0 and an unknown resource load nothing: the text is drawn.
     for (const char* psz : {"#BMP(0)", "#BMP(4243)", "#BMP(\"NOSUCH\")"}) {
-        dc.FillSolidRect(CRect(0, 0, 200, 100), kWhite);
         DrawCell(CGXStyle(), psz, cell);
         EXPECT_FALSE(InkRows().empty()) << psz;
     }
