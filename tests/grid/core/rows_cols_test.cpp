@@ -33,23 +33,15 @@ struct RowsGrid : undo_test::UndoGrid {
 
 // 20 rows and 6 columns; cell (r, c) holds "r.c", so that every cell (the row headers too) tells
 // where it came from.
-struct RowsColsTest : ::testing::Test {
-    RowsGrid grid;
+struct RowsColsTest : undo_test::UndoFixtureOf<RowsGrid> {
     void SetUp() override {
-        core_test::RegisterHost();
-        grid.Initialize();
-        grid.SetGridRect(CRect(0, 0, 400, 300));
+        UndoFixtureOf::SetUp();
+        grid.GetData()->SetColCount(6);
         for (ROWCOL r = 1; r <= 20; ++r)
-            for (ROWCOL c = 0; c <= 6; ++c) SetValue(r, c, Text(int(r), int(c)).c_str());
+            for (ROWCOL c = 0; c <= 6; ++c) SetCellValue(r, c, Text(int(r), int(c)).c_str());
     }
     static std::string Text(int r, int c) { return std::to_string(r) + "." + std::to_string(c); }
-    void SetValue(ROWCOL r, ROWCOL c, const char* psz) {
-        grid.GetData()->StoreStyle(r, c, CGXStyle().SetValue(psz), ModifyMode::Override);
-    }
-    std::string Value(ROWCOL r, ROWCOL c) {
-        const CGXStyle* p = grid.GetData()->GetStoredStyle(r, c);
-        return p != nullptr ? std::string(p->GetValue()) : std::string();
-    }
+    std::string Value(ROWCOL r, ROWCOL c) { return std::string(CellValue(r, c)); }
     std::string Covered() {
         std::string s;
         const CGXRangeList& list = *grid.GetParam()->GetCoveredCellsList();
@@ -60,8 +52,6 @@ struct RowsColsTest : ::testing::Test {
         }
         return s;
     }
-    CGXCommandList& UndoList() { return grid.GetParam()->GetUndoList(); }
-    CGXCommandList& RedoList() { return grid.GetParam()->GetRedoList(); }
 };
 
 }  // namespace
@@ -176,6 +166,7 @@ TEST_F(RowsColsTest, RemovedRowsUncoverWhatTheyStartAndShortenWhatTheyEnd) {
     ASSERT_TRUE(grid.SetCoveredCellsRowCol(8, 1, 12, 3));
     ASSERT_TRUE(grid.SetCoveredCellsRowCol(14, 4, 18, 4));
     ASSERT_TRUE(grid.RemoveRows(4, 9));
+    EXPECT_EQ(grid.GetParam()->GetTransactionDepth(), 0u);  // the block of the removal is closed
     // The first ends in the removed rows, the second starts there, the third lies below.
     EXPECT_EQ(Covered(), "8,4-12,4 3,1-3,2 ");
     EXPECT_EQ(grid.GetCoveredCellsRowCol(3, 2), grid.GetCoveredCellsRowCol(3, 1));
@@ -205,7 +196,7 @@ TEST_F(RowsColsTest, ARefusedRemovalPutsBackWhatItCutAndSaysSo) {
 }
 
 TEST_F(RowsColsTest, GoingOnWithoutUndoForgetsTheStepsWhoseRowsNoLongerFit) {
-    SetValue(5, 40000, "far");  // cells that would have to be kept reach column 40000
+    SetCellValue(5, 40000, "far");  // cells that would have to be kept reach column 40000
     ASSERT_TRUE(grid.SetRowHeight(9, 9, 25));
     ASSERT_TRUE(grid.SetRowHeight(9, 9, 26));
     ASSERT_TRUE(grid.Undo());
