@@ -121,6 +121,7 @@ TEST_F(Blocks, ANestedBlockIsOneStepNamedBothWaysAndAnEmptyOneIsNone) {
     EXPECT_TRUE(UndoList().IsEmpty());
     grid.Rollback();  // nothing begun: nothing happens
     EXPECT_EQ(RedoList().GetCount(), 1);
+    EXPECT_EQ(grid.GetParam()->GetTransactionDepth(), 0u);
 }
 
 // A block whose command fails half way takes back what ran, so that neither the grid nor the
