@@ -46,6 +46,10 @@ TEST_F(RegistryTest, FirstControlIsDefaultAndUnknownIdentifiersFallBackToIt) {
     grid.StoreStyleRowCol(2, 2, &style, ModifyMode::Override);
     EXPECT_EQ(grid.GetControl(2, 2), pOther);
     EXPECT_EQ(grid.GetControl(1, 1), pStatic);
+    // Registered as the default, a later control takes the fallback over.
+    auto* pDefault = new CountedControl(&grid, &deleted);
+    grid.RegisterControl(GX_IDS_CTRL_CHECKBOX3D, pDefault, true);
+    EXPECT_EQ(grid.GetRegisteredControl(999), pDefault);
 }
 
 TEST_F(RegistryTest, ReplacingTheDefaultControlMakesTheNewOneDefaultAndFreesTheOld) {
@@ -59,14 +63,10 @@ TEST_F(RegistryTest, ReplacingTheDefaultControlMakesTheNewOneDefaultAndFreesTheO
     EXPECT_EQ(grid.GetRegisteredControl(GX_IDS_CTRL_STATIC), pSecond);
     EXPECT_EQ(grid.GetDefaultControl(), pSecond);
     EXPECT_EQ(grid.GetRegisteredControl(4711), pSecond);
-}
-
-TEST_F(RegistryTest, RegisteringTheSameObjectAgainDeletesNothing) {
-    auto* p = new CountedControl(&grid, &deleted);
-    grid.RegisterControl(GX_IDS_CTRL_STATIC, p);
-    grid.RegisterControl(GX_IDS_CTRL_STATIC, p, true);
-    EXPECT_EQ(deleted, 0);
-    EXPECT_EQ(grid.GetRegisteredControl(GX_IDS_CTRL_STATIC), p);
+    // The same object again deletes nothing.
+    grid.RegisterControl(GX_IDS_CTRL_STATIC, pSecond, true);
+    EXPECT_EQ(deleted, 1);
+    EXPECT_EQ(grid.GetRegisteredControl(GX_IDS_CTRL_STATIC), pSecond);
 }
 
 TEST_F(RegistryTest, ObjectUnderTwoIdentifiersLivesUntilBothAreReplacedAndDiesOnce) {
@@ -87,14 +87,6 @@ TEST_F(RegistryTest, MissingNameResourceRegistersNothingAndLeaksNothing) {
     EXPECT_ANY_THROW(grid.RegisterControl(65000, new CountedControl(&grid, &deleted)));
     EXPECT_EQ(deleted, 1);
     EXPECT_EQ(grid.GetDefaultControl(), nullptr);
-}
-
-TEST_F(RegistryTest, MakeDefaultArgumentTakesOverTheDefault) {
-    auto* pFirst = new CGXStatic(&grid);
-    auto* pSecond = new CGXStatic(&grid);
-    grid.RegisterControl(GX_IDS_CTRL_STATIC, pFirst);
-    grid.RegisterControl(GX_IDS_CTRL_PUSHBTN, pSecond, true);
-    EXPECT_EQ(grid.GetRegisteredControl(999), pSecond);
 }
 
 TEST(StylesMapControlObjects, OwnedReplacedAndEmptiedByAssign) {

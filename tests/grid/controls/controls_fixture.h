@@ -14,7 +14,7 @@
 #include "grid/controls/push_button.h"
 #include "grid/controls/static_control.h"
 #include "grid/core/core_fixture.h"
-#include "grid/core/grid_wnd.h"
+#include "grid/core/grid_wnd_fixture.h"
 #include "platform/win/sys_colors.h"
 #include "platform/win/window.h"
 #include "platform/win/window_surface.h"
@@ -45,15 +45,10 @@ inline int ImageAt(HDC hdc, CPoint box) {
     return mark == 0 ? (bFace ? kCheckedPressed : kChecked) : mark == inside ? (bFace ? kUncheckedPressed : kUnchecked) : kNone;
 }
 
-// Rows 18 and columns 100 pixels whatever fonts the machine has.
-struct ControlGrid : CGXGridWnd {
+// Records the clicks its controls report, and may refuse to start editing.
+struct ControlGrid : core_test::FixedGridWnd {
     Clicks clicks;
     bool bAllowEditing = true;
-    void UpdateFontMetrics() override {
-        m_nBaseCharHeight = 15;
-        m_nBaseCharWidth = 10;
-        ResetLastVisibleCaches();
-    }
     void OnCellButtonClicked(ROWCOL nRow, ROWCOL nCol) override { clicks.emplace_back(nRow, nCol); }
     bool OnStartEditing(ROWCOL, ROWCOL) override { return bAllowEditing; }
 };
@@ -70,10 +65,7 @@ struct ControlsFixture : ::testing::Test {
     void SetUp() override {
         host_resources::RegisterForProcess();
         ASSERT_TRUE(parent.CreateEx(0, nullptr, "controls", WS_POPUP | WS_VISIBLE, 0, 0, 500, 300, nullptr, 0));
-        HWND h = CreateWindowExA(0, GX_GRID_WNDCLASS, "", WS_CHILD | WS_VISIBLE, 0, 0, 480, 280,
-                                 parent.GetSafeHwnd(), reinterpret_cast<HMENU>(5000), nullptr, nullptr);
-        ASSERT_TRUE(h != nullptr && grid.SubclassWindow(h));
-        grid.InitFromPlaceholder();
+        ASSERT_TRUE(core_test::TakeOverPlaceholder(grid, parent.GetSafeHwnd(), CRect(0, 0, 480, 280)));
         grid.GetData()->SetRowCount(6);
         grid.GetData()->SetColCount(4);
         grid.RegisterControl(GX_IDS_CTRL_STATIC, new CGXStatic(&grid), false, true);

@@ -25,11 +25,11 @@ struct StaticControlTest : core_test::CoreFixture {
         pStatic = new CGXStatic(&grid);
         grid.RegisterControl(GX_IDS_CTRL_STATIC, pStatic);
         ASSERT_TRUE(dc.CreateImage(200, 100));
-        dc.FillSolidRect(CRect(0, 0, 200, 100), kWhite);
     }
 
-    // Draws cell (1, 1) with the stored attributes and its value into the rectangle.
+    // Draws cell (1, 1) with the stored attributes and its value into the rectangle of a blank image.
     void DrawCell(CGXStyle style, const char* pszValue, const CRect& rect) {
+        dc.FillSolidRect(CRect(0, 0, 200, 100), kWhite);
         style.SetValue(pszValue);
         grid.StoreStyleRowCol(1, 1, &style, ModifyMode::Override);
         CGXStyle composed;
@@ -37,7 +37,7 @@ struct StaticControlTest : core_test::CoreFixture {
         pStatic->Draw(&dc, rect, 1, 1, composed, grid.GetStandardStyle());
     }
     bool Ink(int x, int y) const { return (dc.GetPixel(x, y) & 0xFFFFFF) != kWhite; }
-    // Rows (columns) of the image that hold ink.
+    // Rows of the image that hold ink.
     std::vector<int> InkRows() const {
         std::vector<int> rows;
         for (int y = 0; y < 100; ++y)
@@ -48,16 +48,11 @@ struct StaticControlTest : core_test::CoreFixture {
                 }
         return rows;
     }
-    int InkLeft() const {
-        for (int x = 0; x < 200; ++x)
+    // The first inked column from the left or from the right, -1 when none is.
+    int InkEdge(bool bRight) const {
+        for (int i = 0; i < 200; ++i)
             for (int y = 0; y < 100; ++y)
-                if (Ink(x, y)) return x;
-        return -1;
-    }
-    int InkRight() const {
-        for (int x = 199; x >= 0; --x)
-            for (int y = 0; y < 100; ++y)
-                if (Ink(x, y)) return x;
+                if (Ink(bRight ? 199 - i : i, y)) return bRight ? 199 - i : i;
         return -1;
     }
     // Separate bands of inked rows: one per drawn line of text.
@@ -69,7 +64,7 @@ struct StaticControlTest : core_test::CoreFixture {
     }
 };
 
-TEST_F(StaticControlTest, WrappedTextBreaksAtWordsIntoLinesAndUnwrappedStaysOnOne) {
+TEST_F(StaticControlTest, WrappedTextBreaksAtWordsAndLineBreaksUnwrappedStaysOnOneLine) {
     CGXStyle style;
     style.SetWrapText(true);
     DrawCell(style, "alpha beta gamma delta epsilon", cell);
@@ -78,17 +73,13 @@ TEST_F(StaticControlTest, WrappedTextBreaksAtWordsIntoLinesAndUnwrappedStaysOnOn
     EXPECT_GE(Bands(rows), 2);
     EXPECT_GE(rows.front(), cell.top);
     EXPECT_LT(rows.back(), cell.bottom);
-    EXPECT_LT(InkRight(), cell.right);  // clipped to the cell
+    EXPECT_LT(InkEdge(true), cell.right);  // clipped to the cell
 
-    dc.FillSolidRect(CRect(0, 0, 200, 100), kWhite);
     style.SetWrapText(false);
     DrawCell(style, "alpha beta gamma delta epsilon", cell);
     EXPECT_EQ(Bands(InkRows()), 1);
-    EXPECT_LT(InkRight(), cell.right);
-}
-
-TEST_F(StaticControlTest, LineBreaksInTheTextStartNewLines) {
-    CGXStyle style;
+    EXPECT_LT(InkEdge(true), cell.right);
+    // Line breaks in the text start new lines.
     style.SetWrapText(true);
     DrawCell(style, "a\r\nb\nc", cell);
     EXPECT_EQ(Bands(InkRows()), 3);
@@ -101,14 +92,13 @@ TEST_F(StaticControlTest, RightAlignedTextKeepsMarginPlusOneAndLeftAlignedStarts
     style.SetHorizontalAlignment(DT_RIGHT);
     DrawCell(style, "HHH", cell);
     // The text rectangle ends m + 1 pixels before the cell; glyphs may keep a pixel of bearing.
-    EXPECT_LE(InkRight(), content.right - (m + 1) - 1);
-    EXPECT_GE(InkRight(), content.right - (m + 1) - 3);
+    EXPECT_LE(InkEdge(true), content.right - (m + 1) - 1);
+    EXPECT_GE(InkEdge(true), content.right - (m + 1) - 3);
 
-    dc.FillSolidRect(CRect(0, 0, 200, 100), kWhite);
     style.SetHorizontalAlignment(DT_LEFT);
     DrawCell(style, "HHH", cell);
-    EXPECT_GE(InkLeft(), content.left + m);
-    EXPECT_LE(InkLeft(), content.left + m + 2);
+    EXPECT_GE(InkEdge(false), content.left + m);
+    EXPECT_LE(InkEdge(false), content.left + m + 2);
     const CRect rectText = pStatic->GetCellRect(1, 1, &cell, &style);
     EXPECT_EQ(rectText.right, content.right - m / 2);
 }
@@ -118,7 +108,6 @@ TEST_F(StaticControlTest, VerticalAlignmentMovesTheLineDown) {
     style.SetVerticalAlignment(DT_TOP);
     DrawCell(style, "H", cell);
     const int nTop = InkRows().front();
-    dc.FillSolidRect(CRect(0, 0, 200, 100), kWhite);
     style.SetVerticalAlignment(DT_BOTTOM);
     DrawCell(style, "H", cell);
     const std::vector<int> rows = InkRows();
@@ -158,7 +147,6 @@ TEST_F(StaticControlTest, BitmapReferencesDrawTheirBitmapAndMissingOnesDrawAsTex
 
     // Number 0 and an unknown resource load nothing: the text is drawn.
     for (const char* psz : {"#BMP(0)", "#BMP(4243)", "#BMP(\"NOSUCH\")"}) {
-        dc.FillSolidRect(CRect(0, 0, 200, 100), kWhite);
         DrawCell(CGXStyle(), psz, cell);
         EXPECT_FALSE(InkRows().empty()) << psz;
     }

@@ -60,18 +60,6 @@ TEST(GridCoreInitialize, MeasuresTheStandardFontAndCompletesTheParameters) {
     EXPECT_LE(grid.GetBaseCharWidth(), 10);
 }
 
-TEST_F(GeometryTest, WindowRowsWithFrozenRowsAndTheTopRow) {
-    ASSERT_TRUE(grid.SetFrozenRows(2, 0));
-    grid.SetTopRow(10);
-    EXPECT_EQ(grid.ClientRowToRow(3), 10u);
-    EXPECT_EQ(grid.ClientRowToRow(2), 2u);
-    for (ROWCOL r = 3; r <= 9; ++r) EXPECT_EQ(grid.RowToClientRow(r), 0u) << r;
-    EXPECT_EQ(grid.RowToClientRow(12), 5u);
-    EXPECT_EQ(grid.ClientRowToRow(GX_INVALID), GX_INVALID);
-    grid.SetTopRow(3);
-    for (ROWCOL r = 0; r < 20; ++r) EXPECT_EQ(grid.ClientRowToRow(r), r);
-}
-
 TEST_F(GeometryTest, TopRowStaysAmongTheScrollableRows) {
     struct Vetoing : TestGrid {
         int nChanged = 0;
@@ -109,18 +97,10 @@ TEST_F(GeometryTest, SetSizesAndTheirLimits) {
     LONG nUnits = 0;
     EXPECT_FALSE(grid.GetParam()->GetColWidths().Lookup(21, nUnits));
     EXPECT_FALSE(grid.SetColWidth(21, 21, 5));
-    // A negative size gives the row its default again; a default must be positive.
-    ASSERT_TRUE(grid.SetRowHeight(5, 5, -1));
-    EXPECT_EQ(grid.GetRowHeight(5), 18);
+    // A default must be positive. Negative sizes and hidden rows: the geometry model test.
     EXPECT_FALSE(grid.SetDefaultRowHeight(0));
     ASSERT_TRUE(grid.SetDefaultRowHeight(20));
-    EXPECT_EQ(grid.GetRowHeight(7), 20);
-    // Hidden rows have no height, whatever they store; showing them gives it back.
-    ASSERT_TRUE(grid.HideRows(4, 6));
-    EXPECT_EQ(grid.GetRowHeight(4), 0);
-    ASSERT_TRUE(grid.HideRows(4, 4, false));
-    EXPECT_EQ(grid.GetRowHeight(4), 5);
-    EXPECT_TRUE(grid.IsRowHidden(6));
+    EXPECT_EQ(grid.GetRowHeight(8), 20);
 }
 
 TEST_F(GeometryTest, RowsTallerThanTheWindowAreCutToTheRoomLeft) {

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "grid/core/grid_wnd.h"
+#include "grid_wnd_fixture.h"
 #include "host/resources/host_resources.h"
 #include "platform/framework/dialog.h"
 #include "platform/framework/exceptions.h"
@@ -16,15 +16,11 @@
 
 namespace {
 
-// A grid window whose base character is 15 by 10 pixels whatever fonts the machine has: rows are
-// 18 and columns 100 pixels high and wide.
-struct TestGridWnd : CGXGridWnd {
+using core_test::TakeOverPlaceholder;
+
+// Rows 18 and columns 100 pixels; counts its paints.
+struct TestGridWnd : core_test::FixedGridWnd {
     int nPaints = 0;
-    void UpdateFontMetrics() override {
-        m_nBaseCharHeight = 15;
-        m_nBaseCharWidth = 10;
-        ResetLastVisibleCaches();
-    }
     void DrawGrid(CDC* pDC) override {
         ++nPaints;
         CGXGridWnd::DrawGrid(pDC);
@@ -59,11 +55,7 @@ struct GridWndTest : ::testing::Test {
     // and a client area nClientHeight high (below its horizontal bar, when it has one).
     void Make(ROWCOL nRows, int nClientHeight, DWORD dwBars = WS_VSCROLL) {
         const int nHeight = nClientHeight + ((dwBars & WS_HSCROLL) ? GetSystemMetrics(SM_CYHSCROLL) : 0);
-        HWND h = CreateWindowExA(0, GX_GRID_WNDCLASS, "", WS_CHILD | WS_VISIBLE | dwBars, 0, 0, 400, nHeight,
-                                 parent.GetSafeHwnd(), reinterpret_cast<HMENU>(5000), nullptr, nullptr);
-        ASSERT_NE(h, nullptr);
-        ASSERT_TRUE(grid.SubclassWindow(h));
-        grid.InitFromPlaceholder();
+        ASSERT_TRUE(TakeOverPlaceholder(grid, parent.GetSafeHwnd(), CRect(0, 0, 400, nHeight), dwBars));
         grid.GetData()->SetRowCount(nRows);
         grid.GetData()->SetColCount(3);
         grid.UpdateScrollbars();
@@ -271,10 +263,7 @@ TEST_F(GridWndTest, ScrollingStepsOverHiddenRowsAndAskesTheGrid) {
     CWnd parent2;
     ASSERT_TRUE(parent2.CreateEx(0, nullptr, "veto", WS_POPUP | WS_VISIBLE, 0, 0, 300, 300, nullptr, 0));
     Vetoing v;
-    HWND h = CreateWindowExA(0, GX_GRID_WNDCLASS, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL, 0, 0, 200, 200,
-                             parent2.GetSafeHwnd(), nullptr, nullptr, nullptr);
-    ASSERT_TRUE(v.SubclassWindow(h));
-    v.InitFromPlaceholder();
+    ASSERT_TRUE(TakeOverPlaceholder(v, parent2.GetSafeHwnd(), CRect(0, 0, 200, 200), WS_VSCROLL));
     v.GetData()->SetRowCount(100);
     v.bAllow = false;
     EXPECT_FALSE(v.DoScroll(GX_DOWN, 5));
@@ -322,12 +311,9 @@ TEST_F(GridWndTest, AGridTheEngineMadeDeletesItselfWithItsWindow) {
         ~Counted() override { ++nDeleted; }
     };
     auto* p = new Counted;
-    HWND h = CreateWindowExA(0, GX_GRID_WNDCLASS, "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 100, parent.GetSafeHwnd(),
-                             nullptr, nullptr, nullptr);
-    ASSERT_TRUE(p->SubclassWindow(h));
-    p->InitFromPlaceholder();
+    ASSERT_TRUE(TakeOverPlaceholder(*p, parent.GetSafeHwnd(), CRect(0, 0, 100, 100)));
     CGXGridWnd::DeleteWithWindow(p);
-    DestroyWindow(h);
+    DestroyWindow(p->GetSafeHwnd());
     EXPECT_EQ(nDeleted, 1);
     // An embedded grid is its owner's to delete; destroying its window leaves it whole.
     Make(10, 100);
@@ -340,10 +326,7 @@ TEST_F(GridWndTest, AGridTheEngineMadeDeletesItselfWithItsWindow) {
 
 TEST_F(GridWndTest, AGrownWindowPaintsWhatItUncoveredAsAFullPaintWould) {
     grid.m_bSmartResize = true;
-    HWND h = CreateWindowExA(0, GX_GRID_WNDCLASS, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, 0, 0, 300, 200,
-                             parent.GetSafeHwnd(), nullptr, nullptr, nullptr);
-    ASSERT_TRUE(grid.SubclassWindow(h));
-    grid.InitFromPlaceholder();
+    ASSERT_TRUE(TakeOverPlaceholder(grid, parent.GetSafeHwnd(), CRect(0, 0, 300, 200), WS_VSCROLL | WS_HSCROLL));
     grid.GetData()->SetRowCount(50);
     grid.GetData()->SetColCount(9);
     // Both bars come, one after the other, before anything was painted: each a new size, and

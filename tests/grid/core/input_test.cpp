@@ -8,22 +8,17 @@
 #include <vector>
 
 #include "grid/controls/static_control.h"
-#include "grid/core/grid_wnd.h"
+#include "grid_wnd_fixture.h"
 #include "host/resources/host_resources.h"
 #include "platform/win/cursor_resource.h"
 #include "platform/win/synthetic_input.h"
 
 namespace {
 
-// Rows of 18 and columns of 100 pixels; counts the hooks of leaving a cell.
-struct InputGrid : CGXGridWnd {
+// Counts the hooks of leaving a cell, and may refuse leaving and clearing.
+struct InputGrid : core_test::FixedGridWnd {
     int nLeaving = 0, nLeft = 0;
     bool bAllowLeaving = true, bAllowClear = true;
-    void UpdateFontMetrics() override {
-        m_nBaseCharHeight = 15;
-        m_nBaseCharWidth = 10;
-        ResetLastVisibleCaches();
-    }
     bool OnLeavingCell(ROWCOL, ROWCOL) override {
         ++nLeaving;
         return bAllowLeaving;
@@ -58,10 +53,7 @@ struct InputTest : ::testing::Test {
     void SetUp() override {
         host_resources::RegisterForProcess();
         ASSERT_TRUE(parent.CreateEx(0, nullptr, "input", WS_POPUP | WS_VISIBLE, 0, 0, 640, 480, nullptr, 0));
-        HWND h = CreateWindowExA(0, GX_GRID_WNDCLASS, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL, 0, 0, 600, 400,
-                                 parent.GetSafeHwnd(), reinterpret_cast<HMENU>(5000), nullptr, nullptr);
-        ASSERT_TRUE(grid.SubclassWindow(h));
-        grid.InitFromPlaceholder();
+        ASSERT_TRUE(core_test::TakeOverPlaceholder(grid, parent.GetSafeHwnd(), CRect(0, 0, 600, 400), WS_VSCROLL));
         grid.RegisterControl(GX_IDS_CTRL_STATIC, new CGXStatic(&grid), true);
         grid.GetData()->SetRowCount(100);
         grid.GetData()->SetColCount(5);

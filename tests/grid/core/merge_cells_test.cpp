@@ -55,16 +55,17 @@ struct MergeTest : ::testing::Test {
 
 TEST_F(MergeTest, ARowOfEqualCaptionsIsOneRunAndChangingTheMiddleSplitsIt) {
     grid.GetParam()->SetHeaderRows(3);
-    for (ROWCOL c = 1; c <= 3; ++c) Put(1, c, "Caption", 1);
+    for (ROWCOL c = 1; c <= 5; ++c) Put(1, c, "Caption", 1);
     EXPECT_TRUE(EvalAll());
-    for (ROWCOL c = 1; c <= 3; ++c) EXPECT_EQ(Block(1, c), "1,1-1,3") << c;
+    for (ROWCOL c = 1; c <= 5; ++c) EXPECT_EQ(Block(1, c), "1,1-1,5") << c;
     EXPECT_FALSE(EvalAll());  // nothing left to change
-    // Drawing evaluates the cell it redraws; what changed is redrawn as a whole.
-    Put(1, 2, "Other", 1);
+    // Drawing evaluates the cell it redraws; both parts of the cut run stay runs, and what
+    // changed is redrawn as a whole.
+    Put(1, 3, "Other", 1);
     CGXRange changed;
-    EXPECT_TRUE(EvalCell(1, 2, &changed));
-    for (ROWCOL c = 1; c <= 3; ++c) EXPECT_EQ(Block(1, c), "none") << c;
-    EXPECT_EQ(changed, CGXRange(1, 1, 1, 3));
+    EXPECT_TRUE(EvalCell(1, 3, &changed));
+    EXPECT_EQ(Block(1, 1) + " " + Block(1, 3) + " " + Block(1, 5), "1,1-1,2 none 1,4-1,5");
+    EXPECT_EQ(changed, CGXRange(1, 1, 1, 5));
 }
 
 TEST_F(MergeTest, SwitchingTheModeDiscardsTheRunsAndItsBitsForbidADirection) {

@@ -100,8 +100,10 @@ inline GridState Snapshot(UndoGrid& grid) {
     return state;
 }
 
-struct UndoFixture : ::testing::Test {
-    UndoGrid grid;
+// An initialised grid of 20 rows and 10 columns with a 400 by 300 grid area.
+template <class Grid>
+struct UndoFixtureOf : ::testing::Test {
+    Grid grid;
 
     void SetUp() override {
         core_test::RegisterHost();
@@ -121,5 +123,6 @@ struct UndoFixture : ::testing::Test {
         grid.GetData()->StoreStyle(nRow, nCol, CGXStyle().SetValue(pszValue), ModifyMode::Override);
     }
 };
+using UndoFixture = UndoFixtureOf<UndoGrid>;
 
 }  // namespace undo_test

@@ -64,19 +64,6 @@ TEST_F(CoveredCellPoolTest, ANarrowerBlockOfTheSameRangeClearsTheLeftovers) {
     EXPECT_FALSE(Set(p));  // setting what is already there changes nothing
 }
 
-TEST_F(CoveredCellPoolTest, ClearingEmptiesTheRunFromItsLeftCellAndKeepsTheNeighbour) {
-    ASSERT_TRUE(Set(Add(1, 1, 2, 4)));
-    CGXRange* q = Add(1, 5, 2, 6);
-    ASSERT_TRUE(Set(q));
-    EXPECT_TRUE(m_pool.SetCoveredCell(1, 1, 2, 2, nullptr));
-    EXPECT_EQ(m_pool.GetCoveredCell(1, 4), nullptr);
-    EXPECT_EQ(m_pool.GetCoveredCell(2, 3), nullptr);
-    EXPECT_EQ(m_pool.GetCoveredCell(2, 5), q);
-    EXPECT_FALSE(m_pool.SetCoveredCell(1, 1, 2, 2, nullptr));
-    EXPECT_TRUE(m_pool.SetCoveredCell(1, 5, 2, 6, nullptr));
-    EXPECT_TRUE(m_pool.GetRows().IsEmpty());
-}
-
 TEST_F(CoveredCellPoolTest, RebuildingFollowsTheListAndSkipsWhatItCannotHold) {
     CGXRange* p1 = Add(1, 1, 2, 2);
     CGXRange* p2 = Add(4, 1, 4, 3);

@@ -29,18 +29,6 @@ std::string Column1(const CGXData& data) {
 }
 }  // namespace
 
-TEST(DataStoreTest, StoringKeepsAPrivateCopyAndMakesOnlyItsRow) {
-    CGXData data;
-    const CGXStyle mine = Valued("a");
-    EXPECT_TRUE(data.StoreStyle(10, 5, mine, ModifyMode::Override));
-    EXPECT_NE(data.GetStoredStyle(10, 5), &mine);
-    EXPECT_EQ(data.GetRowCount(), 10u);
-    EXPECT_EQ(data.GetColCount(), 5u);
-    EXPECT_EQ(data.GetCells().GetEntries().GetRuns().size(), 1u);
-    EXPECT_TRUE(data.GetRowStyles().IsEmpty());
-    ASSERT_TRUE(StoreIsSound(data));
-}
-
 TEST(DataStoreTest, LookingUpMergesIntoTheTargetOrLeavesIt) {
     CGXData data;
     data.StoreStyle(3, 3, Valued("v"), ModifyMode::Override);

@@ -44,17 +44,7 @@ TEST(ArchiveFormsTest, StyleRecordsHoldTheirItemsInOrder) {
                                          "0000 01 44332211"));        // no user attributes, flood cell, app data
 }
 
-TEST(ArchiveFormsTest, TheContextObjectServesAsTheMapWhenNoneIsPassed) {
-    CGXStylesMap map;
-    map.CreateStandardStyles();
-    CGXStyle s;
-    s.SetBaseStyle(map.m_wStyleRowHeader);
-    CGXStyle read;
-    Load(Store([&](CArchive& ar) { s.Serialize(ar); }, &map), [&](CArchive& ar) { read.Serialize(ar); }, &map);
-    EXPECT_EQ(read.GetBaseStyle(), map.m_wStyleRowHeader);
-}
-
-TEST(ArchiveFormsTest, ABaseStyleIsStoredByResourceIdWithAMapAndAsNothingWithout) {
+TEST(ArchiveFormsTest, ABaseStyleIsStoredByResourceIdWithAMapGivenOrInContextAndAsNothingWithout) {
     CGXStylesMap map;
     map.CreateStandardStyles();
     CGXStyle s;
@@ -70,6 +60,10 @@ TEST(ArchiveFormsTest, ABaseStyleIsStoredByResourceIdWithAMapAndAsNothingWithout
     EXPECT_EQ(Bytes(withMap.begin() + 8, withMap.begin() + 10), Hex("21CE"));  // resource id 52769
     Load(withMap, StyleWriter(read, &map));
     EXPECT_EQ(read.GetBaseStyle(), map.m_wStyleRowHeader);
+    // The archive's context object serves as the map when none is passed.
+    CGXStyle viaContext;
+    Load(Store([&](CArchive& ar) { s.Serialize(ar); }, &map), [&](CArchive& ar) { viaContext.Serialize(ar); }, &map);
+    EXPECT_EQ(viaContext.GetBaseStyle(), map.m_wStyleRowHeader);
 }
 
 TEST(ArchiveFormsTest, OddButReadableRecords) {

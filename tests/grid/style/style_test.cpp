@@ -233,18 +233,6 @@ TEST(StyleSubset, AgainstItselfAndAgainstOneMore) {
     EXPECT_TRUE(style.IsSubSet(brush));  // a solid brush's background does not count
 }
 
-TEST(StyleCopy, DeepCopiesOwnedParts) {
-    CGXStyle a;
-    a.SetBorders(gxBorderAll, StylePen()).SetFont(CGXFont().SetItalic(true)).SetUserAttribute(9, "n");
-    CGXStyle b(a);
-    a.SetUserAttribute(9, "changed");
-    a.SetIncludeBorders(false);
-    EXPECT_EQ(b.GetUserAttribute(9), "n");
-    EXPECT_TRUE(b.GetIncludeBorders(gxBorderTop));
-    std::unique_ptr<CGXStyle> c(b.Clone());
-    EXPECT_TRUE(c->IsSubSet(b) && b.IsSubSet(*c));
-}
-
 TEST(StyleBaseStyles, TheChainMergesNearestFirstAndStopsAtUnknownIdsAndCycles) {
     CGXStylesMap map;
     const WORD a = map.RegisterStyle("A", CGXStyle().SetHorizontalAlignment(1).SetValue("from a"), false);

@@ -12,10 +12,7 @@ TEST(StylesMapTest, StandardStylesInRegistrationOrder) {
     EXPECT_EQ(map.m_wStyleColHeader, 1);
     EXPECT_EQ(map.m_wStyleRowHeader, 2);
     const CGXStyle* p = nullptr;
-    ASSERT_TRUE(map.LookupStyle(map.m_wStyleColHeader, p));
-    EXPECT_EQ(p->GetHorizontalAlignment(), 1u);
-    EXPECT_EQ(p->GetVerticalAlignment(), 4u);
-    EXPECT_EQ(p->GetControlId(), GX_IDS_CTRL_HEADER);
+    ASSERT_TRUE(map.LookupStyle(map.m_wStyleColHeader, p));  // what a header shows: the compose test
     EXPECT_EQ(p->GetFont()->GetIncludeFlags(), CGXFont::incWeight);
     EXPECT_EQ(p->GetInterior().GetColorNA(), GXSYSCOLOR(COLOR_BTNFACE));
     EXPECT_TRUE(map.IsSystemStyle(0));
