@@ -104,4 +104,8 @@ TEST(ParameterBlockWrite, WhatIsWrittenReadsBackToTheSameBlock) {
         ASSERT_TRUE(read == block) << text.GetString();
         EXPECT_EQ(Written(read), text);
     }
+    // Writing appends.
+    CString text = "X=1;";
+    CInternalData(drive, g_motion).WriteParameters(text);
+    EXPECT_EQ(text.Left(21), "X=1;SetupInterrupt=0;");
 }
