@@ -18,6 +18,14 @@ protected:
 
     static bool IsEnabled(HWND hDlg, int nID) { return IsWindowEnabled(GetDlgItem(hDlg, nID)) != FALSE; }
     static bool IsChecked(HWND hDlg, int nID) { return IsDlgButtonChecked(hDlg, nID) == BST_CHECKED; }
+    // The buttons' states, blank-separated: "1" checked or "0" not, after "-" when disabled.
+    static std::string Buttons(HWND hDlg, std::initializer_list<int> ids) {
+        std::string states;
+        for (int nID : ids)
+            states += std::string(states.empty() ? "" : " ") + (IsEnabled(hDlg, nID) ? "" : "-") +
+                      (IsChecked(hDlg, nID) ? "1" : "0");
+        return states;
+    }
     static std::string ItemText(HWND hDlg, int nID) {
         char text[256] = {};
         GetDlgItemTextA(hDlg, nID, text, sizeof text);

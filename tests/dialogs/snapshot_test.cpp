@@ -70,40 +70,34 @@ void ExpectWholeStaticTexts(HWND hDlg, const char* name) {
     EXPECT_GT(texts, 0) << name;
 }
 
+// Opens the dialog, checks its texts and its picture, and leaves it with Escape.
+template <typename Dialog>
+void ExpectLooksRight(Dialog& dlg, const char* name) {
+    ModalScript script;
+    script.Then([name](HWND hDlg) {
+        ExpectWholeStaticTexts(hDlg, name);
+        ExpectLooksLikeReference(hDlg, name);
+        synthetic::KeyPress(VK_ESCAPE);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL) << name;
+    EXPECT_EQ(script.Remaining(), 0u) << name;
+}
+
 TEST_F(DetailsSnapshot, CaptureLimitSwitchAndTime) {
     CCaptureDlg capture(m_module, nullptr);
     capture.m_bIndexPresent = capture.m_bIndex2Present = true;
     capture.m_CaptureType = 1;
     capture.m_Capture = 1;
-    ModalScript script;
-    script.Then([](HWND hDlg) {
-        ExpectWholeStaticTexts(hDlg, "capture");
-        ExpectLooksLikeReference(hDlg, "capture");
-        synthetic::KeyPress(VK_ESCAPE);
-    });
-    EXPECT_EQ(capture.DoModal(), IDCANCEL);
-
+    ExpectLooksRight(capture, "capture");
     CLimitSwitchDlg limit(m_module, nullptr);
     limit.m_strTitle = "Limit Switch Positive";
-    script.Then([](HWND hDlg) {
-        ExpectWholeStaticTexts(hDlg, "limit_switch");
-        ExpectLooksLikeReference(hDlg, "limit_switch");
-        synthetic::KeyPress(VK_ESCAPE);
-    });
-    EXPECT_EQ(limit.DoModal(), IDCANCEL);
-
+    ExpectLooksRight(limit, "limit_switch");
     const CMC_Setup setup = MakeDrive({"Time"}, 0, 0, 0, 0, 0, true);
     CMC_Motion motion(m_module);
     CInternalData block(setup, motion);
     CString text;
     CTimeDlg time(block, text, nullptr);
-    script.Then([](HWND hDlg) {
-        ExpectWholeStaticTexts(hDlg, "time");
-        ExpectLooksLikeReference(hDlg, "time");
-        synthetic::KeyPress(VK_ESCAPE);
-    });
-    EXPECT_EQ(time.DoModal(), IDCANCEL);
-    EXPECT_EQ(script.Remaining(), 0u);
+    ExpectLooksRight(time, "time");
 }
 
 TEST_F(DetailsSnapshot, HelpShowsAMessageAndKeepsTheDialogOpen) {

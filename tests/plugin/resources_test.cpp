@@ -2,7 +2,6 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
-#include "platform/win/dialog_template.h"
 #include "platform/win/module_resources.h"
 #include "platform/win/version_info.h"
 
@@ -55,34 +54,6 @@ TEST_F(PluginResources, ModuleIconIsA16By16BitmapIn16Colours) {
     EXPECT_EQ(dword(8), 16);
     EXPECT_EQ(dib[14], 4);  // bits per pixel
     EXPECT_EQ(Bytes(RT_BITMAP, "moduleicon"), dib);  // names compare without regard to case
-}
-
-TEST_F(PluginResources, DetailsTemplatesHaveTheirCaptionsSizesAndItems) {
-    struct Expected {
-        int id;
-        const char* caption;
-        short cx, cy;
-        std::vector<WORD> ids;
-    };
-    const Expected expected[] = {
-        {5002, "Capture", 195, 162, {5001, 5002, 5003, 5004, 0xFFFF, 0xFFFF, 5006, 5007, 5008, 1, 2, 57671}},
-        {5003, "Limit Switch", 186, 111, {0xFFFF, 5003, 5004, 0xFFFF, 1, 2, 57671}},
-        {5004, "Time", 199, 47, {0xFFFF, 5004, 5005, 1, 2, 57671}},
-    };
-    for (const Expected& e : expected) {
-        const std::vector<BYTE> bytes = Bytes(RT_DIALOG, MAKEINTRESOURCEA(e.id));
-        ParsedDialogTemplate t;
-        ASSERT_TRUE(ParseDialogTemplate(bytes.data(), bytes.size(), t)) << e.id;
-        EXPECT_EQ(t.caption, e.caption);
-        EXPECT_EQ(t.cx, e.cx);
-        EXPECT_EQ(t.cy, e.cy);
-        EXPECT_EQ(t.pointSize, 8);
-        EXPECT_EQ(t.face, "MS Sans Serif");
-        EXPECT_EQ(t.style & (WS_CAPTION | WS_SYSMENU | DS_MODALFRAME), WS_CAPTION | WS_SYSMENU | DS_MODALFRAME);
-        std::vector<WORD> ids;
-        for (const ParsedDialogItem& item : t.items) ids.push_back(item.id);
-        EXPECT_EQ(ids, e.ids) << e.id;
-    }
 }
 
 TEST_F(PluginResources, UnloadingForgetsTheModule) {

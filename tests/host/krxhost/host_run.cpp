@@ -1,6 +1,7 @@
 #include "host/krxhost/host_run.h"
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -23,11 +24,27 @@ void Redirect(const char* path, int flags, int fd) {
         ::close(opened);
     }
 }
+
+std::string TempPrefix() { return (std::filesystem::temp_directory_path() / (std::to_string(getpid()) + "_")).string(); }
+
+// Every file WriteTemp wrote is removed when the test program ends.
+struct WrittenFiles {
+    std::vector<std::filesystem::path> paths;
+    ~WrittenFiles() {
+        for (const auto& p : paths) std::filesystem::remove(p);
+    }
+} g_written;
+
+std::string Expand(std::string s) {
+    for (size_t at = s.find("$T"); at != std::string::npos; at = s.find("$T", at)) s.replace(at, 2, TempPrefix());
+    return s;
+}
 }  // namespace
 
 std::filesystem::path WriteTemp(const std::string& name, const std::string& content) {
-    auto path = std::filesystem::temp_directory_path() / (std::to_string(getpid()) + "_" + name);
+    std::filesystem::path path = TempPrefix() + name;
     std::ofstream(path, std::ios::binary) << content;
+    g_written.paths.push_back(path);
     return path;
 }
 
@@ -70,4 +87,21 @@ HostRun Host(const std::vector<std::string>& args, const HostStreams& streams) {
     r.rc = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     std::filesystem::remove_all(dir);
     return r;
+}
+
+void ExpectHost(const HostCase& c) {
+    std::vector<std::string> args;
+    for (const std::string& a : c.args) args.push_back(Expand(a));
+    HostStreams streams = c.streams;
+    streams.stdinText = Expand(streams.stdinText);
+    const HostRun r = Host(args, streams);
+    const std::string what = args.empty() ? "(no arguments)" : args[0] + (args.size() > 1 ? " " + args.back() : "");
+    EXPECT_EQ(r.rc, c.rc) << what << "\n" << r.err;
+    EXPECT_EQ(r.out, Expand(c.out)) << what;
+    const std::string err = Expand(c.err);
+    if (err.size() >= 3 && err.compare(err.size() - 3, 3, "...") == 0) {
+        EXPECT_EQ(r.err.substr(0, err.size() - 3), err.substr(0, err.size() - 3)) << what;
+    } else {
+        EXPECT_EQ(r.err, err) << what;
+    }
 }

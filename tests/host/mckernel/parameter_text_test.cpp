@@ -72,47 +72,40 @@ TEST(ParameterTextSyntax, LookupAgreesWithTheEntryScannerOnRandomTexts) {
     }
 }
 
-TEST(ParameterTextValues, RadioValuesAreStrictDecimalIntegers) {
+TEST(ParameterTextValues, RadioAndHexadecimalValuesAreStrictAndBadOnesChangeNothing) {
     int n = 0;
     EXPECT_TRUE(CMC_ParseRadioValue("-12", n));
     EXPECT_EQ(n, -12);
     EXPECT_TRUE(CMC_ParseRadioValue("+7", n));
     EXPECT_EQ(n, 7);
     for (const char* bad : {"", "1.5", "0x1", "1a", "+-1", "++1", "-", "99999999999"}) {
-        n = 42;
         EXPECT_FALSE(CMC_ParseRadioValue(bad, n)) << bad;
-        EXPECT_EQ(n, 42) << bad;
+        EXPECT_EQ(n, 7) << bad;
     }
-}
-
-TEST(ParameterTextValues, HexadecimalValuesTakeOneToEightDigitsInEitherCase) {
-    DWORD n = 0;
-    EXPECT_TRUE(CMC_ParseHexaValue("0x1f", n));
-    EXPECT_EQ(n, 0x1Fu);
-    EXPECT_TRUE(CMC_ParseHexaValue("0XFFFFFFFF", n));
-    EXPECT_EQ(n, 0xFFFFFFFFu);
+    DWORD x = 0;
+    EXPECT_TRUE(CMC_ParseHexaValue("0x1f", x));
+    EXPECT_EQ(x, 0x1Fu);
+    EXPECT_TRUE(CMC_ParseHexaValue("0XFFFFFFFF", x));
+    EXPECT_EQ(x, 0xFFFFFFFFu);
     for (const char* bad : {"", "0x", "1F", "0x123456789", "0x-1", "0x1G", "0x 1", "x1"}) {
-        n = 5;
-        EXPECT_FALSE(CMC_ParseHexaValue(bad, n)) << bad;
-        EXPECT_EQ(n, 5u) << bad;
+        EXPECT_FALSE(CMC_ParseHexaValue(bad, x)) << bad;
+        EXPECT_EQ(x, 0xFFFFFFFFu) << bad;
     }
 }
 
 TEST(ParameterTextRead, AbsentBadAndOutOfBoundsValuesLeaveTheValueUnchanged) {
+    const struct {
+        const char* text;
+        int expected;  // from 1, within 0 to 2
+    } radios[] = {{"", 1}, {"R=abc;", 1}, {"R=3;", 1}, {"R=-1;", 1}, {"R= 2 ;", 2}};
+    for (const auto& c : radios) {
+        int radio = 1;
+        Data::ReadOptionalRadioParam(c.text, "R", radio, 0, 2);
+        EXPECT_EQ(radio, c.expected) << c.text;
+    }
     int radio = 1;
-    Data::ReadOptionalRadioParam("", "R", radio, 0, 2);
-    EXPECT_EQ(radio, 1);
-    Data::ReadOptionalRadioParam("R=abc;", "R", radio, 0, 2);
-    EXPECT_EQ(radio, 1);
-    Data::ReadOptionalRadioParam("R=3;", "R", radio, 0, 2);
-    EXPECT_EQ(radio, 1);
-    Data::ReadOptionalRadioParam("R=-1;", "R", radio, 0, 2);
-    EXPECT_EQ(radio, 1);
-    Data::ReadOptionalRadioParam("R= 2 ;", "R", radio, 0, 2);
-    EXPECT_EQ(radio, 2);
     Data::ReadOptionalRadioParam("R=0;", nullptr, radio, 0, 2);
-    EXPECT_EQ(radio, 2);
-
+    EXPECT_EQ(radio, 1);
     DWORD hexa = 7;
     Data::ReadOptionalHexaParam("H=0x10;", "H", hexa, 0, 0xF);
     EXPECT_EQ(hexa, 7u);
@@ -122,52 +115,57 @@ TEST(ParameterTextRead, AbsentBadAndOutOfBoundsValuesLeaveTheValueUnchanged) {
     EXPECT_EQ(hexa, 0xFFFFFFFFu);
 }
 
+// Periods round to the nearest tick (a half rounds up) within 1 to 65535 ticks; a number without
+// a unit is in the unit selected before.
 TEST(ParameterTextRead, PeriodsInEachUnitAndTheirErrors) {
     CMC_Setup setup = QuarterMillisecondDrive();
     CMC_Parameter period(setup);
     EXPECT_EQ(Data::ReadOptionalDataParam("", "P", nullptr, nullptr, period, 0), "");
     EXPECT_EQ(period.GetTicks(), 4);
     EXPECT_EQ(period.GetKey(), "P");
-
-    EXPECT_EQ(Data::ReadOptionalDataParam("P=2 ms;", "P", nullptr, nullptr, period, 0), "");
-    EXPECT_EQ(period.GetTicks(), 8);
-    EXPECT_EQ(Data::ReadOptionalDataParam("P=0.5;", "P", nullptr, nullptr, period, 0), "");  // selected unit: ms
-    EXPECT_EQ(period.GetTicks(), 2);
-    EXPECT_EQ(Data::ReadOptionalDataParam("P=0.003s;", "P", nullptr, nullptr, period, 0), "");
-    EXPECT_EQ(period.GetTicks(), 12);
-    EXPECT_EQ(period.GetSelectedUnit(), "s");
-    EXPECT_EQ(Data::ReadOptionalDataParam("P=5 ticks;", "P", nullptr, nullptr, period, 0), "");
-    EXPECT_EQ(period.GetTicks(), 5);
-    EXPECT_EQ(Data::ReadOptionalDataParam("P=0.3 ms;", "P", nullptr, nullptr, period, 0), "");  // 1.2 ticks
-    EXPECT_EQ(period.GetTicks(), 1);
+    const struct {
+        const char* text;
+        int ticks;
+        const char* unit;
+    } good[] = {
+        {"P=2 ms;", 8, "ms"},          {"P=0.5;", 2, "ms"},           {"P=0.003s;", 12, "s"},
+        {"P=.5;", 2000, "s"},          {"P=5 ticks;", 5, "ticks"},    {"P=0.3 ms;", 1, "ms"},
+        {"P=0.125 ms;", 1, "ms"},      {"P=2ms;", 8, "ms"},           {"P=65535.4 ticks;", 65535, "ticks"},
+    };
+    for (const auto& c : good) {
+        EXPECT_EQ(Data::ReadOptionalDataParam(c.text, "P", nullptr, nullptr, period, 0), "") << c.text;
+        EXPECT_EQ(period.GetTicks(), c.ticks) << c.text;
+        EXPECT_EQ(period.GetSelectedUnit(), c.unit) << c.text;
+    }
 
     const CMC_Parameter before = period;
-    struct Case {
-        const char* text;
-        const char* error;
+    const std::string huge = "1" + std::string(400, '0') + " ticks", tiny = "0." + std::string(400, '0') + "1";
+    const std::string longer = "\" is longer than 65535 ticks (16383.75 ms)";
+    std::vector<std::pair<std::string, std::string>> bad = {
+        {"2 h", "\"2 h\" has an unknown unit (the units are s, ms and ticks)"},
+        {"1 MS", "\"1 MS\" has an unknown unit (the units are s, ms and ticks)"},
+        {"0.1 ms", "\"0.1 ms\" is shorter than one tick (0.25 ms)"},
+        {"0.12 ms", "\"0.12 ms\" is shorter than one tick (0.25 ms)"},
+        {"-1", "\"-1\" is shorter than one tick (0.25 ms)"},
+        {"65535.5 ticks", "\"65535.5 ticks" + longer},
+        {"100000000000000000000000000000 s", "\"100000000000000000000000000000 s" + longer},
     };
-    for (const Case& c : {
-             Case{"P=abc;", "P: \"abc\" is not a number"},
-             Case{"P=1e3 ms;", "P: \"1e3 ms\" is not a number"},
-             Case{"P=2 h;", "P: \"2 h\" has an unknown unit (the units are s, ms and ticks)"},
-             Case{"P=0.1 ms;", "P: \"0.1 ms\" is shorter than one tick (0.25 ms)"},
-             Case{"P=-1;", "P: \"-1\" is shorter than one tick (0.25 ms)"},
-             Case{"P=65536 ticks;", "P: \"65536 ticks\" is longer than 65535 ticks (16383.75 ms)"},
-             Case{"P=100000000000000000000000000000 s;",
-                  "P: \"100000000000000000000000000000 s\" is longer than 65535 ticks (16383.75 ms)"},
-         }) {
-        EXPECT_EQ(std::string(Data::ReadOptionalDataParam(c.text, "P", nullptr, nullptr, period, 0)), c.error)
-            << c.text;
-        EXPECT_TRUE(period == before) << c.text;
+    for (const char* text : {"abc", "1e3 ms", "", ".", "ms", "1..2", "1 2", "nan", "inf", "0x10", "1,5"})
+        bad.push_back({text, std::string("\"").append(text).append("\" is not a number")});
+    for (const auto& [value, error] : bad) {
+        const std::string text = "P=" + value + ";";
+        EXPECT_EQ(std::string(Data::ReadOptionalDataParam(text.c_str(), "P", nullptr, nullptr, period, 0)),
+                  "P: " + error)
+            << text;
+        EXPECT_TRUE(period == before) << text;
     }
-    // Beyond any double, and too small to tell from zero.
-    CString huge = CString("P=1") + CString(std::string(400, '0')) + " ticks;";
-    EXPECT_NE(Data::ReadOptionalDataParam(huge, "P", nullptr, nullptr, period, 0).Find("longer than"), -1);
-    CString tiny = CString("P=0.") + CString(std::string(400, '0')) + "1;";
-    EXPECT_NE(Data::ReadOptionalDataParam(tiny, "P", nullptr, nullptr, period, 0).Find("shorter than"), -1);
-    EXPECT_TRUE(period == before);
+    // Beyond any double, and too small to tell from zero: the messages quote only an excerpt.
+    CString error = Data::ReadOptionalDataParam(("P=" + huge + ";").c_str(), "P", nullptr, nullptr, period, 0);
+    EXPECT_NE(error.Find("longer than"), -1);
+    error = Data::ReadOptionalDataParam(("P=" + tiny + ";").c_str(), "P", nullptr, nullptr, period, 0);
+    EXPECT_NE(error.Find("shorter than"), -1);
     // Optional bounds narrow the range.
-    CString error = Data::ReadOptionalDataParam("P=10 ms;", "P", "1 ms", "5 ms", period, 0);
+    error = Data::ReadOptionalDataParam("P=10 ms;", "P", "1 ms", "5 ms", period, 0);
     EXPECT_EQ(error, "P: \"10 ms\" is outside 1 to 5 ms");
     EXPECT_TRUE(period == before);
 }

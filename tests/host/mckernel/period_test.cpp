@@ -16,27 +16,6 @@ TEST(Period, ValuesPrintAsExactDecimalsWithoutTrailingZeros) {
     EXPECT_EQ(CMC_FormatPeriod(7, 1, CMC_UnitMilliseconds), "0.000007");
 }
 
-TEST(Period, ReadingRoundsToTheNearestTickWithinOneTo65535) {
-    int ticks = 0, unit = -1;
-    EXPECT_EQ(CMC_ReadPeriod("0.3", 100000, CMC_UnitMilliseconds, ticks, unit), CMC_PeriodError::None);
-    EXPECT_EQ(ticks, 3);
-    EXPECT_EQ(unit, CMC_UnitMilliseconds);
-    EXPECT_EQ(CMC_ReadPeriod("0.125 ms", 250000, CMC_UnitSeconds, ticks, unit), CMC_PeriodError::None);
-    EXPECT_EQ(ticks, 1);  // half a tick rounds up
-    EXPECT_EQ(CMC_ReadPeriod("0.12 ms", 250000, CMC_UnitSeconds, ticks, unit), CMC_PeriodError::TooShort);
-    EXPECT_EQ(CMC_ReadPeriod("65535.4 ticks", 250000, CMC_UnitSeconds, ticks, unit), CMC_PeriodError::None);
-    EXPECT_EQ(ticks, 65535);
-    EXPECT_EQ(CMC_ReadPeriod("65535.5 ticks", 250000, CMC_UnitSeconds, ticks, unit), CMC_PeriodError::TooLong);
-    EXPECT_EQ(CMC_ReadPeriod(".5 s", 250000, CMC_UnitTicks, ticks, unit), CMC_PeriodError::None);
-    EXPECT_EQ(ticks, 2000);
-    EXPECT_EQ(unit, CMC_UnitSeconds);
-    EXPECT_EQ(CMC_ReadPeriod("2ms", 250000, CMC_UnitSeconds, ticks, unit), CMC_PeriodError::None);
-    EXPECT_EQ(ticks, 8);
-    for (const char* bad : {"", ".", "ms", "1..2", "1 2", "nan", "inf", "0x10", "1e2", "1,5"})
-        EXPECT_EQ(CMC_ReadPeriod(bad, 250000, CMC_UnitSeconds, ticks, unit), CMC_PeriodError::NotANumber) << bad;
-    EXPECT_EQ(CMC_ReadPeriod("1 MS", 250000, CMC_UnitSeconds, ticks, unit), CMC_PeriodError::UnknownUnit);
-}
-
 TEST(Period, ParameterChangesOnlyOnSuccess) {
     CMC_Setup setup;
     setup.SetPeriodDefinition({250000, 4, CMC_UnitMilliseconds});

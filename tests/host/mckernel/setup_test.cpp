@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "host/mckernel/parameter.h"
@@ -116,16 +113,6 @@ TEST(DriveSetup, ErrorsNameTheFileAndTheMemberAndKeepTheSetup) {
     EXPECT_EQ(error.rfind("drive.json: not valid JSON: parse error at line 2", 0), 0u) << error;
 }
 
-TEST(DriveSetup, UnreadableFilesSayWhy) {
-    CMC_Setup s;
-    CString error;
-    EXPECT_FALSE(s.LoadFile("/nonexistent/drive.json", error));
-    EXPECT_EQ(error, "/nonexistent/drive.json: cannot be read: No such file or directory");
-    auto dir = std::filesystem::temp_directory_path();
-    EXPECT_FALSE(s.LoadFile(dir.c_str(), error));
-    EXPECT_EQ(error.Find(dir.c_str()), 0);
-}
-
 TEST(DriveSetup, UnknownMembersAreIgnoredAndPeriodDefaultsApply) {
     CMC_Setup s;
     ASSERT_EQ(Load(R"({"future": {"x": 1}, "period": {"tick": "100 us", "default": "12 ticks"}})", s), "");
@@ -139,15 +126,4 @@ TEST(DriveSetup, UnknownMembersAreIgnoredAndPeriodDefaultsApply) {
     ASSERT_EQ(Load("{}", bare), "");
     EXPECT_EQ(CMC_Parameter(bare).PrintValue(), "1");
     EXPECT_EQ(CMC_Parameter(bare).GetSelectedUnit(), "ms");
-}
-
-TEST(DriveSetup, FullMasksCoverEveryCount) {
-    EXPECT_EQ(CMC_FullMask(-1), 0u);
-    EXPECT_EQ(CMC_FullMask(0), 0u);
-    EXPECT_EQ(CMC_FullMask(1), 1u);
-    EXPECT_EQ(CMC_FullMask(8), 0xFFu);
-    EXPECT_EQ(CMC_FullMask(31), 0x7FFFFFFFu);
-    EXPECT_EQ(CMC_FullMask(32), 0xFFFFFFFFu);
-    EXPECT_EQ(CMC_FullMask(33), 0xFFFFFFFFu);
-    EXPECT_EQ(CMC_FullMask(1000), 0xFFFFFFFFu);
 }

@@ -1,0 +1,109 @@
+// The demos end to end on the headless screen: the demo grid's picture and its row count's usage
+// errors, and scripts that dump, scroll and photograph it or choose in the demo dialog.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+
+#include "host/krxhost/host_run.h"
+#include "platform/win/png_writer.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Runs the demo grid with the row count and returns its picture.
+PngImage Picture(const std::string& rows) {
+    const std::string png = WriteTemp("grid.png", "").string();
+    ExpectHost({{"--display", "headless", "demo-grid", "--rows", rows, "--screenshot", png}, 0, png + "\n", ""});
+    PngImage img;
+    EXPECT_TRUE(ReadPng(png.c_str(), img)) << png;
+    return img;
+}
+
+constexpr unsigned kButtonFace = 0xD4D0C8;
+
+}  // namespace
+
+// Where the cells lie follows from the window's frame and caption, the row heights the grid's
+// font gives and the demo's column widths.
+TEST(HostDemoGrid, TheScreenshotShowsHeadersTitlesStylesAndComputedRows) {
+    const PngImage img = Picture("50");
+    ASSERT_EQ(img.width, 1000);
+    ASSERT_EQ(img.height, 480);
+    EXPECT_EQ(img.At(300, 10), 0x0A246Au);     // the active caption
+    EXPECT_EQ(img.At(40, 30), kButtonFace);    // the column header A, left of its letter
+    EXPECT_EQ(img.At(12, 180), kButtonFace);   // a row header, right of its number
+    EXPECT_EQ(img.At(40, 50), 0x1F497Du);      // the frozen row's "Sample" title
+    EXPECT_EQ(img.At(380, 44), 0x31705Eu);     // "Readings" reaches across C to H as one cell
+    EXPECT_EQ(img.At(540, 44), 0x31705Eu);
+    EXPECT_EQ(img.At(580, 85), 0xC02020u);     // the red cell of the styled row
+    EXPECT_EQ(img.At(190, 120), 0xFFF9C4u);    // the wrapped text's cell, below its lines
+    EXPECT_EQ(img.At(203, 130), 0xFFFFFFu);    // the first computed row
+    EXPECT_EQ(img.At(203, 145), 0xEEF3FAu);    // the second, banded
+    // Dark text in the computed rows: their values are drawn.
+    int ink = 0;
+    for (int y = 126; y < 470; ++y)
+        for (int x = 200; x < 540; ++x) ink += (img.At(x, y) & 0x808080u) == 0u;
+    EXPECT_GT(ink, 2000);
+    const unsigned cell = img.At(203, 300);
+    EXPECT_TRUE(cell == 0xFFFFFFu || cell == 0xEEF3FAu) << std::hex << cell << ": fifty rows reach that far";
+    // Ten rows (a leading zero is no octal prefix): row 10 is the last, below it the background.
+    const PngImage ten = Picture("010");
+    ASSERT_EQ(ten.width, 1000);
+    EXPECT_EQ(ten.At(203, 223), 0xFFFFFFu);
+    EXPECT_EQ(ten.At(203, 245), kButtonFace);
+    // The last row there can be.
+    EXPECT_EQ(Picture("4294967294").width, 1000);
+}
+
+TEST(HostDemoGrid, RowCountsOutsideOneToTheLastRowAreUsageErrors) {
+    const std::string png = WriteTemp("never.png", "").string();
+    fs::remove(png);
+    for (const char* rows : {"-1", "1.5", "0x10", "", "4294967295", "99999999999999999999999"}) {
+        ExpectHost({{"--display", "headless", "demo-grid", "--rows", rows, "--screenshot", png}, 2, "",
+                    "krxhost: --rows: ..."});
+        EXPECT_FALSE(fs::exists(png)) << rows;
+    }
+    ExpectHost({{"demo-grid", "--rows", "ten"}, 2, "", "krxhost: --rows: \"ten\" is not a whole number..."});
+    ExpectHost({{"demo-grid", "--rows", "0"}, 2, "", "krxhost: --rows: 0 is not between 1 and 4294967294..."});
+}
+
+TEST(HostScript, TheDemoGridIsDumpedScrolledAndPhotographed) {
+    const std::string png = WriteTemp("scripted_grid.png", "").string();
+    const fs::path script = WriteTemp("grid.script", "# the first rows\ndump\nscroll 40\nsnapshot " + png + "\n");
+    HostRun r = Host({"--display", "headless", "demo-grid", "--rows", "50", "--script", script.string()});
+    EXPECT_EQ(r.rc, 0) << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 50) << r.err;
+    EXPECT_EQ(r.err.find("1: \"Sample\" \"Sample\" \"Readings (mV)\""), 0u) << r.err;
+    EXPECT_NE(r.err.find("\n2: \"No.\" \"Name\" \"Ch 1\" \"Ch 2\" \"Ch 3\" \"Ch 4\" \"Ch 5\" \"Ch 6\" \"Min\" \"Max\" "
+                         "\"Mean\" \"Status\" \"Checked\" \"Action\"\n3: \"top left\""),
+              std::string::npos);
+    EXPECT_NE(r.err.find("\n50: \"47\" \"Sample AU\" "), std::string::npos);
+    PngImage img;
+    ASSERT_TRUE(ReadPng(png.c_str(), img));
+    EXPECT_EQ(img.width, 1000);
+    EXPECT_EQ(img.height, 480);
+}
+
+TEST(HostScript, DialogChoicesAndLinesThatFail) {
+    WriteTemp("bad.script", "scroll 2\nclick 99 1\ndump\n");
+    const HostCase cases[] = {
+        {{"--display", "headless", "demo-dialog", "--script", "-"}, 0, "chosen: OK\nparameter text: LSP=1;\n", "",
+         {.stdinText = "button transition high -> low\nbutton OK\n"}},
+        // Nothing left to do: the dialog is left as a person leaves it, with Escape.
+        {{"--display", "headless", "demo-dialog", "--script", "-"}, 0, "chosen: Cancel\n", "",
+         {.stdinText = "# nothing\n"}},
+        {{"--display", "headless", "demo-grid", "--rows", "5", "--script", "$Tbad.script"}, 2, "",
+         "krxhost: $Tbad.script:2: cell 99, 1 is outside the grid of 5 rows and 14 columns\n"},
+        // A line that is no command is found before any window opens.
+        {{"--display", "headless", "demo-grid", "--script", "-"}, 2, "",
+         "krxhost: standard input:3: \"x\" is not a column number\n", {.stdinText = "dump\n\nclick 1 x\n"}},
+        // A script and a screenshot are two ways to end the run: only one is taken.
+        {{"--display", "headless", "demo-grid", "--script", "$Tbad.script", "--screenshot", "x.png"}, 2, "",
+         "krxhost: --screenshot excludes --script\n..."},
+    };
+    for (const HostCase& c : cases) ExpectHost(c);
+}
