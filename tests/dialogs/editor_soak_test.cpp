@@ -1,16 +1,21 @@
-// A long random session with the editor and its nested dialogs: clicks on any
-// cell, keys, the buttons of whatever dialog is open. After every step what
-// must always hold is checked: in every interrupt row Enable and Disable are
-// never both checked, nor the two global boxes; the block equals what the cells
-// show; OK writes a text that reads back to the same block.
+// A long random session with the editor and its nested dialogs, on the default drive and on a
+// drive with more interrupts and protections than the masks hold: clicks on any cell, keys, the
+// buttons of whatever dialog is open. After every step what must always hold is checked: in every
+// interrupt and protection row Enable and Disable are never both checked, nor the two global
+// boxes; the editor's block and the Software Protections dialog's masks equal what their cells
+// show; a greyed cell never changes; Cancel keeps the text and OK writes a text that reads back to
+// the same block. Under the sanitizers the run also shows no fault and no leak at exit.
 //
-// KRX_SOAK_SEED and KRX_SOAK_STEPS repeat a run or make it long; CI runs the
-// short default.
+// KRX_SOAK_SEED and KRX_SOAK_STEPS repeat a run or make it long; CI runs the short default.
 #include <cstdlib>
 #include <iterator>
+#include <map>
 #include <random>
 #include <string>
+#include <utility>
 
+#include "dialogs/grid_dialog_styles.h"
+#include "dialogs/sw_prot_dlg.h"
 #include "editor_fixture.h"
 #include "platform/win/controls.h"
 
@@ -42,11 +47,36 @@ void ExpectCellsShowTheBlock(HWND hDlg, const CEditorDlg& dlg, unsigned long ste
     }
 }
 
+// The Software Protections dialog's masks as its cells must show them.
+void ExpectCellsShowTheMasks(HWND hDlg, const CSwProtDlg& dlg, unsigned long step) {
+    CGXGridCore& grid = EditorTest::Grid(hDlg);
+    for (int i = 0; i < dlg.m_descriptions.GetSize() && i < 32; ++i) {
+        const ROWCOL r = grid_dialog::kFirstRow + ROWCOL(i);
+        const bool bEnable = grid.GetValueRowCol(r, 2) == "1", bDisable = grid.GetValueRowCol(r, 3) == "1";
+        ASSERT_FALSE(bEnable && bDisable) << "protection row " << r << ", step " << step;
+        EXPECT_EQ(bEnable, (dlg.m_dwUnmask >> i & 1) != 0) << "protection row " << r << ", step " << step;
+        EXPECT_EQ(bDisable, (dlg.m_dwMask >> i & 1) != 0) << "protection row " << r << ", step " << step;
+    }
+}
+
+// The values of a grid's greyed cells.
+using GreyedCells = std::map<std::pair<ROWCOL, ROWCOL>, CString>;
+GreyedCells Greyed(CGXGridCore& grid) {
+    GreyedCells cells;
+    for (ROWCOL r = 1; r <= grid.GetRowCount(); ++r)
+        for (ROWCOL c = 1; c <= grid.GetColCount(); ++c) {
+            const CGXStyle& s = grid.LookupStyleRowCol(r, c);
+            if (s.GetIncludeEnabled() && !s.GetEnabled()) cells[{r, c}] = s.GetValue();
+        }
+    return cells;
+}
+
 struct EditorSoak : EditorTest {
     std::mt19937 random{static_cast<std::mt19937::result_type>(EnvOr("KRX_SOAK_SEED", 20261207))};
     unsigned long nSteps = EnvOr("KRX_SOAK_STEPS", 1500);
     unsigned long nDone = 0;
     CEditorDlg* pEditor = nullptr;
+    std::map<HWND, GreyedCells> greyed;  // of each open dialog with a grid, as first seen
 
     int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }
 
@@ -82,9 +112,23 @@ struct EditorSoak : EditorTest {
         }
     }
 
+    void ExpectGreyedCellsKept(HWND hDlg) {
+        std::erase_if(greyed, [](const auto& entry) { return !IsWindow(entry.first); });
+        if (GetDlgItem(hDlg, IDC_INTERRUPT_GRID) == nullptr) return;
+        CGXGridCore& grid = Grid(hDlg);
+        auto [it, bNew] = greyed.try_emplace(hDlg);
+        if (bNew) it->second = Greyed(grid);
+        for (const auto& [cell, value] : it->second)
+            ASSERT_EQ(grid.GetValueRowCol(cell.first, cell.second), value)
+                << "greyed " << cell.first << "," << cell.second << ", step " << nDone;
+    }
+
     void Step(ModalScript& script, HWND hDlg) {
         if (pEditor != nullptr && pEditor->GetSafeHwnd() != nullptr && !HasFailure())
             ExpectCellsShowTheBlock(pEditor->GetSafeHwnd(), *pEditor, nDone);
+        if (auto* pProt = dynamic_cast<CSwProtDlg*>(CWnd::FromHandlePermanent(hDlg)); pProt != nullptr && !HasFailure())
+            ExpectCellsShowTheMasks(hDlg, *pProt, nDone);
+        if (!HasFailure()) ExpectGreyedCellsKept(hDlg);
         if (++nDone >= nSteps || HasFailure()) {
             // Close what is open, innermost first, and end the editor with OK.
             script.Then([this, &script](HWND h) { CloseAll(script, h); });
@@ -110,13 +154,18 @@ struct EditorSoak : EditorTest {
 }  // namespace
 
 TEST_F(EditorSoak, RandomClicksAndKeysKeepTheBoxesExclusiveAndTheBlockInStep) {
-    const CMC_Setup setup = CMC_Setup::Default();
-    // Sessions one after another (Enter or Escape now and then ends one) until
-    // the steps are done.
+    // A drive whose rows beyond the masks' 32 bits are greyed, and some of whose protections do
+    // not exist.
+    CMC_Setup wide = MakeWideDrive(40, 36);
+    wide.SetSwProtectionsMask(0x0F0F17FF);
+    const CMC_Setup drives[] = {CMC_Setup::Default(), wide};
+    // Sessions one after another (Enter or Escape now and then ends one) until the steps are done.
     for (int nSession = 0; nDone < nSteps && !HasFailure(); ++nSession) {
-        CString text =
-            "SetupInterrupt=1;Mask=0x20;Unmask=0x1F;Reset=0x2;"
-            "SwProtMask=0x3;SwProtUnmask=0x4;LSN=1;";
+        const CMC_Setup& setup = drives[nSession % 2];
+        CString text = nSession % 2 == 0 ? "SetupInterrupt=1;Mask=0x20;Unmask=0x1F;Reset=0x2;"
+                                           "SwProtMask=0x3;SwProtUnmask=0x4;LSN=1;"
+                                         : "SetupInterrupt=2;Mask=0x80000020;Unmask=0x1F;Reset=0x40000002;"
+                                           "SwProtMask=0x100;SwProtUnmask=0x80000004;";
         const CString before = text;
         ModalScript script;
         CEditorDlg dlg(setup, m_motion, text, nullptr);
