@@ -39,4 +39,19 @@ void ReadBack(const Bytes& bytes, F read, CObject* pContext = nullptr) {
         read(ar);
     });
 }
+
+// The whole round of an object that serialises with Serialize(CArchive&): read from the fuzzer's
+// bytes, used as a program would (`use` may change it), written, read back into a fresh object
+// and written again, which must give the same bytes.
+template <typename T, typename Use>
+void SameBytesAgain(const uint8_t* data, size_t size, CObject* pContext, Use use) {
+    auto serialize = [](T& o) { return [&o](CArchive& ar) { o.Serialize(ar); }; };
+    T first;
+    if (!ReadInput(data, size, serialize(first), pContext)) return;
+    use(first);
+    const Bytes once = Write(serialize(first), pContext);
+    T again;
+    ReadBack(once, serialize(again), pContext);
+    if (Write(serialize(again), pContext) != once) __builtin_trap();
+}
 }  // namespace archive_round

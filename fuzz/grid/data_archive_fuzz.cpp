@@ -21,19 +21,14 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     alloc_guard::Run(size, [&] {
-        CGXData store;
-        auto serialize = [](CGXData& d) { return [&d](CArchive& ar) { d.Serialize(ar); }; };
-        if (!archive_round::ReadInput(data, size, serialize(store), g_pMap)) return;
-        const archive_round::Bytes once = archive_round::Write(serialize(store), g_pMap);
-        CGXData again;
-        archive_round::ReadBack(once, serialize(again), g_pMap);
-        if (archive_round::Write(serialize(again), g_pMap) != once) __builtin_trap();
         // The structure takes changes: rows and columns shift pointers only.
-        again.InsertRows(1, 2);
-        again.MoveCols(1, 2, 4);
-        again.RemoveRows(2, 3);
-        CGXStyle s;
-        again.LookupStyle(1, 1, s, ModifyMode::Copy);
+        archive_round::SameBytesAgain<CGXData>(data, size, g_pMap, [](CGXData& store) {
+            store.InsertRows(1, 2);
+            store.MoveCols(1, 2, 4);
+            store.RemoveRows(2, 3);
+            CGXStyle s;
+            store.LookupStyle(1, 1, s, ModifyMode::Copy);
+        });
     });
     return 0;
 }

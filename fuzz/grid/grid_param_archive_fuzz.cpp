@@ -9,8 +9,7 @@
 #include "host_strings.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    RegisterHostStrings();
-    CGXFont().SetFaceName("Arial");
+    PrepareHost();
     // The covered-cell index of the ranges an input names stays within the allocation bound.
     CGXGridParam::SetMaxCoveredCellIndex(4096);
     alloc_guard::Install();
@@ -19,17 +18,12 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     alloc_guard::Run(size, [&] {
-        CGXGridParam param;
-        auto serialize = [](CGXGridParam& p) { return [&p](CArchive& ar) { p.Serialize(ar); }; };
-        if (!archive_round::ReadInput(data, size, serialize(param))) return;
-        for (POSITION pos = param.GetCoveredCellsList()->GetHeadPosition(); pos != nullptr;) {
-            const CGXRange* pRange = param.GetCoveredCellsList()->GetNext(pos);
-            param.GetCoveredCellPool()->GetCoveredCell(pRange->top, pRange->left);
-        }
-        const archive_round::Bytes first = archive_round::Write(serialize(param));
-        CGXGridParam again;
-        archive_round::ReadBack(first, serialize(again));
-        if (archive_round::Write(serialize(again)) != first) __builtin_trap();
+        archive_round::SameBytesAgain<CGXGridParam>(data, size, nullptr, [](CGXGridParam& param) {
+            for (POSITION pos = param.GetCoveredCellsList()->GetHeadPosition(); pos != nullptr;) {
+                const CGXRange* pRange = param.GetCoveredCellsList()->GetNext(pos);
+                param.GetCoveredCellPool()->GetCoveredCell(pRange->top, pRange->left);
+            }
+        });
     });
     return 0;
 }

@@ -3,14 +3,16 @@
 #include "grid/style/styles_map.h"
 #include "host/resources/host_resources.h"
 
-inline void RegisterHostStrings() { host_resources::RegisterForProcess(); }
+// The host's strings, and the face map built outside the measured runs.
+inline void PrepareHost() {
+    host_resources::RegisterForProcess();
+    CGXFont().SetFaceName("Arial");
+}
 
-// A styles map with the standard styles, as the archive targets read styles against; the face
-// map is built here, outside the measured runs.
+// A styles map with the standard styles, as the archive targets read styles against.
 inline CGXStylesMap* NewStandardStylesMap() {
-    RegisterHostStrings();
+    PrepareHost();
     auto* pMap = new CGXStylesMap;
     pMap->CreateStandardStyles();
-    CGXFont().SetFaceName("Arial");
     return pMap;
 }

@@ -7,8 +7,7 @@
 #include "host_strings.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    RegisterHostStrings();
-    CGXFont().SetFaceName("Arial");
+    PrepareHost();
     alloc_guard::Install();
     return 0;
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "dialogs/dialog_resources.h"
+#include "platform/win/dib.h"
 #include "platform/win/module_resources.h"
 #include "platform/win/version_info.h"
 
@@ -44,8 +45,7 @@ constexpr std::array<const char*, 16> kIconRows = {
     "FFFFFFFFFFFFFFFF",
 };
 
-// A device-independent bitmap as a bitmap resource holds it: the header, the palette and the
-// rows, bottom row first, each padded to four bytes.
+// The module's icon, 16 by 16 in the standard 16 colours, as a bitmap resource holds it.
 std::vector<BYTE> IconBitmap() {
     // The standard 16 colours as blue, green, red, reserved.
     constexpr BYTE kPalette[16][4] = {
@@ -54,31 +54,8 @@ std::vector<BYTE> IconBitmap() {
         {128, 128, 128, 0}, {0, 0, 255, 0},   {0, 255, 0, 0},   {0, 255, 255, 0},
         {255, 0, 0, 0},     {255, 0, 255, 0}, {255, 255, 0, 0}, {255, 255, 255, 0},
     };
-    std::vector<BYTE> bytes;
-    auto put32 = [&](DWORD v) {
-        for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<BYTE>(v >> (8 * i)));
-    };
-    auto put16 = [&](WORD v) {
-        bytes.push_back(static_cast<BYTE>(v & 0xFF));
-        bytes.push_back(static_cast<BYTE>(v >> 8));
-    };
-    put32(40);       // header size
-    put32(16);       // width
-    put32(16);       // height: positive, bottom-up
-    put16(1);        // planes
-    put16(4);        // bits per pixel
-    put32(0);        // no compression
-    put32(16 * 8);   // image size
-    put32(0);
-    put32(0);
-    put32(16);       // colours used
-    put32(0);
-    for (const auto& colour : kPalette) bytes.insert(bytes.end(), colour, colour + 4);
     auto nibble = [](char c) { return static_cast<BYTE>(c <= '9' ? c - '0' : c - 'A' + 10); };
-    for (int row = 15; row >= 0; --row)
-        for (int x = 0; x < 16; x += 2)
-            bytes.push_back(static_cast<BYTE>(nibble(kIconRows[row][x]) << 4 | nibble(kIconRows[row][x + 1])));
-    return bytes;
+    return PackedDib4(16, 16, kPalette, 16, [&](int x, int y) { return nibble(kIconRows[y][x]); });
 }
 
 // Adds the resources once the module has its handle (the object above is made first).

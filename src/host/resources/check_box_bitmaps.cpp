@@ -9,6 +9,7 @@
 #include <array>
 
 #include "host/resources/host_resources.h"
+#include "platform/win/dib.h"
 
 namespace host_resources {
 namespace {
@@ -83,37 +84,7 @@ std::vector<BYTE> CheckBoxStrip(bool b3d) {
     std::array<Image, kImages> images;
     for (int i = 0; i < kImages; ++i) images[i] = DrawImage(b3d, i);
 
-    // Four bits a pixel; every row padded to four bytes.
-    constexpr int kRowBytes = ((kWidth * 4 + 31) / 32) * 4;
-    std::vector<BYTE> bytes;
-    auto put32 = [&](DWORD v) {
-        for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<BYTE>(v >> (8 * i)));
-    };
-    auto put16 = [&](WORD v) {
-        bytes.push_back(static_cast<BYTE>(v & 0xFF));
-        bytes.push_back(static_cast<BYTE>(v >> 8));
-    };
-    put32(40);                   // header size
-    put32(kWidth);
-    put32(kBox);                 // positive: bottom row first
-    put16(1);                    // planes
-    put16(4);                    // bits per pixel
-    put32(0);                    // no compression
-    put32(kRowBytes * kBox);     // image size
-    put32(0);
-    put32(0);
-    put32(6);                    // colours used
-    put32(0);
-    for (const auto& colour : kColors) bytes.insert(bytes.end(), colour, colour + 4);
-    for (int y = kBox - 1; y >= 0; --y) {
-        std::array<BYTE, kRowBytes> row{};
-        for (int x = 0; x < kWidth; ++x) {
-            const BYTE ink = images[x / kBox][y][x % kBox];
-            row[x / 2] |= static_cast<BYTE>(x % 2 == 0 ? ink << 4 : ink);
-        }
-        bytes.insert(bytes.end(), row.begin(), row.end());
-    }
-    return bytes;
+    return PackedDib4(kWidth, kBox, kColors, 6, [&](int x, int y) { return images[x / kBox][y][x % kBox]; });
 }
 
 }  // namespace host_resources

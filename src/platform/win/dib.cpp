@@ -173,3 +173,34 @@ uint32_t DibView::Pixel(int x, int row) const noexcept {
         default: return 0;
     }
 }
+
+std::vector<BYTE> PackedDib4(int width, int height, const BYTE (*palette)[4], int nColors,
+                             const std::function<BYTE(int x, int y)>& pixel) {
+    const size_t rowBytes = DibRowBytes(width, 4);
+    std::vector<BYTE> bytes;
+    auto put32 = [&](DWORD v) {
+        for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<BYTE>(v >> (8 * i)));
+    };
+    auto put16 = [&](WORD v) {
+        bytes.push_back(static_cast<BYTE>(v & 0xFF));
+        bytes.push_back(static_cast<BYTE>(v >> 8));
+    };
+    put32(40);  // header size
+    put32(static_cast<DWORD>(width));
+    put32(static_cast<DWORD>(height));  // positive: bottom row first
+    put16(1);                           // planes
+    put16(4);                           // bits per pixel
+    put32(0);                           // no compression
+    put32(static_cast<DWORD>(rowBytes * static_cast<size_t>(height)));
+    put32(0);
+    put32(0);
+    put32(static_cast<DWORD>(nColors));  // colours used
+    put32(0);
+    for (int i = 0; i < nColors; ++i) bytes.insert(bytes.end(), palette[i], palette[i] + 4);
+    for (int y = height - 1; y >= 0; --y) {
+        std::vector<BYTE> row(rowBytes);
+        for (int x = 0; x < width; ++x) row[size_t(x) / 2] |= static_cast<BYTE>(x % 2 == 0 ? pixel(x, y) << 4 : pixel(x, y));
+        bytes.insert(bytes.end(), row.begin(), row.end());
+    }
+    return bytes;
+}

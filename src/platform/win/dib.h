@@ -7,6 +7,8 @@
 // pixels or colours than the data holds is refused with an error text instead of being read.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <vector>
 
 #include "platform/win/gdi.h"
 
@@ -42,3 +44,9 @@ bool DibCheck(const BITMAPINFO* bmi, size_t infoBytes, const void* bits, size_t 
               DibView& out, const char** error) noexcept;
 // The same for a packed DIB of size bytes (pixels right after the colour table).
 bool DibFromPacked(const void* data, size_t size, DibView& out, const char** error) noexcept;
+
+// A packed bitmap of four bits a pixel as a bitmap resource holds it: the header, the palette of
+// nColors entries (blue, green, red, reserved) and the rows, bottom row first. pixel(x, y) gives
+// a pixel's palette index, y counted from the top.
+std::vector<BYTE> PackedDib4(int width, int height, const BYTE (*palette)[4], int nColors,
+                             const std::function<BYTE(int x, int y)>& pixel);
