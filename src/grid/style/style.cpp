@@ -23,16 +23,15 @@ bool IsSide(int nSide) noexcept { return nSide >= 0 && nSide < 4; }
 }  // namespace
 
 CGXStyle::CGXStyle() noexcept
-    : m_nInclude(0), m_switches{}, m_wBaseStyle(0), m_nControlId(0), m_nHorizontalAlignment(0) {}
+    : m_nInclude(0), m_switches{}, m_wBaseStyle(0), m_nControlId(0) {}
 
 CGXStyle::CGXStyle(const CGXStyle& other)
     : CObject(other),
       m_nInclude(other.m_nInclude),
       m_switches(other.m_switches),
       m_wBaseStyle(other.m_wBaseStyle),
-      m_nControlId(other.m_nControlId),
-      m_nHorizontalAlignment(other.m_nHorizontalAlignment),
-      m_strValue(other.m_strValue) {
+      m_nControlId(other.m_nControlId) {
+    StoreValue(other.m_strValue.view());
     if (other.m_pRest != nullptr) {
         MakeRest().CopyPlain(*other.m_pRest);
         m_pRest->strChoicesList = other.m_pRest->strChoicesList;
@@ -68,8 +67,18 @@ CGXStyle::RestBlock& CGXStyle::MakeRest() {
 // --- attributes
 
 CGXStyle& CGXStyle::SetValue(const char* pszValue) {
-    m_strValue = pszValue;
+    StoreValue(pszValue != nullptr ? std::string_view(pszValue) : std::string_view());
     return Incl(exValue);
+}
+
+void CGXStyle::StoreValue(std::string_view text) {
+    if (text.size() <= static_cast<size_t>(m_shortValue.nMaxLength)) {
+        // Copied before the heap block (which the text may lie in) is let go.
+        m_shortValue.Set(text.data(), static_cast<int>(text.size()));
+        m_strValue.ShowInline(m_shortValue);
+    } else {
+        m_strValue = text;
+    }
 }
 
 CGXStyle& CGXStyle::SetIncludeValue(bool b) noexcept {
@@ -229,12 +238,13 @@ void CGXStyle::SetDefault() {
 }
 
 void CGXStyle::CopyPlainFields(const CGXStyle& s, DWORD nTake) {
-    constexpr DWORD kInRest = exVerticalAlignment | exInterior | exTextColor | exChoicesList | exMaxLength | exAppData;
+    constexpr DWORD kInRest = exHorizontalAlignment | exVerticalAlignment | exInterior | exTextColor | exChoicesList | exMaxLength | exAppData;
     // A side attribute taken from a style without a side block is a new style's value: one only
     // needs writing when this style has a block of its own.
     if ((nTake & kInRest) != 0 && (s.m_pRest != nullptr || m_pRest != nullptr)) {
         const RestBlock& from = s.Rest();
         RestBlock& to = MakeRest();
+        if (nTake & exHorizontalAlignment) to.nHorizontalAlignment = from.nHorizontalAlignment;
         if (nTake & exVerticalAlignment) to.nVerticalAlignment = from.nVerticalAlignment;
         if (nTake & exInterior) to.brushInterior = from.brushInterior;
         if (nTake & exTextColor) to.clrText = from.clrText;
@@ -242,12 +252,11 @@ void CGXStyle::CopyPlainFields(const CGXStyle& s, DWORD nTake) {
         if (nTake & exMaxLength) to.nMaxLength = from.nMaxLength;
         if (nTake & exAppData) to.dwAppData = from.dwAppData;
     }
-    if (nTake & exHorizontalAlignment) m_nHorizontalAlignment = s.m_nHorizontalAlignment;
     if (nTake & exReadOnly) m_switches.bReadOnly = s.m_switches.bReadOnly;
     if (nTake & exControlId) m_nControlId = s.m_nControlId;
     if (nTake & exWrapText) m_switches.bWrapText = s.m_switches.bWrapText;
     if (nTake & exAllowEnter) m_switches.bAllowEnter = s.m_switches.bAllowEnter;
-    if (nTake & exValue) m_strValue = s.m_strValue;
+    if (nTake & exValue) StoreValue(s.m_strValue.view());
     if (nTake & exVerticalScrollbar) m_switches.bVerticalScrollbar = s.m_switches.bVerticalScrollbar;
     if (nTake & exBaseStyle) m_wBaseStyle = s.m_wBaseStyle;
     if (nTake & exEnabled) m_switches.bEnabled = s.m_switches.bEnabled;
@@ -269,11 +278,10 @@ void CGXStyle::Assign(const CGXStyle& s) {
     // Owned parts whose flag was cleared hold nothing of this style any more.
     const DWORD nOldInclude = m_nInclude;
     m_nInclude = s.m_nInclude;
-    m_nHorizontalAlignment = s.m_nHorizontalAlignment;
     m_nControlId = s.m_nControlId;
     m_switches = s.m_switches;
     if (s.m_pRest != nullptr || m_pRest != nullptr) MakeRest().CopyPlain(s.Rest());
-    if (s.GetIncludeValue()) m_strValue = s.m_strValue;
+    if (s.GetIncludeValue()) StoreValue(s.m_strValue.view());
     else m_strValue.Empty();
     if (s.GetIncludeBaseStyle()) m_wBaseStyle = s.m_wBaseStyle;
     if (s.GetIncludeChoicesList() && m_pRest != nullptr) m_pRest->strChoicesList = s.Rest().strChoicesList;
@@ -377,7 +385,7 @@ bool CGXStyle::IsSubSet(const CGXStyle& o) const {
     if ((m_nInclude & need) != need) return false;
     const RestBlock& mine = Rest();
     const RestBlock& theirs = o.Rest();
-    if ((need & exHorizontalAlignment) && m_nHorizontalAlignment != o.m_nHorizontalAlignment) return false;
+    if ((need & exHorizontalAlignment) && mine.nHorizontalAlignment != theirs.nHorizontalAlignment) return false;
     if ((need & exVerticalAlignment) && mine.nVerticalAlignment != theirs.nVerticalAlignment) return false;
     if ((need & exReadOnly) && m_switches.bReadOnly != o.m_switches.bReadOnly) return false;
     if ((need & exControlId) && m_nControlId != o.m_nControlId) return false;

@@ -4,10 +4,11 @@
 // attribute on those flags.
 //
 // Memory: the data store keeps one style per stored cell, and most of them hold a value and little
-// else. The style object itself therefore holds only the flags, the switches, the value and the
-// commonest small attributes; every other attribute lives in one side block that the first setter
-// needing it makes, and borders, font and user attributes are objects of their own beyond that.
-// Until the side block exists its attributes read as a new style's.
+// else. The style object itself therefore holds only the flags, the switches, the base style, the
+// control id and the value, a short value (up to 11 characters) in the object itself; every other
+// attribute lives in one side block that the first setter needing it makes, and borders, font and
+// user attributes are objects of their own beyond that. Until the side block exists its attributes
+// read as a new style's.
 //
 // Map: include flags; the attribute families (plain values, switches, interior and text colour,
 // borders, font, strings, base style, user attributes); combining; profile and archive forms.
@@ -92,7 +93,7 @@ public:
     Type Get##Name() const noexcept { return read; }                                          \
     CGXStyle& Set##Name(Type v) { write = v; m_nInclude |= ex##Name; return *this; }          \
     CGXStyle& SetInclude##Name(bool b) noexcept { return SetIncl(ex##Name, b); }
-    GX_STYLE_VALUE(HorizontalAlignment, DWORD, m_nHorizontalAlignment, m_nHorizontalAlignment)
+    GX_STYLE_VALUE(HorizontalAlignment, DWORD, Rest().nHorizontalAlignment, MakeRest().nHorizontalAlignment)
     GX_STYLE_VALUE(VerticalAlignment, DWORD, Rest().nVerticalAlignment, MakeRest().nVerticalAlignment)
     GX_STYLE_VALUE(MaxLength, WORD, Rest().nMaxLength, MakeRest().nMaxLength)
     GX_STYLE_VALUE(ControlId, DWORD, m_nControlId, m_nControlId)
@@ -181,10 +182,11 @@ private:
         m_nInclude = b ? (m_nInclude | nFlag) : (m_nInclude & ~nFlag);
         return *this;
     }
-    // The side block: every attribute but the value, the switches and the small ones kept in the
-    // style itself. Made by the first setter that needs it and kept until the style goes, so that a
+    // The side block: every attribute but the value, the switches, the base style and the control
+    // id. Made by the first setter that needs it and kept until the style goes, so that a
     // style composed again and again into the same object allocates it once; Free empties it.
     struct RestBlock {
+        DWORD nHorizontalAlignment = 0;
         DWORD nVerticalAlignment = 0;
         WORD nMaxLength = 0;
         StyleBrush brushInterior;
@@ -196,6 +198,7 @@ private:
         std::unique_ptr<CGXCollMapDWordToString> pUserAttributes;
         // The plain attributes, not the strings and objects.
         void CopyPlain(const RestBlock& o) noexcept {
+            nHorizontalAlignment = o.nHorizontalAlignment;
             nVerticalAlignment = o.nVerticalAlignment;
             nMaxLength = o.nMaxLength;
             brushInterior = o.brushInterior;
@@ -223,6 +226,8 @@ private:
     void SetUserAttributeMap(std::unique_ptr<CGXCollMapDWordToString> p) {
         SetPart<&RestBlock::pUserAttributes>(std::move(p));
     }
+    // The value's text: in the style while it is short enough, else in a heap block.
+    void StoreValue(std::string_view text);
     std::array<StylePen, 4>& BorderArray();
     void UpdateBordersFlag() noexcept;
     void CopyPlainFields(const CGXStyle& source, DWORD nTake);
@@ -250,12 +255,12 @@ private:
     DWORD m_nInclude;
     Switches m_switches;
     WORD m_wBaseStyle;
-    DWORD m_nControlId;
-    DWORD m_nHorizontalAlignment;
     std::unique_ptr<RestBlock> m_pRest;
-    CString m_strValue;
+    CString m_strValue;  // shows m_shortValue while the value fits there
+    DWORD m_nControlId;
+    CString::InlineText<12> m_shortValue;
 };
 
-// A stored cell of a value alone is one heap block of this size and its value's: keep it within
-// the allocator's 48-byte class on 64-bit builds.
-static_assert(sizeof(void*) != 8 || sizeof(CGXStyle) <= 40, "the style object stays small");
+// A stored cell of a short value alone is one heap block of this size: keep it within the
+// allocator's 64-byte class on 64-bit builds.
+static_assert(sizeof(void*) != 8 || sizeof(CGXStyle) <= 56, "the style object stays small");

@@ -183,7 +183,7 @@ void CGXStyle::SerializeStore(CArchive& ar, const CGXStylesMap* pStylesMap) cons
     if (Font() == nullptr) nInclude &= ~exFont;
 
     ar << kStyleSchema << nInclude;
-    if (nInclude & exHorizontalAlignment) ar << m_nHorizontalAlignment;
+    if (nInclude & exHorizontalAlignment) ar << GetHorizontalAlignment();
     if (nInclude & exVerticalAlignment) ar << GetVerticalAlignment();
     if (nInclude & exReadOnly) ar << static_cast<BYTE>(GetReadOnly());
     if (nInclude & exControlId) ar << m_nControlId;
@@ -237,7 +237,7 @@ void CGXStyle::SerializeLoad(CArchive& ar, const CGXStylesMap* pStylesMap) {
     // The stored flags first; borders, font and user attributes count once their data is read.
     m_nInclude = nInclude & ~(exBorders | exFont | exUserAttributes);
     m_strValue.Empty();
-    if (nInclude & exHorizontalAlignment) { ar >> m_nHorizontalAlignment; Incl(exHorizontalAlignment); }
+    if (nInclude & exHorizontalAlignment) { DWORD n; ar >> n; SetHorizontalAlignment(n); }
     if (nInclude & exVerticalAlignment) { DWORD n; ar >> n; SetVerticalAlignment(n); }
     if (nInclude & exReadOnly) { ar >> b; SetReadOnly(b); }
     if (nInclude & exControlId) { ar >> m_nControlId; Incl(exControlId); }
@@ -258,7 +258,12 @@ void CGXStyle::SerializeLoad(CArchive& ar, const CGXStylesMap* pStylesMap) {
         SetFontObject(std::unique_ptr<CGXFont>(static_cast<CGXFont*>(pOb)));
         if (Font() != nullptr) Incl(exFont);
     }
-    if (nInclude & exValue) { ar >> m_strValue; Incl(exValue); }
+    if (nInclude & exValue) {
+        CString text;
+        ar >> text;
+        StoreValue(text.view());
+        Incl(exValue);
+    }
     if (nInclude & exChoicesList) { ar >> MakeRest().strChoicesList; Incl(exChoicesList); }
     if (nInclude & exVerticalScrollbar) { ar >> b; SetVerticalScrollbar(b); }
     if (nInclude & exMaxLength) { WORD n; ar >> n; SetMaxLength(n); }
