@@ -238,7 +238,8 @@ void CGXStyle::SetDefault() {
 }
 
 void CGXStyle::CopyPlainFields(const CGXStyle& s, DWORD nTake) {
-    constexpr DWORD kInRest = exHorizontalAlignment | exVerticalAlignment | exInterior | exTextColor | exChoicesList | exMaxLength | exAppData;
+    constexpr DWORD kInRest =
+        exHorizontalAlignment | exVerticalAlignment | exInterior | exTextColor | exChoicesList | exMaxLength | exAppData;
     // A side attribute taken from a style without a side block is a new style's value: one only
     // needs writing when this style has a block of its own.
     if ((nTake & kInRest) != 0 && (s.m_pRest != nullptr || m_pRest != nullptr)) {

@@ -72,9 +72,10 @@ TEST(StyleValueStorage, CopiesKeepTheirValueWhenTheSourceChangesOrGoes) {
 }
 
 TEST(StyleValueStorage, StylesMovedAboutInAVectorKeepTheirValues) {
+    auto value = [](int i) { return i % 2 == 0 ? std::to_string(i) : kLong + std::to_string(i); };
     std::vector<CGXStyle> styles;
-    for (int i = 0; i < 100; ++i) styles.push_back(WithValue(i % 2 == 0 ? std::to_string(i) : kLong + std::to_string(i)));
-    for (int i = 0; i < 100; ++i) ExpectValue(styles[i], i % 2 == 0 ? std::to_string(i) : kLong + std::to_string(i));
+    for (int i = 0; i < 100; ++i) styles.push_back(WithValue(value(i)));
+    for (int i = 0; i < 100; ++i) ExpectValue(styles[i], value(i));
 }
 
 TEST(StyleValueStorage, ExcludeAndTheIncludeFlagEmptyAValueOfEitherForm) {
