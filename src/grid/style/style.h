@@ -184,7 +184,8 @@ private:
     }
     // The side block: every attribute but the value, the switches, the base style and the control
     // id. Made by the first setter that needs it and kept until the style goes, so that a
-    // style composed again and again into the same object allocates it once; Free empties it.
+    // style composed again and again into the same object allocates it once; Free releases its
+    // strings and objects but keeps it, and with it the plain attributes' last values.
     struct RestBlock {
         DWORD nHorizontalAlignment = 0;
         DWORD nVerticalAlignment = 0;
@@ -256,9 +257,9 @@ private:
     Switches m_switches;
     WORD m_wBaseStyle;
     std::unique_ptr<RestBlock> m_pRest;
-    CString m_strValue;  // shows m_shortValue while the value fits there
-    DWORD m_nControlId;
     CString::InlineText<12> m_shortValue;
+    DWORD m_nControlId;
+    CString m_strValue;  // shows m_shortValue while the value fits there: made after it, gone before
 };
 
 // A stored cell of a short value alone is one heap block of this size: keep it within the
