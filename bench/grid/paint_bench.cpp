@@ -2,7 +2,8 @@
 // header row and column, a short text in every cell, grid lines) through the grid's paint into a
 // memory device context, and the same picture drawn with plain Cairo calls. The grid's paint is
 // to cost at most 1.3 times the plain drawing; a repaint of an unchanged grid composes no style
-// and allocates nothing per cell (allocs_per_iter counts every heap allocation of a repaint).
+// and allocates nothing per cell (allocs_per_iter counts every heap allocation of a repaint). Also
+// the heap bytes of the composed-style cache that a full repaint fills.
 #include <benchmark/benchmark.h>
 #include <cairo-ft.h>
 #include <cairo.h>
@@ -12,6 +13,7 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 #include "grid/controls/static_control.h"
 #include "grid/core/grid_core.h"
@@ -63,6 +65,28 @@ void BM_GridPaint(benchmark::State& state) {
     state.counters["allocs_per_iter"] = double(nAllocs) / double(state.iterations());
 }
 BENCHMARK(BM_GridPaint)->Unit(benchmark::kMicrosecond);
+
+// The heap that the composed-style cache of the full window holds: the styles that a repaint
+// looks up, one per visible cell, composed into the cache before the first paint (which then
+// composes nothing more). Counted in bytes and per visible cell.
+void BM_StyleCacheBytes(benchmark::State& state) {
+    long long nBytes = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto pGrid = std::make_unique<PaintGrid>();
+        state.ResumeTiming();
+        const long long nBefore = g_heapBytes.load();
+        for (ROWCOL r = 0; r < ROWCOL(kRows); ++r)
+            for (ROWCOL c = 0; c < ROWCOL(kCols); ++c) benchmark::DoNotOptimize(&pGrid->grid.LookupStyleRowCol(r, c));
+        nBytes = g_heapBytes.load() - nBefore;
+        state.PauseTiming();
+        pGrid.reset();
+        state.ResumeTiming();
+    }
+    state.counters["cache_bytes"] = double(nBytes);
+    state.counters["bytes_per_cell"] = double(nBytes) / double(kRows * kCols);
+}
+BENCHMARK(BM_StyleCacheBytes)->Unit(benchmark::kMicrosecond)->Iterations(3);
 
 // The same picture with Cairo alone: a white table, grey headers, the texts, and one line per
 // row and column.

@@ -109,7 +109,7 @@ public:
                 m_nOne = i;
                 return;
             }
-            Guard([&] { Spill(); });
+            AfxGrowOrThrowMemory([&] { Spill(); });
         }
         Change([&] {
             std::vector<Run>& runs = Many();
@@ -156,7 +156,7 @@ public:
             m_nOne += n;  // nAt lies at or before the one entry
             return;
         }
-        Guard([&] {
+        AfxGrowOrThrowMemory([&] {
             std::vector<Run>& runs = Many();
             size_t k = FindRun(nAt);
             size_t kShift = k;
@@ -362,22 +362,12 @@ private:
     template <typename F>
     void Change(F f) {
         try {
-            Guard(f);
+            AfxGrowOrThrowMemory(f);
         } catch (...) {
             Gather();
             throw;
         }
         Gather();
-    }
-    template <typename F>
-    static void Guard(F f) {
-        try {
-            f();
-        } catch (const std::bad_alloc&) {
-            ThrowMemory();
-        } catch (const std::length_error&) {
-            ThrowMemory();
-        }
     }
     [[noreturn]] static void ThrowMemory() { AfxThrowMemoryException(); }
 

@@ -23,30 +23,19 @@ bool IsSide(int nSide) noexcept { return nSide >= 0 && nSide < 4; }
 }  // namespace
 
 CGXStyle::CGXStyle() noexcept
-    : m_nInclude(0),
-      m_nHorizontalAlignment(0),
-      m_nVerticalAlignment(0),
-      m_nMaxLength(0),
-      m_wBaseStyle(0),
-      m_nControlId(0),
-      m_clrText(0),
-      m_switches{},
-      m_dwAppData(0) {}
+    : m_nInclude(0), m_switches{}, m_wBaseStyle(0), m_nControlId(0) {}
 
 CGXStyle::CGXStyle(const CGXStyle& other)
     : CObject(other),
       m_nInclude(other.m_nInclude),
-      m_nHorizontalAlignment(other.m_nHorizontalAlignment),
-      m_nVerticalAlignment(other.m_nVerticalAlignment),
-      m_nMaxLength(other.m_nMaxLength),
-      m_wBaseStyle(other.m_wBaseStyle),
-      m_nControlId(other.m_nControlId),
-      m_brushInterior(other.m_brushInterior),
-      m_clrText(other.m_clrText),
       m_switches(other.m_switches),
-      m_dwAppData(other.m_dwAppData),
-      m_strValue(other.m_strValue),
-      m_strChoicesList(other.m_strChoicesList) {
+      m_wBaseStyle(other.m_wBaseStyle),
+      m_nControlId(other.m_nControlId) {
+    StoreValue(other.m_strValue.view());
+    if (other.m_pRest != nullptr) {
+        MakeRest().CopyPlain(*other.m_pRest);
+        m_pRest->strChoicesList = other.m_pRest->strChoicesList;
+    }
     if (other.GetIncludeBorders() && other.Borders() != nullptr)
         SetBorderArray(std::make_unique<std::array<StylePen, 4>>(*other.Borders()));
     else
@@ -65,11 +54,31 @@ CGXStyle::~CGXStyle() = default;
 
 CGXStyle* CGXStyle::Clone() const { return new CGXStyle(*this); }
 
+const CGXStyle::RestBlock& CGXStyle::NoRest() noexcept {
+    static const RestBlock none;
+    return none;
+}
+
+CGXStyle::RestBlock& CGXStyle::MakeRest() {
+    if (m_pRest == nullptr) m_pRest = std::make_unique<RestBlock>();
+    return *m_pRest;
+}
+
 // --- attributes
 
 CGXStyle& CGXStyle::SetValue(const char* pszValue) {
-    m_strValue = pszValue;
+    StoreValue(pszValue != nullptr ? std::string_view(pszValue) : std::string_view());
     return Incl(exValue);
+}
+
+void CGXStyle::StoreValue(std::string_view text) {
+    if (text.size() <= static_cast<size_t>(m_shortValue.nMaxLength)) {
+        // Copied before the heap block (which the text may lie in) is let go.
+        m_shortValue.Set(text.data(), static_cast<int>(text.size()));
+        m_strValue.ShowInline(m_shortValue);
+    } else {
+        m_strValue = text;
+    }
 }
 
 CGXStyle& CGXStyle::SetIncludeValue(bool b) noexcept {
@@ -77,13 +86,14 @@ CGXStyle& CGXStyle::SetIncludeValue(bool b) noexcept {
     return SetIncl(exValue, b);
 }
 
-CGXStyle& CGXStyle::SetInterior(COLORREF color) noexcept {
-    m_brushInterior.lbStyle = GX_BS_SOLID;
-    m_brushInterior.lbColor = color;
+CGXStyle& CGXStyle::SetInterior(COLORREF color) {
+    StyleBrush& brush = MakeRest().brushInterior;
+    brush.lbStyle = GX_BS_SOLID;
+    brush.lbColor = color;
     return Incl(exInterior);
 }
 
-COLORREF CGXStyle::GetTextColor() const noexcept { return GXGetColor(m_clrText); }
+COLORREF CGXStyle::GetTextColor() const noexcept { return GXGetColor(Rest().clrText); }
 
 std::array<StylePen, 4>& CGXStyle::BorderArray() {
     if (Borders() == nullptr) {
@@ -189,10 +199,15 @@ CGXStyle& CGXStyle::SetUserAttributes(const CGXCollMapDWordToString* pMap) {
 // --- combining
 
 void CGXStyle::Free() {
-    m_pParts.reset();
-    m_dwAppData = 0;
+    // The side block stays, and with it the last values of the plain attributes.
+    if (m_pRest != nullptr) {
+        m_pRest->pBorders.reset();
+        m_pRest->pFont.reset();
+        m_pRest->pUserAttributes.reset();
+        m_pRest->dwAppData = 0;
+        m_pRest->strChoicesList.Empty();
+    }
     m_strValue.Empty();
-    m_strChoicesList.Empty();
     m_nInclude = 0;
 }
 
@@ -222,25 +237,33 @@ void CGXStyle::SetDefault() {
     SetMergeCell(0);
 }
 
-void CGXStyle::CopyPlainFields(const CGXStyle& s, DWORD nTake) noexcept {
-    if (nTake & exHorizontalAlignment) m_nHorizontalAlignment = s.m_nHorizontalAlignment;
-    if (nTake & exVerticalAlignment) m_nVerticalAlignment = s.m_nVerticalAlignment;
+void CGXStyle::CopyPlainFields(const CGXStyle& s, DWORD nTake) {
+    constexpr DWORD kInRest =
+        exHorizontalAlignment | exVerticalAlignment | exInterior | exTextColor | exChoicesList | exMaxLength | exAppData;
+    // A side attribute taken from a style without a side block is a new style's value: one only
+    // needs writing when this style has a block of its own.
+    if ((nTake & kInRest) != 0 && (s.m_pRest != nullptr || m_pRest != nullptr)) {
+        const RestBlock& from = s.Rest();
+        RestBlock& to = MakeRest();
+        if (nTake & exHorizontalAlignment) to.nHorizontalAlignment = from.nHorizontalAlignment;
+        if (nTake & exVerticalAlignment) to.nVerticalAlignment = from.nVerticalAlignment;
+        if (nTake & exInterior) to.brushInterior = from.brushInterior;
+        if (nTake & exTextColor) to.clrText = from.clrText;
+        if (nTake & exChoicesList) to.strChoicesList = from.strChoicesList;
+        if (nTake & exMaxLength) to.nMaxLength = from.nMaxLength;
+        if (nTake & exAppData) to.dwAppData = from.dwAppData;
+    }
     if (nTake & exReadOnly) m_switches.bReadOnly = s.m_switches.bReadOnly;
     if (nTake & exControlId) m_nControlId = s.m_nControlId;
-    if (nTake & exInterior) m_brushInterior = s.m_brushInterior;
-    if (nTake & exTextColor) m_clrText = s.m_clrText;
     if (nTake & exWrapText) m_switches.bWrapText = s.m_switches.bWrapText;
     if (nTake & exAllowEnter) m_switches.bAllowEnter = s.m_switches.bAllowEnter;
-    if (nTake & exValue) m_strValue = s.m_strValue;
-    if (nTake & exChoicesList) m_strChoicesList = s.m_strChoicesList;
+    if (nTake & exValue) StoreValue(s.m_strValue.view());
     if (nTake & exVerticalScrollbar) m_switches.bVerticalScrollbar = s.m_switches.bVerticalScrollbar;
-    if (nTake & exMaxLength) m_nMaxLength = s.m_nMaxLength;
     if (nTake & exBaseStyle) m_wBaseStyle = s.m_wBaseStyle;
     if (nTake & exEnabled) m_switches.bEnabled = s.m_switches.bEnabled;
     if (nTake & exTriState) m_switches.bTriState = s.m_switches.bTriState;
     if (nTake & exDraw3dFrame) m_switches.nDraw3dFrame = s.m_switches.nDraw3dFrame;
     if (nTake & exAutoSize) m_switches.bAutoSize = s.m_switches.bAutoSize;
-    if (nTake & exAppData) m_dwAppData = s.m_dwAppData;
     if (nTake & exFloatCell) m_switches.bFloatCell = s.m_switches.bFloatCell;
     if (nTake & exFloodCell) m_switches.bFloodCell = s.m_switches.bFloodCell;
     if (nTake & exMergeCell) m_switches.nMergeCell = s.m_switches.nMergeCell;
@@ -256,18 +279,13 @@ void CGXStyle::Assign(const CGXStyle& s) {
     // Owned parts whose flag was cleared hold nothing of this style any more.
     const DWORD nOldInclude = m_nInclude;
     m_nInclude = s.m_nInclude;
-    m_brushInterior = s.m_brushInterior;
-    m_nHorizontalAlignment = s.m_nHorizontalAlignment;
-    m_nVerticalAlignment = s.m_nVerticalAlignment;
-    m_nMaxLength = s.m_nMaxLength;
     m_nControlId = s.m_nControlId;
-    m_clrText = s.m_clrText;
-    m_dwAppData = s.m_dwAppData;
     m_switches = s.m_switches;
-    if (s.GetIncludeValue()) m_strValue = s.m_strValue;
+    if (s.m_pRest != nullptr || m_pRest != nullptr) MakeRest().CopyPlain(s.Rest());
+    if (s.GetIncludeValue()) StoreValue(s.m_strValue.view());
     else m_strValue.Empty();
     if (s.GetIncludeBaseStyle()) m_wBaseStyle = s.m_wBaseStyle;
-    if (s.GetIncludeChoicesList()) m_strChoicesList = s.m_strChoicesList;
+    if (s.GetIncludeChoicesList() && m_pRest != nullptr) m_pRest->strChoicesList = s.Rest().strChoicesList;
 
     if (s.UserAttributes() != nullptr && !s.UserAttributes()->IsEmpty()) {
         if (UserAttributes() == nullptr) SetUserAttributeMap(std::make_unique<CGXCollMapDWordToString>(10));
@@ -366,24 +384,26 @@ void CGXStyle::ChangeStyle(const CGXStyle& s, ModifyMode mode) {
 bool CGXStyle::IsSubSet(const CGXStyle& o) const {
     DWORD need = o.m_nInclude;
     if ((m_nInclude & need) != need) return false;
-    if ((need & exHorizontalAlignment) && m_nHorizontalAlignment != o.m_nHorizontalAlignment) return false;
-    if ((need & exVerticalAlignment) && m_nVerticalAlignment != o.m_nVerticalAlignment) return false;
+    const RestBlock& mine = Rest();
+    const RestBlock& theirs = o.Rest();
+    if ((need & exHorizontalAlignment) && mine.nHorizontalAlignment != theirs.nHorizontalAlignment) return false;
+    if ((need & exVerticalAlignment) && mine.nVerticalAlignment != theirs.nVerticalAlignment) return false;
     if ((need & exReadOnly) && m_switches.bReadOnly != o.m_switches.bReadOnly) return false;
     if ((need & exControlId) && m_nControlId != o.m_nControlId) return false;
-    if ((need & exInterior) && m_brushInterior != o.m_brushInterior) return false;
-    if ((need & exTextColor) && m_clrText != o.m_clrText) return false;
+    if ((need & exInterior) && mine.brushInterior != theirs.brushInterior) return false;
+    if ((need & exTextColor) && mine.clrText != theirs.clrText) return false;
     if ((need & exWrapText) && m_switches.bWrapText != o.m_switches.bWrapText) return false;
     if ((need & exAllowEnter) && m_switches.bAllowEnter != o.m_switches.bAllowEnter) return false;
     if ((need & exValue) && m_strValue != o.m_strValue) return false;
-    if ((need & exChoicesList) && m_strChoicesList != o.m_strChoicesList) return false;
+    if ((need & exChoicesList) && mine.strChoicesList != theirs.strChoicesList) return false;
     if ((need & exVerticalScrollbar) && m_switches.bVerticalScrollbar != o.m_switches.bVerticalScrollbar) return false;
-    if ((need & exMaxLength) && m_nMaxLength != o.m_nMaxLength) return false;
+    if ((need & exMaxLength) && mine.nMaxLength != theirs.nMaxLength) return false;
     if ((need & exBaseStyle) && m_wBaseStyle != o.m_wBaseStyle) return false;
     if ((need & exEnabled) && m_switches.bEnabled != o.m_switches.bEnabled) return false;
     if ((need & exTriState) && m_switches.bTriState != o.m_switches.bTriState) return false;
     if ((need & exDraw3dFrame) && m_switches.nDraw3dFrame != o.m_switches.nDraw3dFrame) return false;
     if ((need & exAutoSize) && m_switches.bAutoSize != o.m_switches.bAutoSize) return false;
-    if ((need & exAppData) && m_dwAppData != o.m_dwAppData) return false;
+    if ((need & exAppData) && mine.dwAppData != theirs.dwAppData) return false;
     if ((need & exFloatCell) && m_switches.bFloatCell != o.m_switches.bFloatCell) return false;
     if ((need & exFloodCell) && m_switches.bFloodCell != o.m_switches.bFloodCell) return false;
     if ((need & exMergeCell) && m_switches.nMergeCell != o.m_switches.nMergeCell) return false;

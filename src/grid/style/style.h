@@ -1,8 +1,14 @@
 #pragma once
 // CGXStyle: the set of optional attributes that describes how a cell looks and behaves. Each
 // attribute has an include flag beside its value; every combining operation works attribute by
-// attribute on those flags. Borders, font and user attributes are separate objects that exist only
-// once a setter needs them, so that a style with a few plain attributes costs no allocation.
+// attribute on those flags.
+//
+// Memory: the data store keeps one style per stored cell, and most of them hold a value and little
+// else. The style object itself therefore holds only the flags, the switches, the base style, the
+// control id and the value, a short value (up to 11 characters) in the object itself; every other
+// attribute lives in one side block that the first setter needing it makes, and borders, font and
+// user attributes are objects of their own beyond that. Until the side block exists its attributes
+// read as a new style's.
 //
 // Map: include flags; the attribute families (plain values, switches, interior and text colour,
 // borders, font, strings, base style, user attributes); combining; profile and archive forms.
@@ -81,18 +87,18 @@ public:
     DWORD GetIncludeFlags() const noexcept { return m_nInclude; }
     bool IsEmpty() const noexcept { return m_nInclude == 0; }
 
-    // --- plain values
-#define GX_STYLE_VALUE(Name, Type, member)                                                        \
-    bool GetInclude##Name() const noexcept { return (m_nInclude & ex##Name) != 0; }              \
-    Type Get##Name() const noexcept { return member; }                                           \
-    CGXStyle& Set##Name(Type v) noexcept { member = v; m_nInclude |= ex##Name; return *this; }   \
+    // --- plain values: read from where they live, written there (the side block made if need be)
+#define GX_STYLE_VALUE(Name, Type, read, write)                                                \
+    bool GetInclude##Name() const noexcept { return (m_nInclude & ex##Name) != 0; }           \
+    Type Get##Name() const noexcept { return read; }                                          \
+    CGXStyle& Set##Name(Type v) { write = v; m_nInclude |= ex##Name; return *this; }          \
     CGXStyle& SetInclude##Name(bool b) noexcept { return SetIncl(ex##Name, b); }
-    GX_STYLE_VALUE(HorizontalAlignment, DWORD, m_nHorizontalAlignment)
-    GX_STYLE_VALUE(VerticalAlignment, DWORD, m_nVerticalAlignment)
-    GX_STYLE_VALUE(MaxLength, WORD, m_nMaxLength)
-    GX_STYLE_VALUE(ControlId, DWORD, m_nControlId)
-    GX_STYLE_VALUE(AppData, DWORD, m_dwAppData)
-    GX_STYLE_VALUE(BaseStyle, WORD, m_wBaseStyle)
+    GX_STYLE_VALUE(HorizontalAlignment, DWORD, Rest().nHorizontalAlignment, MakeRest().nHorizontalAlignment)
+    GX_STYLE_VALUE(VerticalAlignment, DWORD, Rest().nVerticalAlignment, MakeRest().nVerticalAlignment)
+    GX_STYLE_VALUE(MaxLength, WORD, Rest().nMaxLength, MakeRest().nMaxLength)
+    GX_STYLE_VALUE(ControlId, DWORD, m_nControlId, m_nControlId)
+    GX_STYLE_VALUE(AppData, DWORD, Rest().dwAppData, MakeRest().dwAppData)
+    GX_STYLE_VALUE(BaseStyle, WORD, m_wBaseStyle, m_wBaseStyle)
 #undef GX_STYLE_VALUE
 
     // --- packed switches: booleans keep the lowest bit, Draw3dFrame 2 bits, MergeCell 3 bits
@@ -116,16 +122,16 @@ public:
 
     // --- interior and text colour
     bool GetIncludeInterior() const noexcept { return (m_nInclude & exInterior) != 0; }
-    const StyleBrush& GetInterior() const noexcept { return m_brushInterior; }
-    CGXStyle& SetInterior(const StyleBrush& brush) noexcept { m_brushInterior = brush; return Incl(exInterior); }
+    const StyleBrush& GetInterior() const noexcept { return Rest().brushInterior; }
+    CGXStyle& SetInterior(const StyleBrush& brush) { MakeRest().brushInterior = brush; return Incl(exInterior); }
     // A solid brush of that colour; hatch, pattern and background stay.
-    CGXStyle& SetInterior(COLORREF color) noexcept;
+    CGXStyle& SetInterior(COLORREF color);
     CGXStyle& SetIncludeInterior(bool b) noexcept { return SetIncl(exInterior, b); }
 
     bool GetIncludeTextColor() const noexcept { return (m_nInclude & exTextColor) != 0; }
-    COLORREF GetTextColorNA() const noexcept { return m_clrText; }
+    COLORREF GetTextColorNA() const noexcept { return Rest().clrText; }
     COLORREF GetTextColor() const noexcept;  // a system-colour reference resolved
-    CGXStyle& SetTextColor(COLORREF c) noexcept { m_clrText = c; return Incl(exTextColor); }
+    CGXStyle& SetTextColor(COLORREF c) { MakeRest().clrText = c; return Incl(exTextColor); }
     CGXStyle& SetIncludeTextColor(bool b) noexcept { return SetIncl(exTextColor, b); }
 
     // --- borders: sides 0 left, 1 right, 2 top, 3 bottom edge; gxBorderAll for all four
@@ -154,8 +160,8 @@ public:
     CGXStyle& SetIncludeValue(bool b) noexcept;
 
     bool GetIncludeChoicesList() const noexcept { return (m_nInclude & exChoicesList) != 0; }
-    const CString& GetChoicesList() const noexcept { return m_strChoicesList; }
-    CGXStyle& SetChoicesList(const char* psz) { m_strChoicesList = psz; return Incl(exChoicesList); }
+    const CString& GetChoicesList() const noexcept { return Rest().strChoicesList; }
+    CGXStyle& SetChoicesList(const char* psz) { MakeRest().strChoicesList = psz; return Incl(exChoicesList); }
     CGXStyle& SetIncludeChoicesList(bool b) noexcept { return SetIncl(exChoicesList, b); }
 
     // --- user attributes: id to text
@@ -176,66 +182,86 @@ private:
         m_nInclude = b ? (m_nInclude | nFlag) : (m_nInclude & ~nFlag);
         return *this;
     }
-    // Borders, font and user attributes: few styles have any, so the three share one block, made
-    // with the first of them and freed with the last; a style of plain attributes stays small.
-    struct Parts {
+    // The side block: every attribute but the value, the switches, the base style and the control
+    // id. Made by the first setter that needs it and kept until the style goes, so that a
+    // style composed again and again into the same object allocates it once; Free releases its
+    // strings and objects but keeps it, and with it the plain attributes' last values.
+    struct RestBlock {
+        DWORD nHorizontalAlignment = 0;
+        DWORD nVerticalAlignment = 0;
+        WORD nMaxLength = 0;
+        StyleBrush brushInterior;
+        COLORREF clrText = 0;
+        DWORD dwAppData = 0;
+        CString strChoicesList;
         std::unique_ptr<std::array<StylePen, 4>> pBorders;
         std::unique_ptr<CGXFont> pFont;
         std::unique_ptr<CGXCollMapDWordToString> pUserAttributes;
+        // The plain attributes, not the strings and objects.
+        void CopyPlain(const RestBlock& o) noexcept {
+            nHorizontalAlignment = o.nHorizontalAlignment;
+            nVerticalAlignment = o.nVerticalAlignment;
+            nMaxLength = o.nMaxLength;
+            brushInterior = o.brushInterior;
+            clrText = o.clrText;
+            dwAppData = o.dwAppData;
+        }
     };
-    std::array<StylePen, 4>* Borders() const noexcept { return m_pParts != nullptr ? m_pParts->pBorders.get() : nullptr; }
-    CGXFont* Font() const noexcept { return m_pParts != nullptr ? m_pParts->pFont.get() : nullptr; }
+    // The side block, or a new style's attributes while there is none.
+    const RestBlock& Rest() const noexcept { return m_pRest != nullptr ? *m_pRest : NoRest(); }
+    RestBlock& MakeRest();
+    static const RestBlock& NoRest() noexcept;
+    std::array<StylePen, 4>* Borders() const noexcept { return m_pRest != nullptr ? m_pRest->pBorders.get() : nullptr; }
+    CGXFont* Font() const noexcept { return m_pRest != nullptr ? m_pRest->pFont.get() : nullptr; }
     CGXCollMapDWordToString* UserAttributes() const noexcept {
-        return m_pParts != nullptr ? m_pParts->pUserAttributes.get() : nullptr;
+        return m_pRest != nullptr ? m_pRest->pUserAttributes.get() : nullptr;
     }
-    // Gives the part (null: none) to the style; the block goes with its last part.
+    // Gives the part (null: none) to the style.
     template <auto Member, typename TPart>
     void SetPart(std::unique_ptr<TPart> p) {
-        if (p != nullptr) {
-            if (m_pParts == nullptr) m_pParts = std::make_unique<Parts>();
-            (*m_pParts).*Member = std::move(p);
-        } else if (m_pParts != nullptr) {
-            ((*m_pParts).*Member).reset();
-            if (!m_pParts->pBorders && !m_pParts->pFont && !m_pParts->pUserAttributes) m_pParts.reset();
-        }
+        if (p != nullptr) MakeRest().*Member = std::move(p);
+        else if (m_pRest != nullptr) ((*m_pRest).*Member).reset();
     }
-    void SetBorderArray(std::unique_ptr<std::array<StylePen, 4>> p) { SetPart<&Parts::pBorders>(std::move(p)); }
-    void SetFontObject(std::unique_ptr<CGXFont> p) { SetPart<&Parts::pFont>(std::move(p)); }
-    void SetUserAttributeMap(std::unique_ptr<CGXCollMapDWordToString> p) { SetPart<&Parts::pUserAttributes>(std::move(p)); }
+    void SetBorderArray(std::unique_ptr<std::array<StylePen, 4>> p) { SetPart<&RestBlock::pBorders>(std::move(p)); }
+    void SetFontObject(std::unique_ptr<CGXFont> p) { SetPart<&RestBlock::pFont>(std::move(p)); }
+    void SetUserAttributeMap(std::unique_ptr<CGXCollMapDWordToString> p) {
+        SetPart<&RestBlock::pUserAttributes>(std::move(p));
+    }
+    // The value's text: in the style while it is short enough, else in a heap block.
+    void StoreValue(std::string_view text);
     std::array<StylePen, 4>& BorderArray();
     void UpdateBordersFlag() noexcept;
-    void CopyPlainFields(const CGXStyle& source, DWORD nTake) noexcept;
+    void CopyPlainFields(const CGXStyle& source, DWORD nTake);
     void MergeBorders(const CGXStyle& source, bool bOverride);
     void MergeUserAttributes(const CGXStyle& source, bool bOverride);
     void ExcludeFrom(const CGXStyle& source);
     void SerializeLoad(CArchive& ar, const CGXStylesMap* pStylesMap);
     void SerializeStore(CArchive& ar, const CGXStylesMap* pStylesMap) const;
 
+    // 14 bits in one 16-bit word beside the base style.
     struct Switches {
-        unsigned nDraw3dFrame : 2;
-        unsigned bReadOnly : 1;
-        unsigned bVerticalScrollbar : 1;
-        unsigned bWrapText : 1;
-        unsigned bAllowEnter : 1;
-        unsigned bEnabled : 1;
-        unsigned bTriState : 1;
-        unsigned bAutoSize : 1;
-        unsigned bFloodCell : 1;
-        unsigned bFloatCell : 1;
-        unsigned nMergeCell : 3;
+        WORD nDraw3dFrame : 2;
+        WORD bReadOnly : 1;
+        WORD bVerticalScrollbar : 1;
+        WORD bWrapText : 1;
+        WORD bAllowEnter : 1;
+        WORD bEnabled : 1;
+        WORD bTriState : 1;
+        WORD bAutoSize : 1;
+        WORD bFloodCell : 1;
+        WORD bFloatCell : 1;
+        WORD nMergeCell : 3;
     };
 
     DWORD m_nInclude;
-    DWORD m_nHorizontalAlignment;
-    DWORD m_nVerticalAlignment;
-    WORD m_nMaxLength;
-    WORD m_wBaseStyle;
-    DWORD m_nControlId;
-    StyleBrush m_brushInterior;
-    COLORREF m_clrText;
     Switches m_switches;
-    DWORD m_dwAppData;
-    std::unique_ptr<Parts> m_pParts;
-    CString m_strValue;
-    CString m_strChoicesList;
+    WORD m_wBaseStyle;
+    std::unique_ptr<RestBlock> m_pRest;
+    CString::InlineText<12> m_shortValue;
+    DWORD m_nControlId;
+    CString m_strValue;  // shows m_shortValue while the value fits there: made after it, gone before
 };
+
+// A stored cell of a short value alone is one heap block of this size: keep it within the
+// allocator's 64-byte class on 64-bit builds.
+static_assert(sizeof(void*) != 8 || sizeof(CGXStyle) <= 56, "the style object stays small");

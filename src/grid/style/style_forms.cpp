@@ -66,15 +66,15 @@ void CGXStyle::WriteProfile(const char* pszSection, const CGXStylesMap* pStylesM
     auto put = [&](const char* key, bool bIncluded, const CString& value) {
         pApp->WriteProfileString(pszSection, key, bIncluded ? value.GetString() : nullptr);
     };
-    put("HorizontalAlignment", GetIncludeHorizontalAlignment(), Number(m_nHorizontalAlignment));
-    put("VerticalAlignment", GetIncludeVerticalAlignment(), Number(m_nVerticalAlignment));
+    put("HorizontalAlignment", GetIncludeHorizontalAlignment(), Number(GetHorizontalAlignment()));
+    put("VerticalAlignment", GetIncludeVerticalAlignment(), Number(GetVerticalAlignment()));
     put("ReadOnly", GetIncludeReadOnly(), Number(GetReadOnly()));
     put("FloatCell", GetIncludeFloatCell(), Number(GetFloatCell()));
     put("FloodCell", GetIncludeFloodCell(), Number(GetFloodCell()));
     put("MergeCell", GetIncludeMergeCell(), Number(GetMergeCell()));
     put("Draw3dFrame", GetIncludeDraw3dFrame(), Number(GetDraw3dFrame()));
-    put("ControlId", GetIncludeControlId(), Number(m_nControlId));
-    put("MaxLength", GetIncludeMaxLength(), Number(m_nMaxLength));
+    put("ControlId", GetIncludeControlId(), Number(GetControlId()));
+    put("MaxLength", GetIncludeMaxLength(), Number(GetMaxLength()));
     put("VerticalScrollbar", GetIncludeVerticalScrollbar(), Number(GetVerticalScrollbar()));
 
     CString baseName;
@@ -83,15 +83,15 @@ void CGXStyle::WriteProfile(const char* pszSection, const CGXStylesMap* pStylesM
                       pStylesMap->LookupName(m_wBaseStyle, baseName, nResourceID);
     put("BaseStyle", bKnownBase, nResourceID != 0 ? FormatString("#%lu", static_cast<unsigned long>(nResourceID)) : baseName);
 
-    put("TextColor", GetIncludeTextColor(), ColorText(m_clrText));
+    put("TextColor", GetIncludeTextColor(), ColorText(GetTextColorNA()));
     put("WrapText", GetIncludeWrapText(), Number(GetWrapText()));
     put("AutoSize", GetIncludeAutoSize(), Number(GetAutoSize()));
     put("AllowEnter", GetIncludeAllowEnter(), Number(GetAllowEnter()));
     put("Enabled", GetIncludeEnabled(), Number(GetEnabled()));
     put("TriState", GetIncludeTriState(), Number(GetTriState()));
     put("Value", GetIncludeValue(), m_strValue);
-    put("Interior", GetIncludeInterior(), m_brushInterior.GetDescription());
-    put("ChoicesList", GetIncludeChoicesList(), EscapeChoices(m_strChoicesList));
+    put("Interior", GetIncludeInterior(), GetInterior().GetDescription());
+    put("ChoicesList", GetIncludeChoicesList(), EscapeChoices(GetChoicesList()));
     bool bFont = GetIncludeFont() && Font() != nullptr;
     put("Font", bFont, bFont ? Font()->GetDescription() : CString());
     bool bBorders = GetIncludeBorders() && Borders() != nullptr;
@@ -143,7 +143,7 @@ bool CGXStyle::ReadProfile(const char* pszSection, const CGXStylesMap* pStylesMa
     if (get("ChoicesList")) SetChoicesList(UnescapeChoices(s));
     if (get("Font")) SetFont(CGXFont(s), ModifyMode::Override);
     if (get("Interior")) {
-        StyleBrush brush = m_brushInterior;
+        StyleBrush brush = GetInterior();
         long v[9];
         if (GXScanNumbers(s, v, 9) >= 5) {
             brush.SetDescription(s);
@@ -183,21 +183,22 @@ void CGXStyle::SerializeStore(CArchive& ar, const CGXStylesMap* pStylesMap) cons
     if (Font() == nullptr) nInclude &= ~exFont;
 
     ar << kStyleSchema << nInclude;
-    if (nInclude & exHorizontalAlignment) ar << m_nHorizontalAlignment;
-    if (nInclude & exVerticalAlignment) ar << m_nVerticalAlignment;
+    if (nInclude & exHorizontalAlignment) ar << GetHorizontalAlignment();
+    if (nInclude & exVerticalAlignment) ar << GetVerticalAlignment();
     if (nInclude & exReadOnly) ar << static_cast<BYTE>(GetReadOnly());
     if (nInclude & exControlId) ar << m_nControlId;
-    if (nInclude & exInterior)
-        ar << m_brushInterior.lbStyle << m_brushInterior.lbColor << m_brushInterior.lbHatch
-           << m_brushInterior.lbPattern << m_brushInterior.lbBkColor;
-    if (nInclude & exTextColor) ar << m_clrText;
+    if (nInclude & exInterior) {
+        const StyleBrush& brush = GetInterior();
+        ar << brush.lbStyle << brush.lbColor << brush.lbHatch << brush.lbPattern << brush.lbBkColor;
+    }
+    if (nInclude & exTextColor) ar << GetTextColorNA();
     if (nInclude & exWrapText) ar << static_cast<BYTE>(GetWrapText());
     if (nInclude & exAllowEnter) ar << static_cast<BYTE>(GetAllowEnter());
     if (nInclude & exFont) ar.WriteObject(Font());
     if (nInclude & exValue) ar << m_strValue;
-    if (nInclude & exChoicesList) ar << m_strChoicesList;
+    if (nInclude & exChoicesList) ar << GetChoicesList();
     if (nInclude & exVerticalScrollbar) ar << static_cast<BYTE>(GetVerticalScrollbar());
-    if (nInclude & exMaxLength) ar << m_nMaxLength;
+    if (nInclude & exMaxLength) ar << GetMaxLength();
     if (nInclude & exEnabled) ar << static_cast<BYTE>(GetEnabled());
     if (nInclude & exTriState) ar << static_cast<BYTE>(GetTriState());
     if (nInclude & exDraw3dFrame) ar << static_cast<BYTE>(GetDraw3dFrame());
@@ -222,7 +223,7 @@ void CGXStyle::SerializeStore(CArchive& ar, const CGXStylesMap* pStylesMap) cons
     if (nInclude & exFloatCell) ar << static_cast<BYTE>(GetFloatCell());
     if (nInclude & exFloodCell) ar << static_cast<BYTE>(GetFloodCell());
     if (nInclude & exMergeCell) ar << static_cast<BYTE>(GetMergeCell());
-    if (nInclude & exAppData) ar << m_dwAppData;
+    if (nInclude & exAppData) ar << GetAppData();
 }
 
 void CGXStyle::SerializeLoad(CArchive& ar, const CGXStylesMap* pStylesMap) {
@@ -236,8 +237,8 @@ void CGXStyle::SerializeLoad(CArchive& ar, const CGXStylesMap* pStylesMap) {
     // The stored flags first; borders, font and user attributes count once their data is read.
     m_nInclude = nInclude & ~(exBorders | exFont | exUserAttributes);
     m_strValue.Empty();
-    if (nInclude & exHorizontalAlignment) { ar >> m_nHorizontalAlignment; Incl(exHorizontalAlignment); }
-    if (nInclude & exVerticalAlignment) { ar >> m_nVerticalAlignment; Incl(exVerticalAlignment); }
+    if (nInclude & exHorizontalAlignment) { DWORD n; ar >> n; SetHorizontalAlignment(n); }
+    if (nInclude & exVerticalAlignment) { DWORD n; ar >> n; SetVerticalAlignment(n); }
     if (nInclude & exReadOnly) { ar >> b; SetReadOnly(b); }
     if (nInclude & exControlId) { ar >> m_nControlId; Incl(exControlId); }
     if (nInclude & exInterior) {
@@ -246,7 +247,7 @@ void CGXStyle::SerializeLoad(CArchive& ar, const CGXStylesMap* pStylesMap) {
         if (brush.lbStyle == GX_BS_PATTERN) brush.SetPattern(brush.lbPattern);  // hollow when out of the table
         SetInterior(brush);
     }
-    if (nInclude & exTextColor) { ar >> m_clrText; Incl(exTextColor); }
+    if (nInclude & exTextColor) { COLORREF c; ar >> c; SetTextColor(c); }
     if (nInclude & exWrapText) { ar >> b; SetWrapText(b); }
     if (nInclude & exAllowEnter) { ar >> b; SetAllowEnter(b); }
     if (nInclude & exFont) {
@@ -257,10 +258,15 @@ void CGXStyle::SerializeLoad(CArchive& ar, const CGXStylesMap* pStylesMap) {
         SetFontObject(std::unique_ptr<CGXFont>(static_cast<CGXFont*>(pOb)));
         if (Font() != nullptr) Incl(exFont);
     }
-    if (nInclude & exValue) { ar >> m_strValue; Incl(exValue); }
-    if (nInclude & exChoicesList) { ar >> m_strChoicesList; Incl(exChoicesList); }
+    if (nInclude & exValue) {
+        CString text;
+        ar >> text;
+        StoreValue(text.view());
+        Incl(exValue);
+    }
+    if (nInclude & exChoicesList) { ar >> MakeRest().strChoicesList; Incl(exChoicesList); }
     if (nInclude & exVerticalScrollbar) { ar >> b; SetVerticalScrollbar(b); }
-    if (nInclude & exMaxLength) { ar >> m_nMaxLength; Incl(exMaxLength); }
+    if (nInclude & exMaxLength) { WORD n; ar >> n; SetMaxLength(n); }
     if (nInclude & exEnabled) { ar >> b; SetEnabled(b); }
     if (nInclude & exTriState) { ar >> b; SetTriState(b); }
     if (nInclude & exDraw3dFrame) { ar >> b; SetDraw3dFrame(b); }
@@ -303,5 +309,5 @@ void CGXStyle::SerializeLoad(CArchive& ar, const CGXStylesMap* pStylesMap) {
         if (nInclude & exFloodCell) { ar >> b; SetFloodCell(b); }
         if (nInclude & exMergeCell) { ar >> b; SetMergeCell(b); }
     }
-    if (wSchema >= 3 && (nInclude & exAppData)) { ar >> m_dwAppData; Incl(exAppData); }
+    if (wSchema >= 3 && (nInclude & exAppData)) { DWORD n; ar >> n; SetAppData(n); }
 }

@@ -148,6 +148,9 @@ private:
     bool FillBuffer();  // false at the end of the file
     void WriteTag(WORD wSmall, DWORD dwBig, bool bBig);
     const CRuntimeClass* ReadClassRecord(UINT* pSchema);
+    // Reads a tag: a new class record or a reference to a class read before gives the class (and
+    // its schema); a reference to an object gives null, the object's index in obTag.
+    const CRuntimeClass* ReadTag(UINT& nSchema, DWORD& obTag);
     DWORD NextIndex();
 
     struct LoadEntry {

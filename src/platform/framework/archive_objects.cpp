@@ -94,28 +94,30 @@ const CRuntimeClass* CArchive::ReadClassRecord(UINT* pSchema) {
     return pClass;
 }
 
-const CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT* pSchema) {
-    CheckLoading();
+const CRuntimeClass* CArchive::ReadTag(UINT& nSchema, DWORD& obTag) {
     if (m_loadArray.empty()) m_loadArray.emplace_back();  // index 0, the null reference
     WORD wTag;
     *this >> wTag;
-    DWORD obTag;
     if (wTag == wBigObjectTag) {
         *this >> obTag;
     } else {
         obTag = (static_cast<DWORD>(wTag & wClassTag) << 16) | (wTag & ~wClassTag);
     }
-    const CRuntimeClass* pClass;
-    if (wTag == wNewClassTag) {
-        pClass = ReadClassRecord(pSchema);
-    } else if (obTag & dwBigClassTag) {
-        DWORD n = obTag & ~dwBigClassTag;
-        if (n == 0 || n >= m_loadArray.size() || !m_loadArray[n].bIsClass) Fail(CArchiveException::badIndex);
-        pClass = m_loadArray[n].pClass;
-        if (pSchema != nullptr) *pSchema = m_loadArray[n].nSchema;
-    } else {
-        Fail(CArchiveException::badIndex);  // an object where a class was expected
-    }
+    if (wTag == wNewClassTag) return ReadClassRecord(&nSchema);
+    if (!(obTag & dwBigClassTag)) return nullptr;
+    DWORD n = obTag & ~dwBigClassTag;
+    if (n == 0 || n >= m_loadArray.size() || !m_loadArray[n].bIsClass) Fail(CArchiveException::badIndex);
+    nSchema = m_loadArray[n].nSchema;
+    return m_loadArray[n].pClass;
+}
+
+const CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT* pSchema) {
+    CheckLoading();
+    UINT nSchema = 0;
+    DWORD obTag;
+    const CRuntimeClass* pClass = ReadTag(nSchema, obTag);
+    if (pClass == nullptr) Fail(CArchiveException::badIndex);  // an object where a class was expected
+    if (pSchema != nullptr) *pSchema = nSchema;
     if (pClassRefRequested != nullptr && !pClass->IsDerivedFrom(pClassRefRequested)) Fail(CArchiveException::badClass);
     return pClass;
 }
@@ -123,26 +125,10 @@ const CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested
 CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested, bool* pbNew) {
     CheckLoading();
     if (pbNew != nullptr) *pbNew = false;
-    if (m_loadArray.empty()) m_loadArray.emplace_back();
-    WORD wTag;
-    *this >> wTag;
-    DWORD obTag;
-    if (wTag == wBigObjectTag) {
-        *this >> obTag;
-    } else {
-        obTag = (static_cast<DWORD>(wTag & wClassTag) << 16) | (wTag & ~wClassTag);
-    }
-
-    const CRuntimeClass* pClass;
     UINT nSchema = 0;
-    if (wTag == wNewClassTag) {
-        pClass = ReadClassRecord(&nSchema);
-    } else if (obTag & dwBigClassTag) {
-        DWORD n = obTag & ~dwBigClassTag;
-        if (n == 0 || n >= m_loadArray.size() || !m_loadArray[n].bIsClass) Fail(CArchiveException::badIndex);
-        pClass = m_loadArray[n].pClass;
-        nSchema = m_loadArray[n].nSchema;
-    } else {
+    DWORD obTag;
+    const CRuntimeClass* pClass = ReadTag(nSchema, obTag);
+    if (pClass == nullptr) {
         // A reference to an object already read, or the null reference.
         if (obTag == 0) return nullptr;
         if (obTag >= m_loadArray.size() || m_loadArray[obTag].bIsClass || m_loadArray[obTag].pObject == nullptr)

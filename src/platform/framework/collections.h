@@ -41,7 +41,7 @@ public:
     T* GetData() noexcept { return m_items.data(); }
 
     int Add(T value) {
-        Grow([&] { m_items.push_back(value); });
+        AfxGrowOrThrowMemory([&] { m_items.push_back(value); });
         return GetUpperBound();
     }
     // Grows the array when the index lies beyond its end.
@@ -54,7 +54,7 @@ public:
     void InsertAt(int nIndex, T value, int nCount = 1) {
         if (nIndex < 0 || nCount <= 0) return;
         if (nIndex > GetSize()) SetSize(nIndex);
-        Grow([&] { m_items.insert(m_items.begin() + nIndex, static_cast<size_t>(nCount), value); });
+        AfxGrowOrThrowMemory([&] { m_items.insert(m_items.begin() + nIndex, static_cast<size_t>(nCount), value); });
     }
     // Removes up to nCount entries from nIndex, as many as the array holds.
     void RemoveAt(int nIndex, int nCount = 1) noexcept {
@@ -63,8 +63,10 @@ public:
         m_items.erase(m_items.begin() + nIndex, m_items.begin() + nEnd);
     }
     void RemoveAll() noexcept { m_items.clear(); }
-    void Copy(const CArray& other) { Grow([&] { m_items = other.m_items; }); }
-    void Append(const CArray& other) { Grow([&] { m_items.insert(m_items.end(), other.m_items.begin(), other.m_items.end()); }); }
+    void Copy(const CArray& other) { AfxGrowOrThrowMemory([&] { m_items = other.m_items; }); }
+    void Append(const CArray& other) {
+        AfxGrowOrThrowMemory([&] { m_items.insert(m_items.end(), other.m_items.begin(), other.m_items.end()); });
+    }
 
     auto begin() const noexcept { return m_items.begin(); }
     auto end() const noexcept { return m_items.end(); }
@@ -72,19 +74,8 @@ public:
 protected:
     bool InRange(int nIndex) const noexcept { return nIndex >= 0 && nIndex < GetSize(); }
     void Resize(size_t n) {
-        Grow([&] { m_items.resize(n); });
+        AfxGrowOrThrowMemory([&] { m_items.resize(n); });
     }
-    template <typename F>
-    void Grow(F f) {
-        try {
-            f();
-        } catch (const std::bad_alloc&) {
-            ThrowMemory();
-        } catch (const std::length_error&) {
-            ThrowMemory();
-        }
-    }
-    [[noreturn]] static void ThrowMemory() { AfxThrowMemoryException(); }
 
     std::vector<T> m_items;
 };

@@ -94,8 +94,9 @@ void CString::Release() noexcept {
 }
 
 void CString::Empty() noexcept {
-    // Keeps the buffer: a string that is filled again soon need not allocate again.
+    // Keeps a buffer of its own: a string that is filled again soon need not allocate again.
     if (Header()->nAllocLength != 0) SetLength(0);
+    else m_pchData = EmptyData();
 }
 
 void CString::Reserve(int nLength) {
@@ -112,8 +113,9 @@ void CString::Reserve(int nLength) {
     if (pBlock == nullptr) throw std::bad_alloc();
     auto* pData = static_cast<StringData*>(pBlock);
     if (bShared) {
-        pData->nDataLength = 0;
-        reinterpret_cast<char*>(pData + 1)[0] = '\0';
+        // The text of a buffer that was not ours comes along (none for the shared empty one).
+        pData->nDataLength = pOld->nDataLength;
+        std::memcpy(pData + 1, m_pchData, static_cast<size_t>(pOld->nDataLength) + 1);
     }
     pData->nAllocLength = nAlloc;
     m_pchData = reinterpret_cast<char*>(pData + 1);

@@ -4,11 +4,17 @@
 // One pointer wide: the pointer addresses the characters, and a small header with the length and
 // the capacity sits just before them. Every empty string shares one static empty buffer, so that
 // an empty string costs no allocation (styles hold several strings and most are empty).
+//
+// A buffer of capacity 0 is not the string's own: the shared empty one, or an InlineText that an
+// object keeps for a short string of its own and shows through a CString. Such a buffer is never
+// freed; growing first copies the text to a heap block of the string's own; Empty lets go of it.
 // Format follows C printf exactly, because generated code and stored texts depend on it.
 //
 // Positions and counts are int, as in the framework; out-of-range positions are clamped rather
 // than trusted, so that a bad index never reads or writes outside the string.
 #include <cstdarg>
+#include <cstddef>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -101,6 +107,33 @@ public:
     void ReleaseBuffer(int nNewLength = -1) noexcept;
     void Preallocate(int nLength) { Reserve(nLength); }
     int GetAllocLength() const noexcept { return Header()->nAllocLength; }
+
+    // Room for a short text inside the object that owns it, laid out as a string's buffer (header,
+    // then characters), so that a CString can show the text without a heap block of its own.
+    template <int N>
+    struct InlineText {
+        static constexpr int nMaxLength = N - 1;
+        int nDataLength = 0;
+        int nAllocLength = 0;  // stays 0: the buffer is not the string's
+        char ach[N] = {};
+        // nLength at most nMaxLength; the characters may lie in this very buffer.
+        void Set(const char* pch, int nLength) noexcept {
+            std::memmove(ach, pch, static_cast<size_t>(nLength));
+            ach[nLength] = '\0';
+            nDataLength = nLength;
+        }
+    };
+    // Shows the inline text from now on (its buffer freed if it had one). The owner keeps the text
+    // where it is while the string shows it, changes it only through Set, and never moves from the
+    // string (a move takes the pointer, which would leave the new string showing the owner's text).
+    template <int N>
+    void ShowInline(InlineText<N>& text) noexcept {
+        static_assert(offsetof(InlineText<N>, ach) == sizeof(StringData), "laid out as a string buffer");
+        if (m_pchData == text.ach) return;
+        Release();
+        m_pchData = text.ach;
+    }
+    bool Shows(const char* pch) const noexcept { return m_pchData == pch; }
 
 private:
     struct StringData {

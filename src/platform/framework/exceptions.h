@@ -2,6 +2,9 @@
 // The framework's exceptions. They are thrown by value and caught by reference; each carries what
 // the framework's own exception of that kind carries (the archive exception its cause number and
 // the name of the archive's file).
+#include <new>
+#include <stdexcept>
+
 #include "platform/framework/cstring.h"
 #include "platform/framework/object.h"
 
@@ -68,6 +71,18 @@ public:
 };
 
 [[noreturn]] void AfxThrowMemoryException();
+// Runs f, which grows standard containers: their allocation failures (and sizes beyond their
+// limit) leave it as the framework's memory exception.
+template <typename F>
+void AfxGrowOrThrowMemory(F f) {
+    try {
+        f();
+    } catch (const std::bad_alloc&) {
+        AfxThrowMemoryException();
+    } catch (const std::length_error&) {
+        AfxThrowMemoryException();
+    }
+}
 [[noreturn]] void AfxThrowResourceException();
 [[noreturn]] void AfxThrowNotSupportedException();
 [[noreturn]] void AfxThrowArchiveException(int cause, const char* lpszArchiveName = nullptr);
