@@ -12,6 +12,9 @@ public:
     CSize(SIZE s) noexcept : SIZE(s) {}
     bool operator==(SIZE s) const noexcept { return cx == s.cx && cy == s.cy; }
     bool operator!=(SIZE s) const noexcept { return !(*this == s); }
+    // Exact matches, so that comparing two of a kind is not ambiguous with its reversed form.
+    bool operator==(const CSize& s) const noexcept { return *this == static_cast<const SIZE&>(s); }
+    bool operator!=(const CSize& s) const noexcept { return !(*this == s); }
     CSize operator+(SIZE s) const noexcept { return {cx + s.cx, cy + s.cy}; }
     CSize operator-(SIZE s) const noexcept { return {cx - s.cx, cy - s.cy}; }
     CSize operator-() const noexcept { return {-cx, -cy}; }
@@ -30,6 +33,8 @@ public:
     void Offset(SIZE s) noexcept { Offset(s.cx, s.cy); }
     bool operator==(POINT p) const noexcept { return x == p.x && y == p.y; }
     bool operator!=(POINT p) const noexcept { return !(*this == p); }
+    bool operator==(const CPoint& p) const noexcept { return *this == static_cast<const POINT&>(p); }
+    bool operator!=(const CPoint& p) const noexcept { return !(*this == p); }
     CPoint operator+(SIZE s) const noexcept { return {x + s.cx, y + s.cy}; }
     CPoint operator-(SIZE s) const noexcept { return {x - s.cx, y - s.cy}; }
     CPoint operator+(POINT p) const noexcept { return {x + p.x, y + p.y}; }
@@ -112,6 +117,8 @@ public:
     }
     bool operator==(const RECT& r) const noexcept { return EqualRect(&r); }
     bool operator!=(const RECT& r) const noexcept { return !EqualRect(&r); }
+    bool operator==(const CRect& r) const noexcept { return EqualRect(&r); }
+    bool operator!=(const CRect& r) const noexcept { return !EqualRect(&r); }
     void operator+=(POINT p) noexcept { OffsetRect(p); }
     void operator-=(POINT p) noexcept { OffsetRect(-p.x, -p.y); }
     void operator&=(const RECT& r) noexcept { IntersectRect(this, &r); }
