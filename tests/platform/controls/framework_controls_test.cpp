@@ -1,6 +1,6 @@
-// The framework's control classes: each class creates its own control as a child, and a wrapper
-// taken over from a dialog with SubclassDlgItem keeps the control's behaviour. The wrappers that
-// only forward one message are left to the control tests.
+// The framework's control classes: each class creates its own control as a child; the edit and
+// combo box wrappers unpack what their messages answer. Taking over a dialog's item is the message
+// map tests' case, and the wrappers that only forward one message are left to the control tests.
 #include "controls_test_support.h"
 #include "platform/framework/controls.h"
 
@@ -37,19 +37,6 @@ TEST_F(FrameworkControls, EachClassCreatesItsControlAsAChild) {
     CComboBox units;
     ASSERT_TRUE(units.Create(WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST, RECT{10, 80, 60, 188}, Parent(), 5005));
     EXPECT_EQ(ClassOf(radio) + ClassOf(text) + ClassOf(edit) + ClassOf(units), "BUTTONSTATICEDITCOMBOBOX");
-}
-
-TEST_F(FrameworkControls, ADialogsButtonTakenOverKeepsItsBehaviour) {
-    HWND ok = Make("BUTTON", "OK", BS_PUSHBUTTON, IDOK, 10, 10, 75, 23);
-    CButton button;
-    ASSERT_TRUE(button.SubclassDlgItem(IDOK, Parent()));
-    button.SetButtonStyle(BS_DEFPUSHBUTTON);
-    EXPECT_EQ(SendMessage(ok, WM_GETDLGCODE, 0, 0), static_cast<LRESULT>(DLGC_BUTTON | DLGC_DEFPUSHBUTTON));
-    Pump();
-    synthetic::Click(ok, POINT{5, 5});
-    Pump();
-    EXPECT_EQ(CodesFrom(IDOK), std::vector<UINT>{BN_CLICKED});
-    button.UnsubclassWindow();
 }
 
 TEST_F(FrameworkControls, TheEditsSelectionAndLineAreUnpacked) {

@@ -1,8 +1,6 @@
 // SetParent: the relations afterwards, where the window draws and what repaints, and the moves
 // it refuses.
 #include "platform/window/window_test_support.h"
-#include "platform/win/png_writer.h"
-#include "platform/win/window_surface.h"
 
 using namespace window_test;
 
@@ -14,18 +12,15 @@ class Reparent : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        white_ = CreateSolidBrush(RGB(255, 255, 255));
-        Register("White", white_);
         red_ = CreateSolidBrush(RGB(255, 0, 0));
         Register("Red", red_);
     }
     void TearDown() override {
         WindowTest::TearDown();
-        DeleteObject(white_);
         DeleteObject(red_);
     }
-    static unsigned At(HWND top, int x, int y) { return CapturePixels(GetWindowSurfaceDC(top)).At(x, y); }
-    HBRUSH white_ = nullptr, red_ = nullptr;
+    static unsigned At(HWND top, int x, int y) { return SurfacePixels(top).At(x, y); }
+    HBRUSH red_ = nullptr;
 };
 
 TEST_F(Reparent, TheChildMovesUnderTheNewParentWithItsPositionKept) {
