@@ -84,7 +84,7 @@ class DisplaySync : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        Register("FacedBeam", FaceBrush(), LoadCursor(nullptr, IDC_IBEAM));
+        Register("Beam", FaceBrush(), LoadCursor(nullptr, IDC_IBEAM));
     }
     void TearDown() override {
         InstallDisplayBackend(nullptr);
@@ -97,7 +97,7 @@ protected:
         return f;
     }
     static HWND Dialog(int x = 100, int y = 100) {
-        return CreateWindowEx(0, "FacedBeam", "Settings", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, x, y, 200, 100,
+        return CreateWindowEx(0, "Beam", "Settings", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, x, y, 200, 100,
                               nullptr, nullptr, nullptr, nullptr);
     }
 };
@@ -105,7 +105,7 @@ protected:
 TEST_F(DisplaySync, NativesFollowTheTopLevelWindows) {
     FakeDesktop& d = Install(false);
     HWND h = Dialog();
-    HWND hidden = CreateWindowEx(0, "FacedBeam", "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+    HWND hidden = CreateWindowEx(0, "Beam", "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
     HWND child = Child(h, 1, 10, 10, 20, 20);
     PumpMessages();
     SyncDisplay();
