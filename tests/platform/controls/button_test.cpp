@@ -10,19 +10,6 @@ class Buttons : public ControlTest {};
 
 constexpr POINT kIn{10, 8};
 
-TEST_F(Buttons, TheClassesAreThereWithoutRegistrationAndComeBackAfterAReset) {
-    WNDCLASSA wc{};
-    for (const char* name : {"BUTTON", "button", "Static", "EDIT", "ComboBox", "ComboLBox"})
-        EXPECT_TRUE(GetClassInfo(nullptr, name, &wc)) << name;
-    ResetWindowSystem();
-    HWND top = CreateWindowEx(0, "STATIC", "x", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_TRUE(top);
-    char name[32];
-    GetClassName(top, name, sizeof name);
-    EXPECT_STREQ(name, "STATIC");
-    EXPECT_FALSE(GetClassInfo(nullptr, "NoSuchControl", &wc));
-}
-
 TEST_F(Buttons, DialogCodesSayWhatKindOfButtonItIs) {
     const struct {
         const char* cls;

@@ -1,6 +1,6 @@
-// The framework's control classes: each class creates its own control as a child, and a wrapper
-// taken over from a dialog with SubclassDlgItem keeps the control's behaviour. The wrappers that
-// only forward one message are left to the control tests.
+// The framework's control classes where they do more than forward one message: the edit and combo
+// box wrappers unpack what their messages answer. Taking over a dialog's item is the message map
+// tests' case; creation and the one-message wrappers are left to the control tests.
 #include "controls_test_support.h"
 #include "platform/framework/controls.h"
 
@@ -15,42 +15,7 @@ protected:
         ControlTest::TearDown();
         CWnd::DeleteTempMap();
     }
-    static std::string ClassOf(const CWnd& w) {
-        char name[32] = {};
-        GetClassName(w.m_hWnd, name, sizeof name);
-        return name;
-    }
 };
-
-TEST_F(FrameworkControls, EachClassCreatesItsControlAsAChild) {
-    CButton radio;
-    ASSERT_TRUE(radio.Create("low -> high", WS_VISIBLE | BS_AUTORADIOBUTTON | WS_GROUP, RECT{10, 10, 160, 24}, Parent(),
-                             5003));
-    EXPECT_EQ(::GetParent(radio.m_hWnd), parent_);
-    EXPECT_EQ(radio.GetDlgCtrlID(), 5003);
-    EXPECT_EQ(radio.GetButtonStyle(), BS_AUTORADIOBUTTON);  // without the window style bits
-    CStatic text;
-    ASSERT_TRUE(text.Create("Generate time interrupt every", WS_VISIBLE | SS_LEFT, RECT{10, 30, 200, 44}, Parent()));
-    EXPECT_EQ(text.GetDlgCtrlID(), 0xFFFF);
-    CEdit edit;
-    ASSERT_TRUE(edit.Create(WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, RECT{10, 50, 90, 72}, Parent(), 5004));
-    CComboBox units;
-    ASSERT_TRUE(units.Create(WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST, RECT{10, 80, 60, 188}, Parent(), 5005));
-    EXPECT_EQ(ClassOf(radio) + ClassOf(text) + ClassOf(edit) + ClassOf(units), "BUTTONSTATICEDITCOMBOBOX");
-}
-
-TEST_F(FrameworkControls, ADialogsButtonTakenOverKeepsItsBehaviour) {
-    HWND ok = Make("BUTTON", "OK", BS_PUSHBUTTON, IDOK, 10, 10, 75, 23);
-    CButton button;
-    ASSERT_TRUE(button.SubclassDlgItem(IDOK, Parent()));
-    button.SetButtonStyle(BS_DEFPUSHBUTTON);
-    EXPECT_EQ(SendMessage(ok, WM_GETDLGCODE, 0, 0), static_cast<LRESULT>(DLGC_BUTTON | DLGC_DEFPUSHBUTTON));
-    Pump();
-    synthetic::Click(ok, POINT{5, 5});
-    Pump();
-    EXPECT_EQ(CodesFrom(IDOK), std::vector<UINT>{BN_CLICKED});
-    button.UnsubclassWindow();
-}
 
 TEST_F(FrameworkControls, TheEditsSelectionAndLineAreUnpacked) {
     CEdit edit;

@@ -7,15 +7,6 @@ using namespace dialog_test;
 
 namespace {
 
-class Keys : public DialogTest {
-protected:
-    static std::vector<int> Commands(HWND dlg) {
-        std::vector<int> ids;
-        for (const Logged& e : Received(dlg, WM_COMMAND)) ids.push_back(LOWORD(e.wParam));
-        return ids;
-    }
-};
-
 // The Capture dialog's layout: two groups of radio buttons interleaved, a separator, texts.
 const DialogItem kCapture[] = {
     TButton(5001, "Generate capture interrupt on &first encoder index", 7, 7, WS_GROUP | WS_TABSTOP | kAutoRadio),
@@ -31,9 +22,23 @@ const DialogItem kCapture[] = {
     TButton(57671, "&Help", 133, 141, WS_TABSTOP | kPush),
 };
 
+class Keys : public DialogTest {
+protected:
+    // The Capture dialog, modeless and shown.
+    HWND Capture() {
+        template_ = BuildDialogTemplate(DialogHeader{"Capture", 0, 0, 195, 162}, kCapture);
+        return Modeless(template_);
+    }
+    std::vector<BYTE> template_;
+    static std::vector<int> Commands(HWND dlg) {
+        std::vector<int> ids;
+        for (const Logged& e : Received(dlg, WM_COMMAND)) ids.push_back(LOWORD(e.wParam));
+        return ids;
+    }
+};
+
 TEST_F(Keys, TabAndShiftTabFollowTheTabStopsAroundTheEnd) {
-    const std::vector<BYTE> t = BuildDialogTemplate(DialogHeader{"Capture", 0, 0, 195, 162}, kCapture);
-    HWND dlg = Modeless(t);
+    HWND dlg = Capture();
     ASSERT_NE(dlg, nullptr);
     EnableWindow(GetDlgItem(dlg, 5006), FALSE);
     const auto focusId = [] { return GetDlgCtrlID(GetFocus()); };
@@ -58,8 +63,7 @@ TEST_F(Keys, TabAndShiftTabFollowTheTabStopsAroundTheEnd) {
 }
 
 TEST_F(Keys, ArrowsMoveWithinTheGroupAndCheckRadioButtons) {
-    const std::vector<BYTE> t = BuildDialogTemplate(DialogHeader{"Capture", 0, 0, 195, 162}, kCapture);
-    HWND dlg = Modeless(t);
+    HWND dlg = Capture();
     ASSERT_NE(dlg, nullptr);
     HWND first = GetDlgItem(dlg, 5001), second = GetDlgItem(dlg, 5002);
     ASSERT_EQ(GetFocus(), first);
@@ -81,8 +85,7 @@ TEST_F(Keys, ArrowsMoveWithinTheGroupAndCheckRadioButtons) {
 }
 
 TEST_F(Keys, AControlThatAsksForKeysGetsThem) {
-    const std::vector<BYTE> t = BuildDialogTemplate(DialogHeader{"Capture", 0, 0, 195, 162}, kCapture);
-    HWND dlg = Modeless(t);
+    HWND dlg = Capture();
     HWND edit = GetDlgItem(dlg, 5010);
     SetFocus(edit);
     Log().clear();
@@ -121,8 +124,7 @@ TEST_F(Keys, AControlThatAsksForKeysGetsThem) {
 }
 
 TEST_F(Keys, EnterPressesTheDefaultOrTheFocusedPushButtonAndEscapeCancels) {
-    const std::vector<BYTE> t = BuildDialogTemplate(DialogHeader{"Capture", 0, 0, 195, 162}, kCapture);
-    HWND dlg = Modeless(t);
+    HWND dlg = Capture();
     CurrentDlgHandler() = [](HWND, UINT m, WPARAM, LPARAM) -> INT_PTR { return m == WM_INITDIALOG; };
     Key(dlg, VK_RETURN);  // focus on a radio button: the default button
     Key(dlg, VK_ESCAPE);
@@ -149,8 +151,7 @@ TEST_F(Keys, EnterPressesTheDefaultOrTheFocusedPushButtonAndEscapeCancels) {
 }
 
 TEST_F(Keys, MnemonicsFocusAndPressTheirItems) {
-    const std::vector<BYTE> t = BuildDialogTemplate(DialogHeader{"Capture", 0, 0, 195, 162}, kCapture);
-    HWND dlg = Modeless(t);
+    HWND dlg = Capture();
     CurrentDlgHandler() = [](HWND, UINT m, WPARAM, LPARAM) -> INT_PTR { return m == WM_INITDIALOG; };
     synthetic::KeyDown(VK_MENU);
     synthetic::KeyPress('S');
@@ -168,8 +169,7 @@ TEST_F(Keys, MnemonicsFocusAndPressTheirItems) {
 }
 
 TEST_F(Keys, MessagesForOtherWindowsAreNotTheDialogs) {
-    const std::vector<BYTE> t = BuildDialogTemplate(DialogHeader{"Capture", 0, 0, 195, 162}, kCapture);
-    HWND dlg = Modeless(t);
+    HWND dlg = Capture();
     HWND other = Owner();
     MSG msg{other, WM_KEYDOWN, VK_TAB, 0, 0, {}};
     EXPECT_FALSE(IsDialogMessage(dlg, &msg));

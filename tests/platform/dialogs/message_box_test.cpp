@@ -1,9 +1,6 @@
 // Message boxes: real small dialogs with the buttons of their type and the icon of their type left
 // of the text, modal over their owner, answering the button pressed.
-#include <unistd.h>
-
 #include <algorithm>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -128,9 +125,8 @@ Shown ShowBox(const char* text, UINT type) {
         GetWindowRect(box, &wr);
         GetWindowRect(GetDlgItem(box, kNoId), &tr);
         shown.text = RECT{tr.left - wr.left, tr.top - wr.top, tr.right - wr.left, tr.bottom - wr.top};
-        const std::string path = testing::TempDir() + "message_box_" + std::to_string(getpid()) + ".png";
-        if (WriteWindowPng(box, path.c_str())) ReadPng(path.c_str(), shown.picture);
-        std::remove(path.c_str());
+        UpdateWindow(box);
+        shown.picture = CapturePixels(GetWindowSurfaceDC(box));
         synthetic::KeyPress(VK_RETURN);
     });
     EXPECT_EQ(MessageBox(nullptr, text, "Editor", type), IDOK);

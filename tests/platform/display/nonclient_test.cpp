@@ -6,10 +6,8 @@
 #include <vector>
 
 #include "platform/window/window_test_support.h"
-#include "platform/win/png_writer.h"
 #include "platform/win/synthetic_input.h"
 #include "platform/win/system_metrics.h"
-#include "platform/win/window_surface.h"
 
 using namespace window_test;
 
@@ -18,8 +16,6 @@ namespace {
 constexpr unsigned kFace = 0xD4D0C8, kWhite = 0xFFFFFF, kBlack = 0x000000, kShadow = 0x808080, kDark = 0x404040;
 constexpr unsigned kActive = 0x0A246A, kInactive = 0x808080, kRed = 0xFF0000;
 constexpr DWORD kDialog = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE;
-
-PngImage Pixels(HWND h) { return CapturePixels(GetWindowSurfaceDC(h)); }
 
 int HitAt(HWND h, int x, int y) {  // window coordinates
     RECT wr;
@@ -53,10 +49,6 @@ int CountOf(const PngImage& img, RECT area, unsigned px) {
 
 class NonClient : public WindowTest {
 protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        Register("Faced", FaceBrush());
-    }
     void TearDown() override {
         WindowTest::TearDown();
         SetScreenDpi(96);
@@ -121,7 +113,7 @@ TEST_F(NonClient, HitTestsOfCaptionCloseBoxFrameAndScrollBars) {
 TEST_F(NonClient, DialogFrameCaptionAndCloseBoxPixels) {
     HWND h = Dialog();
     ASSERT_TRUE(WriteWindowPng(h, Temp("nonclient_dialog.png").c_str()));
-    const PngImage img = Pixels(h);
+    const PngImage img = SurfacePixels(h);
     // The raised frame: light and highlight at the top left, dark and shadow at the bottom
     // right, then the face colour; the active caption from row 3 to 20, the face colour below it.
     ExpectPixels(img, {{0, 50, kFace}, {1, 50, kWhite}, {2, 50, kFace}, {199, 50, kDark}, {198, 50, kShadow},
@@ -143,7 +135,7 @@ TEST_F(NonClient, BorderAndClientEdgePixels) {
     ASSERT_TRUE(WriteWindowPng(top, Temp("nonclient_edges.png").c_str()));
     // The border black; sunken: shadow over dark shadow at the top left, highlight over light at
     // the bottom right.
-    ExpectPixels(Pixels(top), {{10, 10, kBlack}, {59, 39, kBlack}, {11, 11, kFace}, {100, 20, kShadow},
+    ExpectPixels(SurfacePixels(top), {{10, 10, kBlack}, {59, 39, kBlack}, {11, 11, kFace}, {100, 20, kShadow},
                                {101, 20, kDark}, {159, 20, kWhite}, {158, 20, kFace}});
 }
 
@@ -151,14 +143,14 @@ TEST_F(NonClient, TheCaptionFollowsActivationAndText) {
     HWND one = Dialog(0, 0, 200, 100);
     HWND two = Dialog(300, 0, 200, 100);
     PumpMessages();
-    EXPECT_EQ(Pixels(one).At(150, 10), kInactive);  // two was shown last and is active
-    EXPECT_EQ(Pixels(two).At(150, 10), kActive);
+    EXPECT_EQ(SurfacePixels(one).At(150, 10), kInactive);  // two was shown last and is active
+    EXPECT_EQ(SurfacePixels(two).At(150, 10), kActive);
     SetActiveWindow(one);  // redrawn at once, without a paint
-    EXPECT_EQ(Pixels(one).At(150, 10), kActive);
-    EXPECT_EQ(Pixels(two).At(150, 10), kInactive);
-    EXPECT_GT(CountOf(Pixels(one), RECT{5, 3, 60, 21}, kWhite), 20);
+    EXPECT_EQ(SurfacePixels(one).At(150, 10), kActive);
+    EXPECT_EQ(SurfacePixels(two).At(150, 10), kInactive);
+    EXPECT_GT(CountOf(SurfacePixels(one), RECT{5, 3, 60, 21}, kWhite), 20);
     SetWindowText(one, "");
-    EXPECT_EQ(CountOf(Pixels(one), RECT{5, 3, 60, 21}, kWhite), 0);
+    EXPECT_EQ(CountOf(SurfacePixels(one), RECT{5, 3, 60, 21}, kWhite), 0);
 }
 
 TEST_F(NonClient, TheFrameIsPaintedBeforeTheClientArea) {
@@ -196,7 +188,7 @@ TEST_F(NonClient, AChildsFrameComesBackAfterItsParentPaintsOverIt) {
     RECT row{20, 20, 80, 21};
     InvalidateRect(top, &row, TRUE);
     PumpMessages();
-    const PngImage img = Pixels(top);
+    const PngImage img = SurfacePixels(top);
     EXPECT_FALSE(Received(top, WM_PAINT).empty());
     EXPECT_EQ(img.At(40, 20), kBlack);
     EXPECT_TRUE(Received(child, WM_PAINT).empty());
@@ -210,7 +202,7 @@ TEST_F(NonClient, ScrollBarsAreDrawnAndFollowThePosition) {
     ASSERT_TRUE(WriteWindowPng(h, Temp("nonclient_scroll_bar.png").c_str()));
     const int sb = GetSystemMetrics(SM_CXVSCROLL);
     const int x = 199 - sb;  // the bar's left column, inside the border
-    PngImage img = Pixels(h);
+    PngImage img = SurfacePixels(h);
     EXPECT_EQ(img.At(x, 1), kFace);             // the up arrow's raised edge
     EXPECT_EQ(img.At(x + sb / 2, 1 + sb / 2), kBlack);  // its glyph
     // The shaft below the thumb is a checkerboard of highlight and face.
@@ -222,7 +214,7 @@ TEST_F(NonClient, ScrollBarsAreDrawnAndFollowThePosition) {
     EXPECT_EQ(img.At(x + 4, thumbY), kFace);
     EXPECT_EQ(img.At(x + 5, thumbY), kFace);
     SetScrollPos(h, SB_VERT, 100, TRUE);
-    img = Pixels(h);
+    img = SurfacePixels(h);
     EXPECT_NE(img.At(x + 4, thumbY), img.At(x + 5, thumbY));
     EXPECT_EQ(img.At(x + 4, 148 - sb - 4), kFace);
     EXPECT_EQ(img.At(x + 5, 148 - sb - 4), kFace);

@@ -91,12 +91,6 @@ TEST(ArchiveStrings, WideStringsAreConvertedToCodePage1252) {
     });
 }
 
-TEST(ArchiveCounts, WordOrEscapedDword) {
-    EXPECT_EQ(Store([](CArchive& ar) { ar.WriteCount(0xFFFE); }), (Bytes{0xFE, 0xFF}));
-    EXPECT_EQ(Store([](CArchive& ar) { ar.WriteCount(0xFFFF); }), (Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00}));
-    Load({0xFF, 0xFF, 0x00, 0x00, 0x01, 0x00}, [](CArchive& ar) { EXPECT_EQ(ar.ReadCount(), 0x10000u); });
-}
-
 TEST(ArchiveObjects, ClassRecordsBackReferencesAndNull) {
     CFoo first, second;
     first.m_w = 0x1234;

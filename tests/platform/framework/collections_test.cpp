@@ -55,8 +55,9 @@ TEST(CollectionsTest, InsertBeyondTheEndGrowsWithEmptyEntries) {
 }
 
 TEST(CollectionsTest, TheDWordArrayIsACountThenRawValues) {
-    // A short array with its word count, and one long enough for the escaped wide count.
-    const struct { int size; Bytes count; } cases[] = {{2, {2, 0}}, {0xFFFF, {0xFF, 0xFF, 0xFF, 0xFF, 0, 0}}};
+    // Short arrays with their word count, and one long enough for the escaped wide count.
+    const struct { int size; Bytes count; } cases[] = {
+        {2, {2, 0}}, {0xFFFE, {0xFE, 0xFF}}, {0xFFFF, {0xFF, 0xFF, 0xFF, 0xFF, 0, 0}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.size);
         CDWordArray a;

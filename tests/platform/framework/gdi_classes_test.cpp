@@ -1,4 +1,5 @@
-// The framework's CDC, GDI object classes and CRect.
+// The framework's CDC, GDI object classes and CRect. The saving guard only calls SaveDC and
+// RestoreDC, whose rules the graphics tests hold.
 #include <gtest/gtest.h>
 
 #include "platform/framework/dc.h"
@@ -34,25 +35,6 @@ TEST(CDC, SelectObjectReturnsTheWrapperOfThePreviousObject) {
     dc.SelectObject(stock);
     EXPECT_EQ(dc.GetCurrentPen(), stock);
     CGdiObject::DeleteTempMap();
-}
-
-TEST(CDC, SaveGuardRestoresAtScopeEnd) {
-    CDC dc;
-    ASSERT_TRUE(dc.CreateImage(20, 20));
-    CBrush brush(RGB(0, 255, 0));
-    {
-        CSaveDC guard(dc);
-        dc.SelectObject(&brush);
-        dc.SetTextColor(RGB(1, 2, 3));
-        dc.IntersectClipRect(0, 0, 2, 2);
-        dc.SetViewportOrg(4, 4);
-    }
-    EXPECT_EQ(dc.GetTextColor(), RGB(0, 0, 0));
-    EXPECT_EQ(dc.GetViewportOrg(), CPoint(0, 0));
-    CRect box;
-    dc.GetClipBox(&box);
-    EXPECT_EQ(box, CRect(0, 0, 20, 20));
-    EXPECT_EQ(::GetCurrentObject(dc, OBJ_BRUSH), GetStockObject(WHITE_BRUSH));
 }
 
 TEST(CDC, FillSolidRectAndDraw3dRect) {

@@ -4,8 +4,6 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/win/png_writer.h"
-#include "platform/win/window_surface.h"
 #include "window_test_support.h"
 
 using namespace window_test;
@@ -30,9 +28,6 @@ void FillClient(HWND h, RECT rc, unsigned px) {
     EXPECT_EQ(ReleaseDC(h, hdc), 1);
 }
 
-// The pixels of the top-level surface a window draws on.
-PngImage Surface(HWND h) { return CapturePixels(GetWindowSurfaceDC(h)); }
-
 // The corners of a rectangle have one colour; the pixels just beyond its edges have another, or at
 // least not the same one.
 void ExpectBox(const PngImage& img, RECT r, unsigned inside, std::optional<unsigned> outside = std::nullopt) {
@@ -48,7 +43,7 @@ void ExpectBox(const PngImage& img, RECT r, unsigned inside, std::optional<unsig
 }
 
 // Where a window's client origin lies on its top-level window's surface.
-POINT ClientOnSurface(HWND h) {
+POINT ClientOnSurfacePixels(HWND h) {
     POINT pt{0, 0};
     ClientToScreen(h, &pt);
     RECT top;
@@ -61,13 +56,9 @@ protected:
     void SetUp() override {
         WindowTest::SetUp();
         InstallWindowPaintHooks();
-        Register("FaceBrushed", FaceBrush());
-        white_ = CreateSolidBrush(RGB(255, 255, 255));
-        Register("WhiteBrushed", white_);
     }
     void TearDown() override {
         WindowTest::TearDown();
-        DeleteObject(white_);
         ResetSysColors();
     }
     // Paints a rectangle of one colour in a window's client coordinates on each WM_PAINT of it.
@@ -81,28 +72,27 @@ protected:
             return 0;
         };
     }
-    HBRUSH white_ = nullptr;
 };
 
 TEST_F(PaintSurface, AChildsDrawingLandsAtItsPlaceOnTheTopLevelSurface) {
-    HWND top = Top(100, 100, 300, 220, WS_POPUP | WS_CAPTION | WS_VISIBLE, "WhiteBrushed");
+    HWND top = Top(100, 100, 300, 220, WS_POPUP | WS_CAPTION | WS_VISIBLE, "White");
     HWND child = Child(top, 1, 40, 30, 120, 100, WS_CHILD | WS_VISIBLE | WS_BORDER);
     HWND grand = Child(child, 2, 15, 25, 50, 40);
     ASSERT_TRUE(grand);
     PaintRect(grand, RECT{10, 5, 30, 15}, kRed);
     PumpMessages();
-    const POINT o = ClientOnSurface(grand);
+    const POINT o = ClientOnSurfacePixels(grand);
     // The caption and the child's border put the grandchild's client further in than 55, 55.
     ASSERT_GT(o.y, 55);
     ASSERT_GT(o.x, 55);
-    ExpectBox(Surface(top), RECT{o.x + 10, o.y + 5, o.x + 30, o.y + 15}, kRed);
+    ExpectBox(SurfacePixels(top), RECT{o.x + 10, o.y + 5, o.x + 30, o.y + 15}, kRed);
 }
 
 TEST_F(PaintSurface, ClippingOfChildrenSiblingsAndWhatLiesOutsideTheParent) {
-    HWND top = Top(0, 0, 200, 150, WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, "WhiteBrushed");
-    HWND upper = Child(top, 1, 20, 20, 60, 60, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, "WhiteBrushed");
-    HWND lower = Child(top, 2, 50, 50, 60, 60, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, "WhiteBrushed");
-    HWND hidden = Child(top, 3, 120, 20, 40, 40, WS_CHILD, "WhiteBrushed");
+    HWND top = Top(0, 0, 200, 150, WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, "White");
+    HWND upper = Child(top, 1, 20, 20, 60, 60, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, "White");
+    HWND lower = Child(top, 2, 50, 50, 60, 60, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, "White");
+    HWND hidden = Child(top, 3, 120, 20, 40, 40, WS_CHILD, "White");
     HWND edge = Child(top, 4, 150, 100, 100, 30);  // half outside the parent
     PumpMessages();
     FillClient(top, RECT{0, 0, 200, 150}, kGreen);
@@ -116,7 +106,7 @@ TEST_F(PaintSurface, ClippingOfChildrenSiblingsAndWhatLiesOutsideTheParent) {
     EXPECT_EQ(GetClipBox(hdc, &box), SIMPLEREGION);
     EXPECT_TRUE(RectIs(box, {0, 0, 50, 30}));  // the parent's edge
     EXPECT_EQ(ReleaseDC(edge, hdc), 1);
-    const PngImage img = Surface(top);
+    const PngImage img = SurfacePixels(top);
     EXPECT_EQ(img.At(10, 10), kGreen);   // the parent, outside its children
     EXPECT_EQ(img.At(20, 20), kBlue);    // the parent left its children alone
     EXPECT_EQ(img.At(60, 60), kBlue);    // the lower sibling did not draw over the upper one
@@ -126,7 +116,7 @@ TEST_F(PaintSurface, ClippingOfChildrenSiblingsAndWhatLiesOutsideTheParent) {
 }
 
 TEST_F(PaintSurface, BeginPaintClipsToTheInvalidArea) {
-    HWND h = Top(0, 0, 200, 150, WS_POPUP | WS_VISIBLE, "WhiteBrushed");
+    HWND h = Top(0, 0, 200, 150, WS_POPUP | WS_VISIBLE, "White");
     PumpMessages();
     RECT clipSeen{};
     CurrentHandler() = [&clipSeen](HWND w, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
@@ -142,15 +132,15 @@ TEST_F(PaintSurface, BeginPaintClipsToTheInvalidArea) {
     InvalidateRect(h, &dirty, FALSE);
     PumpMessages();
     EXPECT_TRUE(RectIs(clipSeen, dirty));
-    ExpectBox(Surface(h), dirty, kRed, kWhite);
+    ExpectBox(SurfacePixels(h), dirty, kRed, kWhite);
 }
 
 TEST_F(PaintSurface, EraseFillsWithTheClassBrushAndSystemColourBrushes) {
-    HWND face = Top(0, 0, 100, 80, WS_POPUP | WS_VISIBLE, "FaceBrushed");
+    HWND face = Top(0, 0, 100, 80, WS_POPUP | WS_VISIBLE, "Faced");
     HWND plain = Top(0, 0, 100, 80, WS_POPUP | WS_VISIBLE);  // no class brush
     PumpMessages();
     FillClient(plain, RECT{0, 0, 100, 80}, kBlue);
-    EXPECT_EQ(Ref(Surface(face).At(50, 40)), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(Ref(SurfacePixels(face).At(50, 40)), GetSysColor(COLOR_BTNFACE));
 
     // The brush follows the colour table.
     const int index = COLOR_BTNFACE;
@@ -168,34 +158,28 @@ TEST_F(PaintSurface, EraseFillsWithTheClassBrushAndSystemColourBrushes) {
     InvalidateRect(face, nullptr, TRUE);
     InvalidateRect(plain, nullptr, TRUE);
     PumpMessages();
-    EXPECT_EQ(Ref(Surface(face).At(0, 0)), olive);
-    EXPECT_EQ(Ref(Surface(face).At(99, 79)), olive);
-    EXPECT_EQ(Surface(plain).At(50, 40), kBlue);  // nothing to erase with: left alone
+    EXPECT_EQ(Ref(SurfacePixels(face).At(0, 0)), olive);
+    EXPECT_EQ(Ref(SurfacePixels(face).At(99, 79)), olive);
+    EXPECT_EQ(SurfacePixels(plain).At(50, 40), kBlue);  // nothing to erase with: left alone
     EXPECT_TRUE(plainMustErase);                  // and the window is told to erase itself
     EXPECT_FALSE(faceMustErase);
 }
 
 TEST_F(PaintSurface, ScrollWindowMovesPixelsAndInvalidatesWhatCameIn) {
-    HWND h = Top(0, 0, 300, 200, WS_POPUP | WS_VISIBLE, "WhiteBrushed");
+    HWND h = Top(0, 0, 300, 200, WS_POPUP | WS_VISIBLE, "White");
     PumpMessages();
     FillClient(h, RECT{100, 100, 110, 110}, kRed);
     ASSERT_TRUE(ScrollWindow(h, -20, -30, nullptr, nullptr));
-    ExpectBox(Surface(h), RECT{80, 70, 90, 80}, kRed, kWhite);
-    EXPECT_EQ(Surface(h).At(100, 100), kWhite);
+    ExpectBox(SurfacePixels(h), RECT{80, 70, 90, 80}, kRed, kWhite);
+    EXPECT_EQ(SurfacePixels(h).At(100, 100), kWhite);
     EXPECT_EQ(UpdateArea(h), 300L * 30 + 20L * 170);  // the strip at the bottom and the one at the right
     RECT box;
     ASSERT_TRUE(GetUpdateRect(h, &box, FALSE));
     EXPECT_TRUE(RectIs(box, {0, 0, 300, 200}));  // the right strip reaches the top
-
-    // Scrolled further than the window is wide: nothing stays in view, everything is invalid.
-    ValidateRect(h, nullptr);
-    ASSERT_TRUE(ScrollWindow(h, 100000, -100000, nullptr, nullptr));
-    EXPECT_EQ(Surface(h).At(80, 70), kRed);
-    EXPECT_EQ(UpdateArea(h), 300L * 200);
 }
 
 TEST_F(PaintSurface, ScrollingAChildMovesOnlyItsOwnPixels) {
-    HWND top = Top(0, 0, 300, 200, WS_POPUP | WS_VISIBLE, "WhiteBrushed");
+    HWND top = Top(0, 0, 300, 200, WS_POPUP | WS_VISIBLE, "White");
     HWND child = Child(top, 1, 50, 50, 100, 100);
     PumpMessages();
     FillClient(top, RECT{0, 0, 300, 200}, kGreen);
@@ -204,7 +188,7 @@ TEST_F(PaintSurface, ScrollingAChildMovesOnlyItsOwnPixels) {
     FillClient(child, RECT{10, 10, 20, 20}, kBlue);
     const RECT part{0, 0, 100, 50};
     ASSERT_TRUE(ScrollWindow(child, 30, 0, &part, nullptr));
-    const PngImage img = Surface(top);
+    const PngImage img = SurfacePixels(top);
     ExpectBox(img, RECT{50 + 40, 50 + 10, 50 + 50, 50 + 20}, kBlue, kWhite);
     EXPECT_EQ(img.At(50 + 115, 50 + 15), kGreen);  // the parent beside the child is untouched
     EXPECT_EQ(img.At(50 + 95, 50 + 15), kWhite);   // the red went out of the child
@@ -212,7 +196,7 @@ TEST_F(PaintSurface, ScrollingAChildMovesOnlyItsOwnPixels) {
 }
 
 TEST_F(PaintSurface, TheSurfaceFollowsTheWindowSize) {
-    HWND h = Top(10, 10, 120, 90, WS_POPUP | WS_VISIBLE, "WhiteBrushed");
+    HWND h = Top(10, 10, 120, 90, WS_POPUP | WS_VISIBLE, "White");
     PumpMessages();
     SIZE s = GetDCSurfaceSize(GetWindowSurfaceDC(h));
     EXPECT_EQ(std::make_pair(s.cx, s.cy), std::make_pair(LONG{120}, LONG{90}));
@@ -220,10 +204,10 @@ TEST_F(PaintSurface, TheSurfaceFollowsTheWindowSize) {
     ASSERT_TRUE(MoveWindow(h, 10, 10, 250, 60, TRUE));
     s = GetDCSurfaceSize(GetWindowSurfaceDC(h));
     EXPECT_EQ(std::make_pair(s.cx, s.cy), std::make_pair(LONG{250}, LONG{60}));
-    EXPECT_EQ(Surface(h).At(5, 5), kRed);  // kept until repainted
+    EXPECT_EQ(SurfacePixels(h).At(5, 5), kRed);  // kept until repainted
     PumpMessages();
-    EXPECT_EQ(Surface(h).At(5, 5), kWhite);
-    EXPECT_EQ(Surface(h).At(249, 59), kWhite);
+    EXPECT_EQ(SurfacePixels(h).At(5, 5), kWhite);
+    EXPECT_EQ(SurfacePixels(h).At(249, 59), kWhite);
     // A context taken before a resize keeps drawing safely while the surface is made anew.
     HDC hdc = GetDC(h);
     MoveWindow(h, 10, 10, 40, 40, TRUE);
@@ -276,8 +260,8 @@ TEST_F(PaintSurface, BadHandlesAndSizesFailCleanly) {
 }
 
 TEST_F(PaintSurface, ASnapshotShowsTheWindowWithItsChildrenAfterPendingPaints) {
-    HWND top = Top(30, 40, 160, 120, WS_POPUP | WS_VISIBLE, "FaceBrushed");
-    HWND child = Child(top, 1, 20, 30, 60, 40, WS_CHILD | WS_VISIBLE, "WhiteBrushed");
+    HWND top = Top(30, 40, 160, 120, WS_POPUP | WS_VISIBLE, "Faced");
+    HWND child = Child(top, 1, 20, 30, 60, 40, WS_CHILD | WS_VISIBLE, "White");
     PaintRect(child, RECT{10, 10, 30, 20}, kBlue);
     const std::string path = testing::TempDir() + "paint_surface_snapshot.png";
     std::remove(path.c_str());

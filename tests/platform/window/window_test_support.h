@@ -1,6 +1,7 @@
 #pragma once
 // Shared by the window tests: a window class whose procedure records every message it gets and
-// lets a test answer chosen messages, and a fixture that gives each case a fresh window system.
+// lets a test answer chosen messages, a fixture that gives each case a fresh window system with
+// recording classes erased white or in the button face, and the pixels a window's surface holds.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -11,8 +12,10 @@
 #include <utility>
 #include <vector>
 
+#include "platform/win/png_writer.h"
 #include "platform/win/sys_colors.h"
 #include "platform/win/window.h"
+#include "platform/win/window_surface.h"
 
 namespace window_test {
 
@@ -81,6 +84,9 @@ inline std::vector<UINT> Sequence(const std::vector<UINT>& interesting, std::siz
 // A scratch file of this test process.
 inline std::string Temp(const char* name) { return ::testing::TempDir() + std::to_string(getpid()) + "_" + name; }
 
+// The pixels of the top-level surface a window draws on (0xRRGGBB each).
+inline PngImage SurfacePixels(HWND h) { return CapturePixels(GetWindowSurfaceDC(h)); }
+
 // The point packed into a mouse message's lParam.
 inline std::pair<int, int> XY(LPARAM l) { return {GET_X_LPARAM(l), GET_Y_LPARAM(l)}; }
 
@@ -118,6 +124,8 @@ protected:
         CurrentHandler() = nullptr;
         Register("Recording", nullptr, LoadCursor(nullptr, IDC_ARROW));
         Register("RecordingDbl", nullptr, LoadCursor(nullptr, IDC_IBEAM), CS_DBLCLKS);
+        Register("White", static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        Register("Faced", FaceBrush());
     }
     void TearDown() override {
         CurrentHandler() = nullptr;
