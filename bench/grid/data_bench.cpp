@@ -1,45 +1,15 @@
 // The cell data store: storing and looking up cell styles, inserting and removing row 1 of a
 // store of a million rows with a styled cell in every row, SetRowCount(10^9) on an empty store,
 // insert at index 1 of a million dense entries of a sparse array, and the heap bytes a stored
-// short-value cell costs. Heap bytes are counted by interposing malloc: each block counts its
-// usable size plus the allocator's 8-byte header.
+// short-value cell costs (heap bytes as alloc_counter.h counts them).
 #include <benchmark/benchmark.h>
-#include <malloc.h>
 
 #include <atomic>
 #include <cstdlib>
 
+#include "alloc_counter.h"
 #include "grid/data/data.h"
 
-extern "C" {
-void* __libc_malloc(size_t);
-void* __libc_calloc(size_t, size_t);
-void* __libc_realloc(void*, size_t);
-void __libc_free(void*);
-
-static std::atomic<long long> g_heap{0};
-static long long Cost(void* p) { return p != nullptr ? static_cast<long long>(malloc_usable_size(p)) + 8 : 0; }
-void* malloc(size_t n) {
-    void* p = __libc_malloc(n);
-    g_heap.fetch_add(Cost(p), std::memory_order_relaxed);
-    return p;
-}
-void* calloc(size_t n, size_t m) {
-    void* p = __libc_calloc(n, m);
-    g_heap.fetch_add(Cost(p), std::memory_order_relaxed);
-    return p;
-}
-void* realloc(void* p, size_t n) {
-    g_heap.fetch_sub(Cost(p), std::memory_order_relaxed);
-    void* q = __libc_realloc(p, n);
-    g_heap.fetch_add(Cost(q != nullptr ? q : (n != 0 ? p : nullptr)), std::memory_order_relaxed);
-    return q;
-}
-void free(void* p) {
-    g_heap.fetch_sub(Cost(p), std::memory_order_relaxed);
-    __libc_free(p);
-}
-}
 
 namespace {
 constexpr ROWCOL nMillion = 1000000;
@@ -119,11 +89,11 @@ BENCHMARK(BM_RemoveRows)->Unit(benchmark::kMillisecond);
 
 void BM_SetRowCount(benchmark::State& state) {
     CGXData data;
-    const long long nBefore = g_heap.load();
+    const long long nBefore = g_heapBytes.load();
     long long nGrowth = 0;
     for (auto _ : state) {
         data.SetRowCount(1000000000);
-        nGrowth = std::max(nGrowth, g_heap.load() - nBefore);
+        nGrowth = std::max(nGrowth, g_heapBytes.load() - nBefore);
         data.SetRowCount(0);
     }
     state.counters["heap_bytes"] = static_cast<double>(nGrowth);
@@ -149,12 +119,12 @@ void BM_BytesPerCell(benchmark::State& state) {
     const CGXStyle s = ShortValue();
     double nPerCell = 0;
     for (auto _ : state) {
-        const long long nBefore = g_heap.load();
+        const long long nBefore = g_heapBytes.load();
         {
             CGXData data;
             for (ROWCOL r = 1; r <= nRows; ++r)
                 for (ROWCOL c = 1; c <= nWidth; ++c) data.StoreStyle(r, c, s, ModifyMode::Override);
-            nPerCell = static_cast<double>(g_heap.load() - nBefore) / nCells;
+            nPerCell = static_cast<double>(g_heapBytes.load() - nBefore) / nCells;
         }
     }
     state.counters["bytes_per_cell"] = nPerCell;
