@@ -151,7 +151,7 @@ public:
     // to move at or after the end. Entries pushed beyond INT_MAX raise the memory exception.
     void InsertEmpty(int nAt, int n) {
         if (nAt < 0 || n <= 0 || nAt >= GetSize()) return;
-        if (GetSize() > INT_MAX - n) ThrowMemory();
+        if (GetSize() > INT_MAX - n) AfxThrowMemoryException();
         if (IsOne()) {
             m_nOne += n;  // nAt lies at or before the one entry
             return;
@@ -369,7 +369,6 @@ private:
         }
         Gather();
     }
-    [[noreturn]] static void ThrowMemory() { AfxThrowMemoryException(); }
 
     // One entry inline (m_nOne its index, at least 0), or m_nOne -1 and the heap runs, null when
     // nothing is stored. Two or more entries are always on the heap.

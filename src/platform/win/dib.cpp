@@ -197,10 +197,12 @@ std::vector<BYTE> PackedDib4(int width, int height, const BYTE (*palette)[4], in
     put32(static_cast<DWORD>(nColors));  // colours used
     put32(0);
     for (int i = 0; i < nColors; ++i) bytes.insert(bytes.end(), palette[i], palette[i] + 4);
-    for (int y = height - 1; y >= 0; --y) {
-        std::vector<BYTE> row(rowBytes);
-        for (int x = 0; x < width; ++x) row[size_t(x) / 2] |= static_cast<BYTE>(x % 2 == 0 ? pixel(x, y) << 4 : pixel(x, y));
-        bytes.insert(bytes.end(), row.begin(), row.end());
+    // The rows, bottom row first, padding left zero.
+    const size_t pixels = bytes.size();
+    bytes.resize(pixels + rowBytes * static_cast<size_t>(height));
+    for (int y = 0; y < height; ++y) {
+        BYTE* row = bytes.data() + pixels + rowBytes * static_cast<size_t>(height - 1 - y);
+        for (int x = 0; x < width; ++x) row[x / 2] |= static_cast<BYTE>(x % 2 == 0 ? pixel(x, y) << 4 : pixel(x, y));
     }
     return bytes;
 }
