@@ -32,7 +32,7 @@ protected:
     }
 };
 
-TEST_F(TimeDialog, ShowsThePeriodAndWritesTheTypedValueOnOK) {
+TEST_F(TimeDialog, ShowsThePeriodConvertsTheTypedValueToAnotherUnitAndWritesItOnOK) {
     CTimeDlg dlg(m_block, m_text, nullptr);
     ModalScript script;
     script.Then([&](HWND hDlg) {
@@ -40,83 +40,57 @@ TEST_F(TimeDialog, ShowsThePeriodAndWritesTheTypedValueOnOK) {
         EXPECT_EQ(ItemText(hDlg, IDC_PERIOD_VALUE), "1");
         EXPECT_EQ(SelectedUnit(hDlg), "ms");
         EXPECT_EQ(SendDlgItemMessageA(hDlg, IDC_PERIOD_UNIT, CB_GETCOUNT, 0, 0), 3);
-        SetValue(hDlg, "2.5");
+        SetValue(hDlg, "2.5");  // 2.5 ms = 10 ticks
+        ChooseUnit(hDlg, 1);    // ms -> ticks
+    });
+    script.Then([&](HWND hDlg) {
+        EXPECT_EQ(SelectedUnit(hDlg), "ticks");
+        EXPECT_EQ(ItemText(hDlg, IDC_PERIOD_VALUE), "10");
+        EXPECT_EQ(m_block.Period.GetTicks(), 4);  // nothing reaches the block before OK
+        ChooseUnit(hDlg, 0);                      // accepting the same unit changes nothing
+    });
+    script.Then([&](HWND hDlg) {
+        EXPECT_EQ(ItemText(hDlg, IDC_PERIOD_VALUE), "10");
         synthetic::ClickDlgItem(hDlg, IDOK);
     });
     EXPECT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(m_block.Period.GetTicks(), 10);
-    EXPECT_EQ(m_block.Period.GetSelectedUnit(), CString("ms"));
+    EXPECT_EQ(m_block.Period.GetSelectedUnit(), CString("ticks"));
     // The kernel base wrote the block (with the period it had when OK was pressed) into the text.
     EXPECT_NE(m_text.Find("KRXINTPER="), -1) << static_cast<const char*>(m_text);
 }
 
-TEST_F(TimeDialog, ChangingTheUnitConvertsTheTypedValue) {
-    CTimeDlg dlg(m_block, m_text, nullptr);
-    ModalScript script;
-    script.Then([&](HWND hDlg) {
-        SetValue(hDlg, "3");   // 3 ms = 12 ticks
-        ChooseUnit(hDlg, 1);   // ms -> ticks
-    });
-    script.Then([&](HWND hDlg) {
-        EXPECT_EQ(SelectedUnit(hDlg), "ticks");
-        EXPECT_EQ(ItemText(hDlg, IDC_PERIOD_VALUE), "12");
-        EXPECT_EQ(m_block.Period.GetTicks(), 4);  // nothing reaches the block before OK
-        ChooseUnit(hDlg, 0);   // accepting the same unit changes nothing
-    });
-    script.Then([&](HWND hDlg) {
-        EXPECT_EQ(ItemText(hDlg, IDC_PERIOD_VALUE), "12");
-        synthetic::ClickDlgItem(hDlg, IDOK);
-    });
-    EXPECT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(m_block.Period.GetTicks(), 12);
-    EXPECT_EQ(m_block.Period.GetSelectedUnit(), CString("ticks"));
-}
-
-TEST_F(TimeDialog, ARefusedValueKeepsTheDialogOpenWithTheFocusInTheEditBox) {
+// A value that does not read, is too long or too short: each is refused with the focus in the edit
+// box, and neither they nor the unit chosen before reach the block on Cancel.
+TEST_F(TimeDialog, RefusedValuesKeepTheDialogOpenAndReachNothingOnCancel) {
     CTimeDlg dlg(m_block, m_text, nullptr);
     const CMC_Parameter before = m_block.Period;
     std::string said;
     ModalScript script;
+    script.Then([&](HWND hDlg) { ChooseUnit(hDlg, 1); });  // ticks
+    for (const char* value : {"fast", "99999", "0"}) {     // beyond 65535 ticks, below one tick
+        script.Then([&, value](HWND hDlg) {
+            EXPECT_EQ(WindowText(hDlg), "Time");
+            if (!said.empty()) {
+                EXPECT_EQ(GetFocus(), GetDlgItem(hDlg, IDC_PERIOD_VALUE)) << value;
+            }
+            SetValue(hDlg, value);
+            synthetic::ClickDlgItem(hDlg, IDOK);
+        });
+        script.Then([&](HWND hMessage) {  // inside the message box
+            said += ChildTexts(hMessage);
+            synthetic::KeyPress(VK_RETURN);
+        });
+    }
     script.Then([&](HWND hDlg) {
-        SetValue(hDlg, "fast");
-        synthetic::ClickDlgItem(hDlg, IDOK);
-    });
-    script.Then([&](HWND hMessage) {  // inside the message box
-        said = ChildTexts(hMessage);
-        synthetic::KeyPress(VK_RETURN);
-    });
-    script.Then([&](HWND hDlg) {
-        EXPECT_EQ(WindowText(hDlg), "Time");
         EXPECT_EQ(GetFocus(), GetDlgItem(hDlg, IDC_PERIOD_VALUE));
-        SetValue(hDlg, "99999");  // beyond 65535 ticks
-        synthetic::ClickDlgItem(hDlg, IDOK);
+        synthetic::ClickDlgItem(hDlg, IDCANCEL);
     });
-    script.Then([&](HWND hMessage) {
-        said += ChildTexts(hMessage);
-        synthetic::KeyPress(VK_RETURN);
-    });
-    script.Then([&](HWND hDlg) { synthetic::ClickDlgItem(hDlg, IDCANCEL); });
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
     EXPECT_NE(said.find("fast"), std::string::npos) << said;
     EXPECT_EQ(script.Remaining(), 0u);
     EXPECT_TRUE(m_block.Period == before);
     EXPECT_TRUE(m_text.IsEmpty());
-}
-
-TEST_F(TimeDialog, AUnitChangeBeforeARefusedOKDoesNotReachTheBlockOnCancel) {
-    CTimeDlg dlg(m_block, m_text, nullptr);
-    const CMC_Parameter before = m_block.Period;
-    ModalScript script;
-    script.Then([&](HWND hDlg) { ChooseUnit(hDlg, 1); });  // ticks
-    script.Then([&](HWND hDlg) {
-        EXPECT_EQ(ItemText(hDlg, IDC_PERIOD_VALUE), "4");
-        SetValue(hDlg, "0");  // below one tick
-        synthetic::ClickDlgItem(hDlg, IDOK);
-    });
-    script.Then([](HWND) { synthetic::KeyPress(VK_RETURN); });
-    script.Then([](HWND hDlg) { synthetic::ClickDlgItem(hDlg, IDCANCEL); });
-    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-    EXPECT_TRUE(m_block.Period == before);
 }
 
 TEST_F(TimeDialog, AnUnreadableValueRefusesTheUnitChange) {

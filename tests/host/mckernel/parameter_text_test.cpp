@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <optional>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -39,37 +37,11 @@ TEST(ParameterTextSyntax, EntriesWithWhiteSpaceEmptyEntriesAndAMissingLastSemico
 
 TEST(ParameterTextSyntax, KeysAreCaseSensitiveAndTheFirstEntryCounts) {
     std::string_view value;
-    ASSERT_TRUE(CMC_FindEntry("mask=1;Mask=2;Mask=3;", "Mask", value));
+    ASSERT_TRUE(CMC_FindEntry("mask=1;\tMask = 2 ;Mask=3;", "Mask", value));
     EXPECT_EQ(value, "2");
     EXPECT_FALSE(CMC_FindEntry("mask=1;", "Mask", value));
     // A key is never found inside another key or a value.
     EXPECT_FALSE(CMC_FindEntry("XMask=1;A=Mask=2;", "Mask", value));
-}
-
-TEST(ParameterTextSyntax, LookupAgreesWithTheEntryScannerOnRandomTexts) {
-    // The lookup compares entries in place for speed; it must find exactly what a walk over the
-    // parsed entries finds.
-    std::mt19937 random(7);
-    const char alphabet[] = {'A', 'B', '=', ';', ' ', '\t', '1', 'x', '\n'};
-    for (int round = 0; round < 20000; ++round) {
-        std::string text;
-        for (int i = static_cast<int>(random() % 24); i > 0; --i) text += alphabet[random() % sizeof alphabet];
-        for (std::string_view key : {"A", "AB", "B", "A A"}) {
-            std::optional<std::string_view> expected;
-            for (const CMC_TextEntry& e : CMC_ParseParameterText(text)) {
-                if (e.wellFormed && e.key == key) {
-                    expected = e.value;
-                    break;
-                }
-            }
-            std::string_view value;
-            bool found = CMC_FindEntry(text, key, value);
-            ASSERT_EQ(found, expected.has_value()) << "text \"" << text << "\" key " << key;
-            if (found) {
-                ASSERT_EQ(value, *expected) << "text \"" << text << "\" key " << key;
-            }
-        }
-    }
 }
 
 TEST(ParameterTextValues, RadioAndHexadecimalValuesAreStrictAndBadOnesChangeNothing) {
@@ -170,7 +142,8 @@ TEST(ParameterTextRead, PeriodsInEachUnitAndTheirErrors) {
     EXPECT_TRUE(period == before);
 }
 
-TEST(ParameterTextWrite, WrittenFormsReadBack) {
+// That the written forms read back is the fuzz target's check, on every text it reads.
+TEST(ParameterTextWrite, WrittenForms) {
     CMC_Setup setup = QuarterMillisecondDrive();
     CMC_Parameter period(setup);
     period.SetKey("P");
@@ -180,17 +153,6 @@ TEST(ParameterTextWrite, WrittenFormsReadBack) {
     Data::WriteHexaParam(text, "H", 0xabcU);
     Data::WriteDataParam(text, period);
     EXPECT_EQ(text, "R=-3;H=0x00000ABC;P=2.25 ms;");
-
-    int radio = 0;
-    DWORD hexa = 0;
-    CMC_Parameter read(setup);
-    Data::ReadOptionalRadioParam(text, "R", radio, -5, 5);
-    Data::ReadOptionalHexaParam(text, "H", hexa, 0, 0xFFFFFFFF);
-    EXPECT_EQ(Data::ReadOptionalDataParam(text, "P", nullptr, nullptr, read, 0), "");
-    EXPECT_EQ(radio, -3);
-    EXPECT_EQ(hexa, 0xABCu);
-    EXPECT_TRUE(read == period);
-
     // A parameter that was never read has no key to be written under.
     CString none;
     Data::WriteDataParam(none, CMC_Parameter(setup));

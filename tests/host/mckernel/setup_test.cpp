@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "host/mckernel/parameter.h"
 #include "host/mckernel/setup.h"
@@ -22,17 +23,13 @@ TEST(DriveSetup, BuiltInDefaultDriveIsTheShippedExampleFile) {
 
     for (const CMC_Setup* s : {&drive, const_cast<const CMC_Setup*>(&file)}) {
         ASSERT_EQ(s->GetInterruptsCount(), 8);
-        EXPECT_EQ(s->FindInterrupt("Software protection"), 0);
-        EXPECT_EQ(s->FindInterrupt("Capture"), 1);
-        EXPECT_EQ(s->FindInterrupt("Limit Switch Positive"), 2);
-        EXPECT_EQ(s->FindInterrupt("Limit Switch Negative"), 3);
-        EXPECT_EQ(s->FindInterrupt("Time"), 4);
-        EXPECT_EQ(s->GetSwProtectionsCount(), 5);
-        EXPECT_EQ(s->GetSwProtectionsMask(), 0x1Fu);
-        EXPECT_EQ(s->GetIntOption("isLSP"), 1);
-        EXPECT_EQ(s->GetIntOption("isLSN"), -1);
-        EXPECT_EQ(s->GetIntOption("isIndex"), 1);
-        EXPECT_EQ(s->GetIntOption("isIndex2"), 0);
+        int bit = 0;
+        for (const char* name :
+             {"Software protection", "Capture", "Limit Switch Positive", "Limit Switch Negative", "Time"})
+            EXPECT_EQ(s->FindInterrupt(name), bit++) << name;
+        EXPECT_EQ(std::make_tuple(s->GetSwProtectionsCount(), s->GetSwProtectionsMask(), s->GetIntOption("isLSP"),
+                                  s->GetIntOption("isLSN"), s->GetIntOption("isIndex"), s->GetIntOption("isIndex2")),
+                  std::make_tuple(5, DWORD{0x1F}, 1, -1, 1, 0));
         EXPECT_NE(s->FindVariable("KRXINTPER", 1), nullptr);
         CMC_Parameter period(*s);
         EXPECT_EQ(period.PrintValue(), "1");

@@ -1,3 +1,5 @@
+// The plug-in as a host sees it: loaded by path, its functions found by name and its resources by
+// the module's handle.
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
@@ -6,15 +8,18 @@
 #include <string>
 
 #include "host/mckernel/plugin_abi.h"
+#include "platform/win/module_resources.h"
+#include "platform/win/version_info.h"
 
 namespace {
 
-// The plug-in as a host sees it: loaded by path, functions found by name.
 class PluginTest : public ::testing::Test {
 protected:
     void SetUp() override {
         handle = dlopen(KRX_PLUGIN_PATH, RTLD_NOW | RTLD_LOCAL);
         ASSERT_NE(handle, nullptr) << dlerror();
+        module = GetModuleHandleA("InterruptSettings");
+        ASSERT_NE(module, nullptr);
     }
     void TearDown() override {
         if (handle) dlclose(handle);
@@ -23,7 +28,15 @@ protected:
     Fn Get(const char* name) {
         return reinterpret_cast<Fn>(dlsym(handle, name));
     }
+    // The bytes of a resource, empty when there is none.
+    std::vector<BYTE> Bytes(LPCSTR type, LPCSTR name) const {
+        HRSRC found = FindResourceA(module, name, type);
+        if (found == nullptr) return {};
+        const BYTE* p = static_cast<const BYTE*>(LockResource(LoadResource(module, found)));
+        return {p, p + SizeofResource(module, found)};
+    }
     void* handle = nullptr;
+    HMODULE module = nullptr;
 };
 
 // The dynamic symbols the plug-in defines: its exported interface.
@@ -68,4 +81,34 @@ TEST_F(PluginTest, NewItemsAreEmptyAndTranslationReportsParseErrorsAsItsOutput) 
     EXPECT_TRUE(output.IsEmpty());
     EXPECT_EQ(translate(CMC_Setup::Default(), motion, "SetupInterrupt=2;KRXINTPER=9 h;", output), 0);
     EXPECT_EQ(output, "KRXINTPER: \"9 h\" has an unknown unit (the units are s, ms and ticks)");
+}
+
+TEST_F(PluginTest, VersionBlockNamesTheModule) {
+    const std::vector<BYTE> block = Bytes(RT_VERSION, MAKEINTRESOURCEA(1));
+    ASSERT_FALSE(block.empty());
+    std::string text;
+    ASSERT_TRUE(VerQueryString(block.data(), block.size(), "\\StringFileInfo\\040904b0\\FileDescription", text));
+    EXPECT_EQ(text, "InterruptSettings DLL");
+    ASSERT_TRUE(VerQueryString(block.data(), block.size(), "\\StringFileInfo\\040904b0\\InternalName", text));
+    EXPECT_EQ(text, "Interrupt Settings");
+    VS_FIXEDFILEINFO info{};
+    ASSERT_TRUE(VerQueryFixedFileInfo(block.data(), block.size(), info));
+    EXPECT_EQ(info.dwFileVersionMS, 0x00010000u);
+    EXPECT_EQ(info.dwFileVersionLS, 0x00000001u);
+    EXPECT_EQ(info.dwProductVersionMS, 0x00010000u);
+    EXPECT_EQ(info.dwProductVersionLS, 0x00000001u);
+}
+
+TEST_F(PluginTest, ModuleIconIsA16By16BitmapIn16ColoursAndGoesWithTheModule) {
+    const std::vector<BYTE> dib = Bytes(RT_BITMAP, "MODULEICON");
+    ASSERT_EQ(dib.size(), 40u + 16 * 4 + 16 * 8);
+    auto dword = [&](size_t at) { return dib[at] | dib[at + 1] << 8 | dib[at + 2] << 16 | dib[at + 3] << 24; };
+    EXPECT_EQ(dword(0), 40);
+    EXPECT_EQ(dword(4), 16);
+    EXPECT_EQ(dword(8), 16);
+    EXPECT_EQ(dib[14], 4);  // bits per pixel
+    EXPECT_EQ(Bytes(RT_BITMAP, "moduleicon"), dib);  // names compare without regard to case
+    dlclose(handle);
+    handle = nullptr;
+    EXPECT_EQ(GetModuleHandleA("InterruptSettings"), nullptr);
 }
