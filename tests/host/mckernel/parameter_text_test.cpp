@@ -41,7 +41,7 @@ TEST(ParameterTextSyntax, KeysAreCaseSensitiveAndTheFirstEntryCounts) {
     EXPECT_EQ(value, "2");
     EXPECT_FALSE(CMC_FindEntry("mask=1;", "Mask", value));
     // A key is never found inside another key or a value.
-    EXPECT_FALSE(CMC_FindEntry("XMask=1;A=Mask=2;", "Mask", value));
+    EXPECT_FALSE(CMC_FindEntry("XMask=1;MaskX=1;A=Mask=2;", "Mask", value));
 }
 
 TEST(ParameterTextValues, RadioAndHexadecimalValuesAreStrictAndBadOnesChangeNothing) {
