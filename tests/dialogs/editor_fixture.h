@@ -53,11 +53,5 @@ public:
     }
 };
 
-// Names the cases of a table in test names.
-template <typename Case>
-std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
-    return info.param.name;
-}
-
 // The keys a new item's text ends with on the default drive, after the masks.
 constexpr const char* kDefaultTail = "LSP=0;LSN=0;Capture=0;CaptureType=1;KRXINTPER=1 ms;";
