@@ -89,33 +89,6 @@ TEST_F(DetailsSnapshot, CaptureLimitSwitchAndTime) {
     ExpectLooksRight(time, "time");
 }
 
-TEST_F(DetailsSnapshot, HelpShowsAMessageAndKeepsTheDialogOpen) {
-    const CMC_Setup setup = MakeDrive({"Time"}, 0, 0, 0, 0, 0, true);
-    CMC_Motion motion(m_module);
-    CInternalData block(setup, motion);
-    CString text;
-    CTimeDlg time(block, text, nullptr);
-    std::string said;
-    HWND hTime = nullptr;
-    ModalScript script;
-    script.Then([&](HWND hDlg) {
-        hTime = hDlg;
-        synthetic::ClickDlgItem(hDlg, 57671);
-    });
-    script.Then([&](HWND hMessage) {
-        EXPECT_NE(hMessage, hTime);
-        said = ChildTexts(hMessage);
-        synthetic::KeyPress(VK_RETURN);
-    });
-    script.Then([&](HWND hDlg) {
-        EXPECT_EQ(hDlg, hTime);
-        synthetic::ClickDlgItem(hDlg, IDCANCEL);
-    });
-    EXPECT_EQ(time.DoModal(), IDCANCEL);
-    EXPECT_NE(said.find("OK"), std::string::npos) << said;
-    EXPECT_TRUE(text.IsEmpty());
-}
-
 using EditorSnapshot = EditorTest;
 
 // The worked example on the default drive, and the protections it enables and disables.
