@@ -4,8 +4,6 @@
 #include "dialogs/limit_switch_dlg.h"
 #include "dialogs/resource.h"
 #include "details_fixture.h"
-#include "interrupts/drives.h"
-#include "interrupts/internal_data.h"
 
 namespace {
 
@@ -18,18 +16,14 @@ protected:
     }
 };
 
+// The block corrects the capture type to the one input the drive has (the block's tests); the
+// dialog opens with that input selected and the other greyed.
 TEST_F(CaptureDialog, OnlyTheSecondIndexInputOpensWithItSelected) {
-    const CMC_Setup setup = MakeDrive({"Capture"}, 0, 0, 0, 1, 0, false);
-    CMC_Motion motion(m_module);
-    CInternalData block(setup, motion);
-    CString error;
-    ASSERT_TRUE(block.ReadParameters("CaptureType=1;Capture=1;", error)) << error;
-    CCaptureDlg dlg(motion.GetCurrentModule(), nullptr);
-    dlg.m_bIndexPresent = block.IsIndexPresent();
-    dlg.m_bIndex2Present = block.IsIndex2Present();
-    dlg.m_CaptureType = block.CaptureType;
-    dlg.m_Capture = block.Capture;
-
+    CCaptureDlg dlg(m_module, nullptr);
+    dlg.m_bIndexPresent = false;
+    dlg.m_bIndex2Present = true;
+    dlg.m_CaptureType = 2;
+    dlg.m_Capture = 1;
     ModalScript script;
     script.Then([&](HWND hDlg) {
         EXPECT_EQ(State(hDlg), "-0 1 -0 -0 0 1");

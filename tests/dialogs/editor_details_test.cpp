@@ -1,60 +1,52 @@
 // The dialogs the editor's "Details" buttons open: each one's change reaches the item on OK and
 // none on Cancel; the Software Protections dialog's own rows.
 #include <functional>
-#include <tuple>
 
 #include "editor_fixture.h"
 
 namespace {
 
 struct DetailsCase {
-    const char* name;
     ROWCOL row;  // the interrupt's row on the default drive
     const char* caption;
     std::function<void(HWND)> change;  // what a person changes in the dialog
     const char* changed;               // the item's text after OK in both dialogs
 };
 
-void PrintTo(const DetailsCase& c, std::ostream* os) { *os << c.name; }
-
-class DetailsDialogs : public EditorTest, public ::testing::WithParamInterface<std::tuple<DetailsCase, bool>> {};
-
-TEST_P(DetailsDialogs, ChangeTheItemOnOKAndNothingOnCancel) {
-    const auto& [c, bOK] = GetParam();
-    CString text;
-    ModalScript script;
-    script.Then([&](HWND h) { Click(h, c.row, 2); });
-    script.Then([&](HWND h) { Click(h, c.row, 5); });
-    script.Then([&](HWND h) {
-        EXPECT_EQ(WindowText(h), c.caption);
-        c.change(h);
-    });
-    script.Then([&](HWND h) { synthetic::ClickDlgItem(h, bOK ? IDOK : IDCANCEL); });
-    script.Then([](HWND h) { synthetic::ClickDlgItem(h, IDOK); });
-    EXPECT_EQ(Edit(CMC_Setup::Default(), text), IDOK);
-    EXPECT_EQ(script.Remaining(), 0u);
-    CString unchanged;
-    unchanged.Format("SetupInterrupt=0;Unmask=0x%08X;%s", 1u << (c.row - 4), kDefaultTail);
-    EXPECT_EQ(text, bOK ? CString(c.changed) : unchanged);
-}
-
 const DetailsCase kDetails[] = {
-    {"SoftwareProtections", 4, "Software Protections", [](HWND h) { EditorTest::Click(h, 7, 2); },
+    {4, "Software Protections", [](HWND h) { EditorTest::Click(h, 7, 2); },
      "SetupInterrupt=0;Unmask=0x00000001;SwProtUnmask=0x00000008;LSP=0;LSN=0;Capture=0;CaptureType=1;KRXINTPER=1 ms;"},
-    {"Capture", 5, "Capture", [](HWND h) { synthetic::ClickDlgItem(h, IDC_INDEX_FALLING); },
+    {5, "Capture", [](HWND h) { synthetic::ClickDlgItem(h, IDC_INDEX_FALLING); },
      "SetupInterrupt=0;Unmask=0x00000002;LSP=0;LSN=0;Capture=1;CaptureType=1;KRXINTPER=1 ms;"},
-    {"LimitSwitchPositive", 6, "Limit Switch Positive", [](HWND h) { synthetic::ClickDlgItem(h, IDC_LIMIT_FALLING); },
+    {6, "Limit Switch Positive", [](HWND h) { synthetic::ClickDlgItem(h, IDC_LIMIT_FALLING); },
      "SetupInterrupt=0;Unmask=0x00000004;LSP=1;LSN=0;Capture=0;CaptureType=1;KRXINTPER=1 ms;"},
-    {"LimitSwitchNegative", 7, "Limit Switch Negative", [](HWND h) { synthetic::ClickDlgItem(h, IDC_LIMIT_FALLING); },
+    {7, "Limit Switch Negative", [](HWND h) { synthetic::ClickDlgItem(h, IDC_LIMIT_FALLING); },
      "SetupInterrupt=0;Unmask=0x00000008;LSP=0;LSN=1;Capture=0;CaptureType=1;KRXINTPER=1 ms;"},
-    {"Time", 8, "Time", [](HWND h) { SetDlgItemTextA(h, IDC_PERIOD_VALUE, "5"); },
+    {8, "Time", [](HWND h) { SetDlgItemTextA(h, IDC_PERIOD_VALUE, "5"); },
      "SetupInterrupt=0;Unmask=0x00000010;LSP=0;LSN=0;Capture=0;CaptureType=1;KRXINTPER=5 ms;"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Editor, DetailsDialogs, ::testing::Combine(::testing::ValuesIn(kDetails), ::testing::Bool()),
-                         [](const ::testing::TestParamInfo<std::tuple<DetailsCase, bool>>& info) {
-                             return std::string(std::get<0>(info.param).name) + (std::get<1>(info.param) ? "OK" : "Cancel");
-                         });
+TEST_F(EditorTest, EachDetailsDialogChangesTheItemOnOKAndNothingOnCancel) {
+    for (const DetailsCase& c : kDetails) {
+        for (bool bOK : {true, false}) {
+            CString text;
+            ModalScript script;
+            script.Then([&](HWND h) { Click(h, c.row, 2); });
+            script.Then([&](HWND h) { Click(h, c.row, 5); });
+            script.Then([&](HWND h) {
+                EXPECT_EQ(WindowText(h), c.caption);
+                c.change(h);
+            });
+            script.Then([&](HWND h) { synthetic::ClickDlgItem(h, bOK ? IDOK : IDCANCEL); });
+            script.Then([](HWND h) { synthetic::ClickDlgItem(h, IDOK); });
+            EXPECT_EQ(Edit(CMC_Setup::Default(), text), IDOK);
+            EXPECT_EQ(script.Remaining(), 0u);
+            CString unchanged;
+            unchanged.Format("SetupInterrupt=0;Unmask=0x%08X;%s", 1u << (c.row - 4), kDefaultTail);
+            EXPECT_EQ(text, bOK ? CString(c.changed) : unchanged) << c.caption << (bOK ? " OK" : " Cancel");
+        }
+    }
+}
 
 // ---- the Software Protections dialog ----------------------------------------------------------------
 
