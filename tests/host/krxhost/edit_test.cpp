@@ -29,6 +29,12 @@ TEST(HostEdit, ExitsAndPrintsAsTheEditorEnded) {
         {{d, h, "edit", "--script", "-", ""}, 2, "",
          "krxhost: standard input:2: cell 99, 2 is outside the grid of 11 rows and 5 columns\n",
          {.stdinText = "click 4 2\nclick 99 2\nbutton OK\n"}},
+        // Typed into the Time dialog, which Enter closes; a failure inside it closes both dialogs.
+        {{d, h, "edit", "--script", "-", ""}, 0,
+         "SetupInterrupt=0;Unmask=0x00000010;LSP=0;LSN=0;Capture=0;CaptureType=1;KRXINTPER=250 ms;\n", "",
+         {.stdinText = "click 8 2\nclick 8 5\ntype 250\nkey Enter\nbutton OK\n"}},
+        {{d, h, "edit", "--script", "-", ""}, 2, "", "krxhost: standard input:3: the active window has no grid\n",
+         {.stdinText = "click 5 2\nclick 5 5\ndump\nbutton OK\n"}},
         {{d, h, "edit", ""}, 2, "", "krxhost: edit needs a display for a person, or a script..."},
         {{d, h, "edit", "--script", "-"}, 2, "", "krxhost: TEXT is required...", {.stdinText = "button OK\n"}},
         {{d, h, "edit", "--setup", kNoFile, "--script", "-", ""}, 2, "", "krxhost: " + kNoFile + ": cannot be read...",
