@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -14,15 +15,6 @@ std::string Slurp(const std::filesystem::path& path) {
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();
-}
-
-void Redirect(const char* path, int flags, int fd) {
-    int opened = ::open(path, flags, 0644);
-    if (opened < 0) _exit(126);
-    if (opened != fd) {
-        ::dup2(opened, fd);
-        ::close(opened);
-    }
 }
 
 std::string TempPrefix() { return (std::filesystem::temp_directory_path() / (std::to_string(getpid()) + "_")).string(); }
@@ -52,38 +44,40 @@ HostRun Host(const std::vector<std::string>& args, const HostStreams& streams) {
     auto dir = std::filesystem::temp_directory_path() / ("krxhost_test_" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     { std::ofstream(dir / "in", std::ios::binary) << streams.stdinText; }
+    const std::string in = streams.stdinPath.empty() ? (dir / "in").string() : streams.stdinPath;
+    const std::string out = streams.stdoutPath.empty() ? (dir / "out").string() : streams.stdoutPath;
+    const std::string err = (dir / "err").string();
     int pipeFds[2] = {-1, -1};
     if (streams.stdoutToClosedPipe && ::pipe(pipeFds) != 0) return {};
-    pid_t pid = fork();
-    if (pid == 0) {
-        if (streams.closeStdin) ::close(0);
-        else Redirect(streams.stdinPath.empty() ? (dir / "in").c_str() : streams.stdinPath.c_str(), O_RDONLY, 0);
-        if (streams.stdoutToClosedPipe) {
-            ::close(pipeFds[0]);
-            ::dup2(pipeFds[1], 1);
-            ::close(pipeFds[1]);
-        } else if (streams.closeStdout) {
-            ::close(1);
-        } else {
-            Redirect(streams.stdoutPath.empty() ? (dir / "out").c_str() : streams.stdoutPath.c_str(),
-                     O_WRONLY | O_CREAT | O_TRUNC, 1);
-        }
-        Redirect((dir / "err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 2);
-        std::vector<char*> argv{const_cast<char*>(KRX_HOST_PATH)};
-        for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        execv(KRX_HOST_PATH, argv.data());
-        _exit(127);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (streams.closeStdin) posix_spawn_file_actions_addclose(&actions, 0);
+    else posix_spawn_file_actions_addopen(&actions, 0, in.c_str(), O_RDONLY, 0);
+    if (streams.stdoutToClosedPipe) {
+        posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 1);
+        posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
+        posix_spawn_file_actions_addclose(&actions, pipeFds[1]);
+    } else if (streams.closeStdout) {
+        posix_spawn_file_actions_addclose(&actions, 1);
+    } else {
+        posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     }
+    posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    std::vector<char*> argv{const_cast<char*>(KRX_HOST_PATH)};
+    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    pid_t pid = -1;
+    const int spawned = posix_spawn(&pid, KRX_HOST_PATH, &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
     if (streams.stdoutToClosedPipe) {
         ::close(pipeFds[0]);
         ::close(pipeFds[1]);
     }
     int status = 0;
-    waitpid(pid, &status, 0);
+    if (spawned != 0 || waitpid(pid, &status, 0) != pid) return {};
     HostRun r;
     r.out = Slurp(dir / "out");
-    r.err = Slurp(dir / "err");
+    r.err = Slurp(err);
     r.rc = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     std::filesystem::remove_all(dir);
     return r;
