@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <set>
 #include <string>
+#include <tuple>
 
 #include "host/mckernel/plugin_abi.h"
 #include "platform/win/module_resources.h"
@@ -93,20 +94,17 @@ TEST_F(PluginTest, VersionBlockNamesTheModule) {
     EXPECT_EQ(text, "Interrupt Settings");
     VS_FIXEDFILEINFO info{};
     ASSERT_TRUE(VerQueryFixedFileInfo(block.data(), block.size(), info));
-    EXPECT_EQ(info.dwFileVersionMS, 0x00010000u);
-    EXPECT_EQ(info.dwFileVersionLS, 0x00000001u);
-    EXPECT_EQ(info.dwProductVersionMS, 0x00010000u);
-    EXPECT_EQ(info.dwProductVersionLS, 0x00000001u);
+    const auto versions = std::make_tuple(info.dwFileVersionMS, info.dwFileVersionLS, info.dwProductVersionMS,
+                                          info.dwProductVersionLS);
+    EXPECT_EQ(versions, std::make_tuple(0x00010000u, 0x00000001u, 0x00010000u, 0x00000001u));
 }
 
 TEST_F(PluginTest, ModuleIconIsA16By16BitmapIn16ColoursAndGoesWithTheModule) {
     const std::vector<BYTE> dib = Bytes(RT_BITMAP, "MODULEICON");
     ASSERT_EQ(dib.size(), 40u + 16 * 4 + 16 * 8);
     auto dword = [&](size_t at) { return dib[at] | dib[at + 1] << 8 | dib[at + 2] << 16 | dib[at + 3] << 24; };
-    EXPECT_EQ(dword(0), 40);
-    EXPECT_EQ(dword(4), 16);
-    EXPECT_EQ(dword(8), 16);
-    EXPECT_EQ(dib[14], 4);  // bits per pixel
+    // The header's size, width, height and bits per pixel.
+    EXPECT_EQ(std::make_tuple(dword(0), dword(4), dword(8), int{dib[14]}), std::make_tuple(40, 16, 16, 4));
     EXPECT_EQ(Bytes(RT_BITMAP, "moduleicon"), dib);  // names compare without regard to case
     dlclose(handle);
     handle = nullptr;
