@@ -67,9 +67,12 @@ TEST(HostEdit, TheExampleSessionGivesTheWorkedExampleItsNewLines) {
     EXPECT_EQ(r.out,
               "SetupInterrupt=1;Mask=0x00000020;Unmask=0x0000005F;Reset=0x00000002;SwProtMask=0x00000003;"
               "SwProtUnmask=0x0000000C;LSP=0;LSN=1;Capture=1;CaptureType=1;KRXINTPER=2 ms;\n");
+    // The snapshot is the editor with its frame, its caption active.
     PngImage picture;
     EXPECT_TRUE(ReadPng(png.c_str(), picture));
     EXPECT_EQ(picture.width, 653);
+    EXPECT_EQ(picture.height, 422);
+    EXPECT_EQ(picture.At(picture.width / 2, 8), 0x0A246Au);
 
     ExpectHost({{"translate", "-"}, 0,
                 "  SRB ISR, 0x80FD, 0; //Reset Bits of Interrupt Status Register\r\n"
