@@ -70,9 +70,10 @@ TEST(ParameterBlockRead, BadValuesAreIgnoredAndOnlyThePeriodFails) {
 }
 
 // What is written reads back to the same block: the fuzz target checks it on every text it reads,
-// and the editor's tests read the whole text OK writes.
-TEST(ParameterBlockWrite, WritingAppends) {
+// and the editor's tests read the whole text OK writes. A drive without a negative limit switch or a
+// capture input gets no key for them.
+TEST(ParameterBlockWrite, WritingAppendsOnlyWhatTheDriveHas) {
     CString text = "X=1;";
-    CInternalData(CMC_Setup::Default(), g_motion).WriteParameters(text);
-    EXPECT_EQ(text.Left(21), "X=1;SetupInterrupt=0;");
+    CInternalData(MakeDrive({"Time"}, 1, 0, 0, 0, 0, false), g_motion).WriteParameters(text);
+    EXPECT_EQ(text, "X=1;SetupInterrupt=0;LSP=0;");
 }
