@@ -124,7 +124,7 @@ TEST_F(EditorTest, ADriveWithoutThePositiveLimitSwitchGreysItsRowAndKeepsItsBits
 }
 
 // That Enable and Disable exclude each other, in a row and globally, is the soak's check after every
-// step; that a second click clears a box, and that Reset stands apart, is this one's.
+// step; that a second click clears a box, that Reset stands apart, and that nothing is copied, is this one's.
 TEST_F(EditorTest, ASecondClickClearsABoxAndDeleteAndPasteChangeNothing) {
     ASSERT_TRUE(OpenClipboard(nullptr));
     EmptyClipboard();
@@ -142,6 +142,7 @@ TEST_F(EditorTest, ASecondClickClearsABoxAndDeleteAndPasteChangeNothing) {
         EXPECT_EQ(global + " " + Row(h, 4, 2, 4) + " " + Row(h, 5, 2, 4), "0 0 1 0 1 0 0 0");
         synthetic::KeyPress(VK_DELETE);
         synthetic::KeyDown(VK_CONTROL);
+        synthetic::KeyPress('C');  // copies nothing: the user's clipboard stays
         synthetic::KeyPress('V');
         synthetic::KeyUp(VK_CONTROL);
         synthetic::KeyDown(VK_SHIFT);
@@ -154,6 +155,11 @@ TEST_F(EditorTest, ASecondClickClearsABoxAndDeleteAndPasteChangeNothing) {
     });
     EXPECT_EQ(Edit(CMC_Setup::Default(), text), IDOK);
     EXPECT_EQ(text, CString("SetupInterrupt=0;Unmask=0x00000001;Reset=0x00000001;") + kDefaultTail);
+    std::vector<BYTE> clip;
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EXPECT_TRUE(GetClipboardBytes(CF_TEXT, clip));
+    CloseClipboard();
+    EXPECT_EQ(std::string(clip.begin(), clip.end()), std::string("0\t0\t0", 6));
 }
 
 // ---- a drive of more interrupts and protections than the masks hold --------------------------------
