@@ -181,7 +181,8 @@ TEST_F(TimeDialog, HelpAndRefusedValuesKeepTheDialogOpenAndReachNothingOnCancel)
     script.Then([&](HWND hDlg) {
         EXPECT_EQ(hDlg, hTime);
         SetValue(hDlg, "1..2");
-        ChooseUnit(hDlg, 1);  // ms -> ticks
+        SetFocus(GetDlgItem(hDlg, IDC_PERIOD_UNIT));  // ms -> ticks at once, the list closed
+        synthetic::KeyPress(VK_DOWN);
     });
     script.Then(answer);
     script.Then([&](HWND hDlg) {
