@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 #include <source_location>
 #include <string>
 #include <vector>
@@ -73,6 +74,18 @@ private:
     int w_, h_;
     HDC dc_;
 };
+
+// Draws each scene in a cell of its own, left to right in rows of `columns`: the viewport origin at
+// the cell's corner, the drawing clipped to the cell, and the drawing state restored after it.
+inline void DrawCells(HDC dc, int cellW, int cellH, int columns, const std::vector<std::function<void(HDC)>>& scenes) {
+    for (size_t i = 0; i < scenes.size(); ++i) {
+        const int saved = SaveDC(dc);
+        SetViewportOrgEx(dc, static_cast<int>(i) % columns * cellW, static_cast<int>(i) / columns * cellH, nullptr);
+        IntersectClipRect(dc, 0, 0, cellW, cellH);
+        scenes[i](dc);
+        RestoreDC(dc, saved);
+    }
+}
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
