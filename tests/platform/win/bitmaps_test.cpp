@@ -48,7 +48,8 @@ const std::vector<RGBQUAD> kTable = {{0, 0, 255, 0}, {255, 0, 0, 0}, {0, 255, 0,
 // palette colour references.
 TEST(Bitmaps, DibsAndBlitsDrawTheirPixels) {
     const auto tableFor = [](int bpp) {
-        return bpp > 8 ? std::vector<RGBQUAD>{} : std::vector<RGBQUAD>(kTable.begin(), kTable.begin() + (bpp == 1 ? 2 : 4));
+        return bpp > 8 ? std::vector<RGBQUAD>{}
+                       : std::vector<RGBQUAD>(kTable.begin(), kTable.begin() + (bpp == 1 ? 2 : 4));
     };
     std::vector<std::function<void(HDC)>> cells;
     for (int bpp : {1, 4, 8, 24, 32})
@@ -56,7 +57,8 @@ TEST(Bitmaps, DibsAndBlitsDrawTheirPixels) {
             auto dib = MakeDib(6, 3, bpp, tableFor(bpp),
                                bpp <= 8 ? +[](int x, int y) { return y == 0 ? 1 : x % 2; }
                                         : +[](int x, int y) { return y == 0 ? 200 : x * 10; });
-            EXPECT_EQ(StretchDIBits(dc, 1, 1, 6, 3, 0, 0, 6, 3, Bits(dib), Info(dib), DIB_RGB_COLORS, SRCCOPY), 3);
+            EXPECT_EQ(StretchDIBits(dc, 1, 1, 6, 3, 0, 0, 6, 3, Bits(dib), Info(dib), DIB_RGB_COLORS, SRCCOPY), 3)
+                << bpp;
         });
     cells.push_back([](HDC dc) {
         auto dib = MakeDib(4, 4, 8, kTable, [](int x, int) { return x % 4; });
