@@ -4,7 +4,6 @@
 
 #include <cstdlib>
 #include <functional>
-#include <source_location>
 #include <string>
 #include <vector>
 
@@ -40,15 +39,6 @@ public:
         const COLORREF c = GetPixel(dc_, x, y);
         RestoreDC(dc_, saved);
         return c;
-    }
-    // Checks pixels at device positions; a failure names the position and the calling line.
-    struct Px {
-        int x, y;
-        COLORREF c;
-    };
-    void Expect(const std::vector<Px>& pixels, std::source_location at = std::source_location::current()) const {
-        const ::testing::ScopedTrace trace(at.file_name(), static_cast<int>(at.line()), "pixels");
-        for (const Px& p : pixels) EXPECT_EQ(At(p.x, p.y), p.c) << "at " << p.x << ", " << p.y;
     }
     // Pixels of a colour inside [l, r) × [t, b).
     int Count(COLORREF c, int l, int t, int r, int b) const {
