@@ -2,7 +2,8 @@
 // Pictures compared with checked-in ones where the picture itself is what matters. Small
 // differences in glyph rendering are tolerated (at most 0.5% of the pixels may differ by more than
 // anti-aliasing would); moved or missing text, lines and fills are not. Set KRX_UPDATE_REFERENCE
-// to write the pictures anew, and look at them before checking them in.
+// to write the pictures anew, and look at them before checking them in. Pictures without
+// anti-aliasing (lines, fills, bitmaps, one-bit strike text) are compared exactly instead.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -23,16 +24,41 @@ inline int DifferentPixels(const PngImage& a, const PngImage& b) {
     return off;
 }
 
-// Compares what the device context holds with the picture at tests/<relative>.
-inline void ExpectMatchesReference(HDC hdc, const std::string& relative) {
+// The checked-in picture at tests/<relative>, written anew from the device context first when
+// KRX_UPDATE_REFERENCE is set; false (with a failure) when it cannot be read or its size differs.
+inline bool ReferenceFor(HDC hdc, const std::string& relative, const PngImage& got, PngImage& want) {
     const std::string path = std::string(KRX_SOURCE_DIR) + "/tests/" + relative;
     if (std::getenv("KRX_UPDATE_REFERENCE") != nullptr) {
-        ASSERT_TRUE(WritePng(hdc, path.c_str()));
+        EXPECT_TRUE(WritePng(hdc, path.c_str())) << path;
     }
-    PngImage want;
-    ASSERT_TRUE(ReadPng(path.c_str(), want)) << path;
+    if (!ReadPng(path.c_str(), want)) {
+        ADD_FAILURE() << "cannot read " << path;
+        return false;
+    }
+    EXPECT_EQ(got.width, want.width) << relative;
+    EXPECT_EQ(got.height, want.height) << relative;
+    return got.width == want.width && got.height == want.height;
+}
+
+// Compares what the device context holds with the picture at tests/<relative>.
+inline void ExpectMatchesReference(HDC hdc, const std::string& relative) {
     const PngImage got = CapturePixels(hdc);
-    ASSERT_EQ(got.width, want.width) << relative;
-    ASSERT_EQ(got.height, want.height) << relative;
+    PngImage want;
+    if (!ReferenceFor(hdc, relative, got, want)) return;
     EXPECT_LE(DifferentPixels(got, want), static_cast<int>(got.pixels.size() / 200)) << relative;
+}
+
+// Compares exactly: not one pixel may differ. The first few differences are named.
+inline void ExpectExactlyReference(HDC hdc, const std::string& relative) {
+    const PngImage got = CapturePixels(hdc);
+    PngImage want;
+    if (!ReferenceFor(hdc, relative, got, want)) return;
+    int off = 0;
+    for (size_t i = 0; i < got.pixels.size(); ++i) {
+        if (got.pixels[i] == want.pixels[i]) continue;
+        if (++off <= 5)
+            ADD_FAILURE() << relative << ": pixel " << i % got.width << ", " << i / got.width << " is " << std::hex
+                          << got.pixels[i] << ", the picture has " << want.pixels[i];
+    }
+    EXPECT_EQ(off, 0) << relative << ": pixels that differ";
 }

@@ -3,6 +3,7 @@
 // cancelling with Escape, a click elsewhere or the focus leaving, the notifications and their
 // order, the closed box's keys, the list's scroll bar, the dialog code, and the look.
 #include "controls_test_support.h"
+#include "support/reference_picture.h"
 
 using namespace controls_test;
 
@@ -287,20 +288,17 @@ TEST_F(Combos, AFewItemsGetAListJustTheirHeightAndNoScrollBar) {
     EXPECT_EQ(GetWindowLong(list, GWL_STYLE) & WS_VSCROLL, 0);
 }
 
+// Pictures: the sunken edge, the highlighted selection, the raised button with its black arrow;
+// disabled, no highlight and the arrow grey.
 TEST_F(Combos, TheClosedFieldShowsTheSelectionAndTheDropButton) {
+    ASSERT_TRUE(MoveWindow(parent_, 100, 100, 240, 50, FALSE));
     HWND c = Units();
     SetFocus(c);
-    RECT rc;
-    GetClientRect(c, &rc);
-    // Sunken edge, the highlighted selection, the raised button with its black arrow.
-    const int bw = GetSystemMetrics(SM_CXVSCROLL), bx = rc.right - 2 - bw, mid = rc.bottom / 2;
-    ExpectPixels(c, {{0, 0, GetSysColor(COLOR_3DSHADOW)}, {4, mid, GetSysColor(COLOR_HIGHLIGHT)},
-                     {bx, 3, GetSysColor(COLOR_3DHILIGHT)}, {rc.right - 3, 3, GetSysColor(COLOR_3DDKSHADOW)},
-                     {bx + bw / 2, mid, GetSysColor(COLOR_BTNTEXT)}});
-    // Disabled: no highlight, the arrow grey.
+    UpdateWindow(parent_);
+    ExpectExactlyReference(GetWindowSurfaceDC(parent_), "platform/controls/reference/combo_closed.png");
     EnableWindow(c, FALSE);
-    EXPECT_NE(PixelAt(c, 4, mid), GetSysColor(COLOR_HIGHLIGHT));
-    EXPECT_EQ(PixelAt(c, bx + bw / 2, mid), GetSysColor(COLOR_3DSHADOW));
+    UpdateWindow(parent_);
+    ExpectExactlyReference(GetWindowSurfaceDC(parent_), "platform/controls/reference/combo_disabled.png");
     // A disabled box does not open.
     SendMessage(c, CB_SHOWDROPDOWN, TRUE, 0);
     EXPECT_FALSE(Dropped(c));

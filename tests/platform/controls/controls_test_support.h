@@ -4,7 +4,6 @@
 // with a fresh window system per case, and helpers to make controls and read their pixels.
 #include <gtest/gtest.h>
 
-#include <source_location>
 #include <string>
 #include <vector>
 
@@ -97,20 +96,6 @@ protected:
         GetWindowRect(parent_, &top);
         return GetPixel(GetWindowSurfaceDC(h), wr.left - top.left + x, wr.top - top.top + y);
     }
-
-    // Checks pixels of a control's window rectangle; a failure names the pixel and the calling line.
-    struct Px {
-        int x, y;
-        COLORREF c;
-    };
-    void ExpectPixels(HWND h, const std::vector<Px>& pixels,
-                      std::source_location at = std::source_location::current()) {
-        const ::testing::ScopedTrace trace(at.file_name(), static_cast<int>(at.line()), "pixels");
-        for (const Px& p : pixels) EXPECT_EQ(PixelAt(h, p.x, p.y), p.c) << "at " << p.x << ", " << p.y;
-    }
-
-    // Where a test may keep a picture of what it checked.
-    static std::string PicturePath(const char* name) { return ::testing::TempDir() + name; }
 
     HWND parent_ = nullptr;
     HFONT font_ = nullptr;

@@ -16,13 +16,13 @@ const DialogItem kItems[] = {
     TEdit(kIdCount, 7, 7),
     TEdit(kIdRatio, 7, 22),
     TEdit(kIdName, 7, 37),
-    TButton(kIdFirst, "First", 80, 7, WS_TABSTOP | WS_GROUP | kAutoRadio),
-    TButton(kIdSecond, "Second", 80, 22, kAutoRadio),
-    TButton(kIdCheck, "Check", 80, 37, WS_TABSTOP | WS_GROUP | kCheckBox),
+    TButton(kIdFirst, "First", 80, 7, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON),
+    TButton(kIdSecond, "Second", 80, 22, BS_AUTORADIOBUTTON),
+    TButton(kIdCheck, "Check", 80, 37, WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX),
     TEdit(kIdUnsigned, 7, 52),
-    TButton(kIdApply, "Apply", 80, 52, WS_TABSTOP | kPush),
-    TButton(IDOK, "OK", 7, 80, WS_TABSTOP | kDefPush),
-    TButton(IDCANCEL, "Cancel", 70, 80, WS_TABSTOP | kPush),
+    TButton(kIdApply, "Apply", 80, 52, WS_TABSTOP | BS_PUSHBUTTON),
+    TButton(IDOK, "OK", 7, 80, WS_TABSTOP | BS_DEFPUSHBUTTON),
+    TButton(IDCANCEL, "Cancel", 70, 80, WS_TABSTOP | BS_PUSHBUTTON),
 };
 
 class CSampleDlg : public CDialog {
@@ -200,7 +200,7 @@ TEST_F(CDialogTest, AModelessDialogIsInitialisedAndLetGoWhenDestroyed) {
     EXPECT_EQ(CWnd::GetFocus()->m_hWnd, GetDlgItem(dlg, kIdCount));
     EXPECT_EQ(Text(dlg, kIdCount), "3");
     dlg.GotoDlgCtrl(dlg.GetDlgItem(kIdApply));
-    EXPECT_EQ(Type(GetDlgItem(dlg, kIdApply)), kDefPush);  // the focused push button shows as default
+    EXPECT_EQ(Type(GetDlgItem(dlg, kIdApply)), BS_DEFPUSHBUTTON);  // the focused push button shows as default
     dlg.DestroyWindow();
     EXPECT_EQ(dlg.m_hWnd, nullptr);
 }

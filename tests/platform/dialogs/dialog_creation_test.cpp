@@ -14,9 +14,9 @@ class Creation : public DialogTest {};
 const DialogItem kItems[] = {
     TStatic(kNoId, "&Name:", 7, 7),
     TEdit(101, 70, 7),
-    TButton(102, "Disabled", 7, 30, WS_TABSTOP | WS_DISABLED | kPush),
-    TButton(IDOK, "OK", 7, 50, WS_TABSTOP | kDefPush),
-    TButton(IDCANCEL, "Cancel", 70, 50, WS_TABSTOP | kPush),
+    TButton(102, "Disabled", 7, 30, WS_TABSTOP | WS_DISABLED | BS_PUSHBUTTON),
+    TButton(IDOK, "OK", 7, 50, WS_TABSTOP | BS_DEFPUSHBUTTON),
+    TButton(IDCANCEL, "Cancel", 70, 50, WS_TABSTOP | BS_PUSHBUTTON),
 };
 
 TEST_F(Creation, ItemsAreMadeInTemplateOrderThenTheDialogIsInitialised) {
@@ -54,7 +54,7 @@ TEST_F(Creation, ItemsAreMadeInTemplateOrderThenTheDialogIsInitialised) {
     EXPECT_EQ(reinterpret_cast<HWND>(inits[0].wParam), GetDlgItem(dlg, 101));
     // The first tab stop has the focus, with its text selected; the dialog is not shown yet.
     EXPECT_EQ(GetFocus(), GetDlgItem(dlg, 101));
-    EXPECT_FALSE(Received(GetDlgItem(dlg, 101), kEmSetSel).empty());
+    EXPECT_FALSE(Received(GetDlgItem(dlg, 101), EM_SETSEL).empty());
     EXPECT_FALSE(IsWindowVisible(dlg));
     // The default button is the template's.
     EXPECT_EQ(SendMessage(dlg, DM_GETDEFID, 0, 0), MAKELRESULT(IDOK, DC_HASDEFID));
@@ -83,14 +83,14 @@ TEST_F(Creation, AnInitDialogThatAnswersFalseKeepsItsOwnFocus) {
 TEST_F(Creation, ACustomControlIsMadeWhenItsClassIsRegisteredAndFailsTheDialogOtherwise) {
     const DialogItem items[] = {
         Control(5000, "GXWND", "InterruptGridWnd", 7, 7, 417, 210, WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_TABSTOP),
-        TButton(IDOK, "OK", 124, 223, WS_TABSTOP | kDefPush),
+        TButton(IDOK, "OK", 124, 223, WS_TABSTOP | BS_DEFPUSHBUTTON),
     };
     const std::vector<BYTE> t = BuildDialogTemplate(DialogHeader{"Interrupt Settings", 0, 0, 431, 244}, items);
     EXPECT_EQ(CreateDialogIndirectParam(nullptr, AsTemplate(t), nullptr, TestDlgProc, 0), nullptr);
     EXPECT_EQ(GetTopWindow(nullptr), nullptr);  // the half-made dialog is gone
     EXPECT_TRUE(Received(nullptr, WM_INITDIALOG).empty());
     WNDCLASSA wc{};
-    wc.lpfnWndProc = TestStaticProc;
+    wc.lpfnWndProc = DefWindowProcA;
     wc.lpszClassName = "GXWND";
     ASSERT_NE(RegisterClass(&wc), 0);
     HWND dlg = CreateDialogIndirectParam(nullptr, AsTemplate(t), nullptr, TestDlgProc, 0);
@@ -122,8 +122,8 @@ TEST_F(Creation, TheDialogProcedureAnswersThroughTheMessageResult) {
     SetFocus(GetDlgItem(dlg, 101));
     SendMessage(dlg, DM_SETDEFID, IDCANCEL, 0);
     EXPECT_EQ(SendMessage(dlg, DM_GETDEFID, 0, 0), MAKELRESULT(IDCANCEL, DC_HASDEFID));
-    EXPECT_EQ(Type(GetDlgItem(dlg, IDCANCEL)), kDefPush);
-    EXPECT_EQ(Type(GetDlgItem(dlg, IDOK)), kPush);
+    EXPECT_EQ(Type(GetDlgItem(dlg, IDCANCEL)), BS_DEFPUSHBUTTON);
+    EXPECT_EQ(Type(GetDlgItem(dlg, IDOK)), BS_PUSHBUTTON);
     // Closing asks for Cancel; the default procedure does not destroy the dialog itself.
     CurrentDlgHandler() = nullptr;
     SendMessage(dlg, WM_CLOSE, 0, 0);

@@ -9,17 +9,18 @@ namespace {
 
 // The Capture dialog's layout: two groups of radio buttons interleaved, a separator, texts.
 const DialogItem kCapture[] = {
-    TButton(5001, "Generate capture interrupt on &first encoder index", 7, 7, WS_GROUP | WS_TABSTOP | kAutoRadio),
-    TButton(5002, "Generate capture interrupt on &second encoder index", 7, 75, kAutoRadio),
-    TButton(5003, "transition low -> high", 27, 22, WS_GROUP | WS_TABSTOP | kAutoRadio),
-    TButton(5004, "transition high -> low", 27, 37, kAutoRadio),
+    TButton(5001, "Generate capture interrupt on &first encoder index", 7, 7,
+            WS_GROUP | WS_TABSTOP | BS_AUTORADIOBUTTON),
+    TButton(5002, "Generate capture interrupt on &second encoder index", 7, 75, BS_AUTORADIOBUTTON),
+    TButton(5003, "transition low -> high", 27, 22, WS_GROUP | WS_TABSTOP | BS_AUTORADIOBUTTON),
+    TButton(5004, "transition high -> low", 27, 37, BS_AUTORADIOBUTTON),
     TStatic(kNoId, "When transition occurs ...", 7, 50, WS_GROUP),
-    TButton(5006, "transition low -> high", 27, 89, WS_GROUP | WS_TABSTOP | kAutoRadio),
-    TButton(5007, "transition high -> low", 27, 104, kAutoRadio),
+    TButton(5006, "transition low -> high", 27, 89, WS_GROUP | WS_TABSTOP | BS_AUTORADIOBUTTON),
+    TButton(5007, "transition high -> low", 27, 104, BS_AUTORADIOBUTTON),
     TEdit(5010, 100, 120),
-    TButton(IDOK, "OK", 11, 141, WS_GROUP | WS_TABSTOP | kDefPush),
-    TButton(IDCANCEL, "Cancel", 72, 141, WS_TABSTOP | kPush),
-    TButton(57671, "&Help", 133, 141, WS_TABSTOP | kPush),
+    TButton(IDOK, "OK", 11, 141, WS_GROUP | WS_TABSTOP | BS_DEFPUSHBUTTON),
+    TButton(IDCANCEL, "Cancel", 72, 141, WS_TABSTOP | BS_PUSHBUTTON),
+    TButton(57671, "&Help", 133, 141, WS_TABSTOP | BS_PUSHBUTTON),
 };
 
 class Keys : public DialogTest {
@@ -30,9 +31,11 @@ protected:
         return Modeless(template_);
     }
     std::vector<BYTE> template_;
+    // The buttons clicked (the edit's focus notifications are not of interest).
     static std::vector<int> Commands(HWND dlg) {
         std::vector<int> ids;
-        for (const Logged& e : Received(dlg, WM_COMMAND)) ids.push_back(LOWORD(e.wParam));
+        for (const Logged& e : Received(dlg, WM_COMMAND))
+            if (HIWORD(e.wParam) == BN_CLICKED) ids.push_back(LOWORD(e.wParam));
         return ids;
     }
 };
@@ -132,15 +135,15 @@ TEST_F(Keys, EnterPressesTheDefaultOrTheFocusedPushButtonAndEscapeCancels) {
     // On a push button Enter presses that button, which shows as the default meanwhile.
     Log().clear();
     SendMessage(dlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dlg, 57671)), TRUE);
-    EXPECT_EQ(Type(GetDlgItem(dlg, 57671)), kDefPush);
-    EXPECT_EQ(Type(GetDlgItem(dlg, IDOK)), kPush);
+    EXPECT_EQ(Type(GetDlgItem(dlg, 57671)), BS_DEFPUSHBUTTON);
+    EXPECT_EQ(Type(GetDlgItem(dlg, IDOK)), BS_PUSHBUTTON);
     Key(dlg, VK_RETURN);
     EXPECT_EQ(Commands(dlg), (std::vector<int>{57671}));
     // Leaving the push buttons gives the look back to the dialog's default.
     Key(dlg, VK_TAB);
     EXPECT_EQ(GetDlgCtrlID(GetFocus()), 5001);
-    EXPECT_EQ(Type(GetDlgItem(dlg, 57671)), kPush);
-    EXPECT_EQ(Type(GetDlgItem(dlg, IDOK)), kDefPush);
+    EXPECT_EQ(Type(GetDlgItem(dlg, 57671)), BS_PUSHBUTTON);
+    EXPECT_EQ(Type(GetDlgItem(dlg, IDOK)), BS_DEFPUSHBUTTON);
     // A disabled default button is not pressed.
     Log().clear();
     EnableWindow(GetDlgItem(dlg, IDOK), FALSE);

@@ -10,9 +10,9 @@ class Modal : public DialogTest {};
 
 const DialogItem kItems[] = {
     TEdit(101, 7, 7),
-    TButton(IDOK, "OK", 7, 30, WS_TABSTOP | kDefPush),
-    TButton(IDCANCEL, "Cancel", 70, 30, WS_TABSTOP | kPush),
-    TButton(103, "Other", 7, 50, WS_TABSTOP | kPush),
+    TButton(IDOK, "OK", 7, 30, WS_TABSTOP | BS_DEFPUSHBUTTON),
+    TButton(IDCANCEL, "Cancel", 70, 30, WS_TABSTOP | BS_PUSHBUTTON),
+    TButton(103, "Other", 7, 50, WS_TABSTOP | BS_PUSHBUTTON),
 };
 
 TEST_F(Modal, EndDialogGivesTheResultAndTheOwnerIsDisabledMeanwhile) {

@@ -68,7 +68,7 @@ TEST_F(Templates, DialogUnitsComeFromTheDialogFont) {
     const DialogItem items[] = {
         TStatic(kNoId, "Generate time interrupt every", 7, 10),
         Control(5004, "TestEdit", "", 104, 7, 46, 14, WS_TABSTOP | WS_BORDER),
-        Control(IDOK, "TestButton", "OK", 12, 26, 50, 14, WS_TABSTOP | kDefPush),
+        Control(IDOK, "TestButton", "OK", 12, 26, 50, 14, WS_TABSTOP | BS_DEFPUSHBUTTON),
     };
     HWND owner = Owner();
     const std::vector<BYTE> mine = BuildDialogTemplate(DialogHeader{"Time", 10, 20, 199, 47}, items);

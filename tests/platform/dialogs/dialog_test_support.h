@@ -1,13 +1,14 @@
 #pragma once
-// Shared by the dialog tests: small stand-in controls that answer the dialog manager as the
-// standard controls do (WM_GETDLGCODE, BM_*, EM_SETSEL), a log of the messages they and the
-// dialogs get, and a fixture that gives each case a fresh window system.
+// Shared by the dialog tests: the real controls under class names of their own that log the
+// messages they get, as the dialogs' procedure does, and a fixture that gives each case a fresh
+// window system.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "platform/win/controls.h"
 #include "platform/win/dialog_script.h"
 #include "platform/win/dialog_template.h"
 #include "platform/win/dialogs.h"
@@ -17,10 +18,6 @@
 
 namespace dialog_test {
 
-constexpr UINT kBmGetCheck = 0x00F0, kBmSetCheck = 0x00F1, kBmSetStyle = 0x00F4, kBmClick = 0x00F5;
-constexpr UINT kEmSetSel = 0x00B1;
-constexpr DWORD kPush = 0x0, kDefPush = 0x1, kCheckBox = 0x3, kGroupBox = 0x7, kAutoRadio = 0x9;
-
 // The message log and its queries are the window tests' own.
 using window_test::Log;
 using window_test::Logged;
@@ -28,73 +25,19 @@ using window_test::Received;
 
 inline DWORD Type(HWND h) { return static_cast<DWORD>(GetWindowLongPtr(h, GWL_STYLE)) & 0xF; }
 
-// Checks itself and clears the other auto radio buttons of its group, as an auto radio button does.
-inline void CheckRadioInGroup(HWND h) {
-    const HWND dlg = GetParent(h);
-    for (HWND c = h; c; c = GetNextDlgGroupItem(dlg, c, FALSE)) {
-        SetWindowLongPtr(c, GWLP_USERDATA, c == h ? 1 : 0);
-        if (GetNextDlgGroupItem(dlg, c, FALSE) == h) break;
-    }
+// The real control classes, and the logging classes that stand for them in the templates.
+constexpr std::pair<const char*, const char*> kLoggedClasses[] = {
+    {"BUTTON", "TestButton"}, {"EDIT", "TestEdit"}, {"STATIC", "TestStatic"}};
+inline WNDPROC& RealProc(int i) {
+    static WNDPROC procs[3];
+    return procs[i];
 }
-
-inline void Click(HWND h) {
-    if (Type(h) == kAutoRadio) CheckRadioInGroup(h);
-    if (Type(h) == kCheckBox) SetWindowLongPtr(h, GWLP_USERDATA, !GetWindowLongPtr(h, GWLP_USERDATA));
-    SendMessage(GetParent(h), WM_COMMAND, MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID(h)), BN_CLICKED),
-                reinterpret_cast<LPARAM>(h));
-}
-
-inline LRESULT TestButtonProc(HWND h, UINT m, WPARAM w, LPARAM l) {
+template <int I>
+LRESULT LoggingProc(HWND h, UINT m, WPARAM w, LPARAM l) {
     Log().push_back({h, m, w, l});
-    switch (m) {
-    case WM_GETDLGCODE:
-        switch (Type(h)) {
-        case kPush: return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
-        case kDefPush: return DLGC_BUTTON | DLGC_DEFPUSHBUTTON;
-        case kAutoRadio: return DLGC_BUTTON | DLGC_RADIOBUTTON;
-        case kGroupBox: return DLGC_STATIC;
-        default: return DLGC_BUTTON;
-        }
-    case kBmSetStyle:
-        SetWindowLongPtr(h, GWL_STYLE, (GetWindowLongPtr(h, GWL_STYLE) & ~0xFFFF) | static_cast<LONG_PTR>(w & 0xFFFF));
-        return 0;
-    case kBmGetCheck: return GetWindowLongPtr(h, GWLP_USERDATA);
-    case kBmSetCheck: SetWindowLongPtr(h, GWLP_USERDATA, static_cast<LONG_PTR>(w)); return 0;
-    case kBmClick: Click(h); return 0;
-    case WM_LBUTTONDOWN: SetFocus(h); return 0;
-    case WM_LBUTTONUP: Click(h); return 0;
-    default: return DefWindowProc(h, m, w, l);
-    }
+    return CallWindowProc(RealProc(I), h, m, w, l);
 }
-
-// A single-line edit: wants characters and arrows, selects on EM_SETSEL, types what it gets.
-inline LRESULT TestEditProc(HWND h, UINT m, WPARAM w, LPARAM l) {
-    Log().push_back({h, m, w, l});
-    switch (m) {
-    case WM_GETDLGCODE: return DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
-    case kEmSetSel: return 0;
-    case WM_CHAR: {
-        char buf[256];
-        GetWindowText(h, buf, sizeof buf);
-        std::string s = buf;
-        if (w == VK_BACK) {
-            if (!s.empty()) s.pop_back();
-        } else {
-            s.push_back(static_cast<char>(w));
-        }
-        SetWindowText(h, s.c_str());
-        return 0;
-    }
-    case WM_LBUTTONDOWN: SetFocus(h); return 0;
-    default: return DefWindowProc(h, m, w, l);
-    }
-}
-
-inline LRESULT TestStaticProc(HWND h, UINT m, WPARAM w, LPARAM l) {
-    Log().push_back({h, m, w, l});
-    if (m == WM_GETDLGCODE) return DLGC_STATIC;
-    return DefWindowProc(h, m, w, l);
-}
+constexpr WNDPROC kLoggingProcs[] = {LoggingProc<0>, LoggingProc<1>, LoggingProc<2>};
 
 // A dialog procedure whose answers a test chooses.
 using DlgHandler = std::function<INT_PTR(HWND, UINT, WPARAM, LPARAM)>;
@@ -133,16 +76,19 @@ protected:
         ResetWindowSystem();
         Log().clear();
         CurrentDlgHandler() = nullptr;
-        const std::pair<WNDPROC, const char*> classes[] = {
-            {TestButtonProc, "TestButton"}, {TestEditProc, "TestEdit"}, {TestStaticProc, "TestStatic"},
-            {DefWindowProcA, "TestOwner"}};
-        for (const auto& [proc, name] : classes) {
+        for (int i = 0; i < 3; ++i) {
             WNDCLASSA wc{};
-            wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-            wc.lpfnWndProc = proc;
-            wc.lpszClassName = name;
+            ASSERT_TRUE(GetClassInfo(nullptr, kLoggedClasses[i].first, &wc));
+            RealProc(i) = wc.lpfnWndProc;
+            wc.lpfnWndProc = kLoggingProcs[i];
+            wc.lpszClassName = kLoggedClasses[i].second;
             ASSERT_NE(RegisterClass(&wc), 0);
         }
+        WNDCLASSA owner{};
+        owner.hCursor = LoadCursor(nullptr, IDC_ARROW);
+        owner.lpfnWndProc = DefWindowProcA;
+        owner.lpszClassName = "TestOwner";
+        ASSERT_NE(RegisterClass(&owner), 0);
     }
     void TearDown() override {
         SetModalLoopHook(nullptr);

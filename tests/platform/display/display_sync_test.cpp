@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 
 #include "platform/window/window_test_support.h"
 #include "platform/win/display.h"
@@ -17,35 +18,21 @@ using namespace window_test;
 
 namespace {
 
-struct NativeRecord {
-    RECT rect{};
-    std::string title;
-    bool shown = false;
-    std::vector<RECT> presents;
-};
-
-// A desktop stood in for: records what is asked of it, and runs a script when the loop waits.
 class FakeDesktop final : public DisplayBackend {
 public:
     explicit FakeDesktop(bool events) : events_(events) {}
     const char* Name() const override { return "fake"; }
     bool DeliversEvents() const override { return events_; }
     bool CreateNative(HWND h, const RECT& rc, const char* title) override {
-        natives[h] = NativeRecord{rc, title, false, {}};
-        ++created;
+        names[h] = title;
+        Note(h, "create " + std::string(title) + " " + Box(rc));
         return true;
     }
-    void DestroyNative(HWND h) override {
-        natives.erase(h);
-        ++destroyed;
-    }
-    void ShowNative(HWND h, bool show) override { natives[h].shown = show; }
-    void MoveNative(HWND h, const RECT& rc) override {
-        natives[h].rect = rc;
-        ++moves;
-    }
-    void SetNativeTitle(HWND h, const char* title) override { natives[h].title = title; }
-    void Present(HWND h, HDC, const RECT& dirty) override { natives[h].presents.push_back(dirty); }
+    void DestroyNative(HWND h) override { Note(h, "destroy"); }
+    void ShowNative(HWND h, bool show) override { Note(h, "show " + std::to_string(show)); }
+    void MoveNative(HWND h, const RECT& rc) override { Note(h, "move " + Box(rc)); }
+    void SetNativeTitle(HWND h, const char* title) override { Note(h, "title " + std::string(title)); }
+    void Present(HWND h, HDC, const RECT& dirty) override { Note(h, "present " + Box(dirty)); }
     void WaitEvents(DWORD timeout) override {
         waits.push_back(timeout);
         ticks += timeout;  // a wait without events lasts its whole timeout
@@ -68,9 +55,18 @@ public:
     SIZE ScreenSize() override { return SIZE{1024, 768}; }
     bool ReadPresentedPixels(HWND, std::vector<std::uint32_t>&, SIZE&) override { return false; }
 
+    // The log since the last call, emptied.
+    std::string Calls() { return std::exchange(calls, ""); }
+    static std::string Box(const RECT& r) {
+        return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+               std::to_string(r.bottom);
+    }
+    void Note(HWND h, const std::string& what) { calls += names[h] + ": " + what + "\n"; }
+
     bool events_;
-    std::map<HWND, NativeRecord> natives;
-    int created = 0, destroyed = 0, moves = 0, clipboardSets = 0;
+    std::map<HWND, std::string> names;
+    std::string calls;
+    int clipboardSets = 0;
     std::vector<DWORD> waits;
     DWORD ticks = 5000;
     std::function<void()> script;  // what arrives during the next wait
@@ -101,35 +97,28 @@ protected:
 TEST_F(DisplaySync, NativesFollowTheTopLevelWindows) {
     FakeDesktop& d = Install(false);
     HWND h = Dialog();
-    HWND hidden = CreateWindowEx(0, "Faced", "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+    HWND hidden = CreateWindowEx(0, "Faced", "Hidden", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
     HWND child = Child(h, 1, 10, 10, 20, 20);
     PumpMessages();
     SyncDisplay();
-    ASSERT_EQ(d.natives.size(), 1u);  // neither the hidden window nor the child has one
-    const NativeRecord& n = d.natives[h];
-    EXPECT_TRUE(n.shown);
-    EXPECT_EQ(n.title, "Settings");
-    ASSERT_EQ(n.presents.size(), 1u);  // all of it, before it was shown
-    EXPECT_EQ(n.presents[0].right, 200);
-    EXPECT_EQ(n.presents[0].bottom, 100);
+    // Neither the hidden window nor the child has one; all of it presented before it is shown.
+    EXPECT_EQ(d.Calls(),
+              "Settings: create Settings 100,100,300,200\nSettings: present 0,0,200,100\nSettings: show 1\n");
     MoveWindow(h, 150, 120, 200, 100, TRUE);
     SetWindowText(h, "Other");
     SyncDisplay();
-    EXPECT_EQ(d.natives[h].rect.left, 150);
-    EXPECT_EQ(d.natives[h].rect.top, 120);
-    EXPECT_EQ(d.natives[h].title, "Other");
     ShowWindow(h, SW_HIDE);
     SyncDisplay();
-    EXPECT_FALSE(d.natives[h].shown);
+    EXPECT_EQ(d.Calls(), "Settings: move 150,120,350,220\nSettings: title Other\nSettings: present 0,0,200,100\n"
+                         "Settings: show 0\n");
     // A window that becomes a child, and one that goes, lose their natives.
     ShowWindow(hidden, SW_SHOW);
     SyncDisplay();
-    EXPECT_EQ(d.natives.count(hidden), 1u);
+    EXPECT_EQ(d.Calls(), "Hidden: create Hidden 0,0,50,50\nHidden: present 0,0,50,50\nHidden: show 1\n");
     SetParent(hidden, h);
     DestroyWindow(h);
     SyncDisplay();
-    EXPECT_TRUE(d.natives.empty());
-    EXPECT_EQ(d.destroyed, 2);
+    EXPECT_EQ(d.Calls(), "Hidden: destroy\nSettings: destroy\n");
     EXPECT_FALSE(IsWindow(child));
 }
 
@@ -138,23 +127,18 @@ TEST_F(DisplaySync, OnlyWhatWasDrawnIsPresented) {
     HWND h = Dialog();
     PumpMessages();
     SyncDisplay();
-    d.natives[h].presents.clear();
+    d.Calls();
     SyncDisplay();
-    EXPECT_TRUE(d.natives[h].presents.empty());
+    EXPECT_EQ(d.Calls(), "");  // nothing drawn, nothing presented
     HDC hdc = GetDC(h);
     RECT rc{10, 5, 30, 15};
     FillRect(hdc, &rc, GetSysColorBrush(COLOR_WINDOW));
     ReleaseDC(h, hdc);
     SyncDisplay();
-    ASSERT_EQ(d.natives[h].presents.size(), 1u);
     // The client area's device context is clipped to all of it: that is what may have changed.
-    const RECT p = d.natives[h].presents[0];
     POINT origin{0, 0};
     ClientToScreen(h, &origin);
-    EXPECT_EQ(p.left, origin.x - 100);
-    EXPECT_EQ(p.top, origin.y - 100);
-    EXPECT_EQ(p.right, 197);
-    EXPECT_EQ(p.bottom, 97);
+    EXPECT_EQ(d.Calls(), "Settings: present " + FakeDesktop::Box(RECT{origin.x - 100, origin.y - 100, 197, 97}) + "\n");
 }
 
 TEST_F(DisplaySync, TheHeadlessScreenShowsWhatTheSnapshotShows) {
@@ -186,7 +170,7 @@ TEST_F(DisplaySync, TimersFollowRealTimeWhileTheLoopWaits) {
     EXPECT_GE(GetTickCount() - start, 400u);
     ASSERT_FALSE(d.waits.empty());
     for (DWORD w : d.waits) EXPECT_LE(w, 400u);  // no wait sleeps past the timer
-    EXPECT_TRUE(d.natives[h].shown);             // synchronised before waiting
+    EXPECT_NE(d.Calls().find("Settings: show 1"), std::string::npos);  // synchronised before waiting
 }
 
 TEST_F(DisplaySync, EventsFromTheDesktopBecomeMessages) {
@@ -210,7 +194,7 @@ TEST_F(DisplaySync, EventsFromTheDesktopBecomeMessages) {
     GetWindowRect(h, &wr);
     EXPECT_EQ(wr.left, 300);
     EXPECT_EQ(wr.top, 200);
-    EXPECT_EQ(d.moves, 0);  // the desktop moved the native itself: it is not moved again
+    EXPECT_EQ(d.Calls().find("move"), std::string::npos);  // the desktop moved the native itself
     d.script = [&] { display_events::CloseRequested(h); };
     while (GetMessage(&msg, nullptr, 0, 0) > 0 && msg.message != WM_CLOSE) DispatchMessage(&msg);
     EXPECT_EQ(msg.message, static_cast<UINT>(WM_CLOSE));

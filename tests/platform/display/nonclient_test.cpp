@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/window/window_test_support.h"
+#include "support/reference_picture.h"
 #include "platform/win/synthetic_input.h"
 #include "platform/win/system_metrics.h"
 
@@ -13,8 +14,7 @@ using namespace window_test;
 
 namespace {
 
-constexpr unsigned kFace = 0xD4D0C8, kWhite = 0xFFFFFF, kBlack = 0x000000, kShadow = 0x808080, kDark = 0x404040;
-constexpr unsigned kActive = 0x0A246A, kInactive = 0x808080, kRed = 0xFF0000;
+constexpr unsigned kBlack = 0x000000;
 constexpr DWORD kDialog = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE;
 
 int HitAt(HWND h, int x, int y) {  // window coordinates
@@ -30,21 +30,6 @@ POINT FromWindow(HWND h, int x, int y) {
     POINT pt{wr.left + x, wr.top + y};
     ScreenToClient(h, &pt);
     return pt;
-}
-
-struct Px {
-    int x, y;
-    unsigned c;
-};
-void ExpectPixels(const PngImage& img, const std::vector<Px>& pixels) {
-    for (const Px& p : pixels) EXPECT_EQ(img.At(p.x, p.y), p.c) << "at " << p.x << ", " << p.y;
-}
-
-int CountOf(const PngImage& img, RECT area, unsigned px) {
-    int n = 0;
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x) n += img.At(x, y) == px;
-    return n;
 }
 
 class NonClient : public WindowTest {
@@ -110,47 +95,37 @@ TEST_F(NonClient, HitTestsOfCaptionCloseBoxFrameAndScrollBars) {
     for (const auto& c : cases) EXPECT_EQ(HitAt(c.h, c.x, c.y), c.hit) << c.x << ", " << c.y;
 }
 
-TEST_F(NonClient, DialogFrameCaptionAndCloseBoxPixels) {
-    HWND h = Dialog();
-    ASSERT_TRUE(WriteWindowPng(h, Temp("nonclient_dialog.png").c_str()));
-    const PngImage img = SurfacePixels(h);
-    // The raised frame: light and highlight at the top left, dark and shadow at the bottom
-    // right, then the face colour; the active caption from row 3 to 20, the face colour below it.
-    ExpectPixels(img, {{0, 50, kFace}, {1, 50, kWhite}, {2, 50, kFace}, {199, 50, kDark}, {198, 50, kShadow},
-                       {100, 99, kDark}, {100, 98, kShadow}, {150, 3, kActive}, {150, 20, kActive}, {150, 21, kFace}});
-    // The caption text in the caption text colour, left-aligned.
-    EXPECT_GT(CountOf(img, RECT{5, 3, 60, 21}, kWhite), 20);
-    EXPECT_EQ(CountOf(img, RECT{120, 3, 175, 21}, kWhite), 0);
-    // The close box: a raised button with its cross.
-    ExpectPixels(img, {{179, 5, kFace}, {180, 6, kWhite}, {194, 12, kDark}, {183, 8, kBlack}, {186, 11, kBlack},
-                       {190, 8, kBlack}, {186, 8, kFace}});
-}
-
-TEST_F(NonClient, BorderAndClientEdgePixels) {
-    HWND top = Dialog(0, 0, 200, 150, WS_POPUP | WS_VISIBLE);
-    HWND bordered = Child(top, 1, 10, 10, 50, 30, WS_CHILD | WS_VISIBLE | WS_BORDER, "Faced");
-    HWND edged = CreateWindowEx(WS_EX_CLIENTEDGE, "Faced", "", WS_CHILD | WS_VISIBLE, 100, 10, 60, 30, top, nullptr,
-                                nullptr, nullptr);
-    ASSERT_TRUE(bordered && edged);
-    ASSERT_TRUE(WriteWindowPng(top, Temp("nonclient_edges.png").c_str()));
-    // The border black; sunken: shadow over dark shadow at the top left, highlight over light at
-    // the bottom right.
-    ExpectPixels(SurfacePixels(top), {{10, 10, kBlack}, {59, 39, kBlack}, {11, 11, kFace}, {100, 20, kShadow},
-                               {101, 20, kDark}, {159, 20, kWhite}, {158, 20, kFace}});
-}
-
-TEST_F(NonClient, TheCaptionFollowsActivationAndText) {
+// Pictures of the frames: the raised dialog frame, the caption (active, inactive, redrawn at once on
+// activation, without text) and the close box with its cross; a child's black border and sunken
+// client edge; a scroll bar's arrows, checkered shaft and thumb, redrawn as the position moves.
+TEST_F(NonClient, FramesCaptionsEdgesAndScrollBarsShowTheClassicPixels) {
+    const auto expectPicture = [](HWND h, const char* name) {
+        ExpectExactlyReference(GetWindowSurfaceDC(h), std::string("platform/display/reference/") + name + ".png");
+    };
     HWND one = Dialog(0, 0, 200, 100);
     HWND two = Dialog(300, 0, 200, 100);
     PumpMessages();
-    EXPECT_EQ(SurfacePixels(one).At(150, 10), kInactive);  // two was shown last and is active
-    EXPECT_EQ(SurfacePixels(two).At(150, 10), kActive);
-    SetActiveWindow(one);  // redrawn at once, without a paint
-    EXPECT_EQ(SurfacePixels(one).At(150, 10), kActive);
-    EXPECT_EQ(SurfacePixels(two).At(150, 10), kInactive);
-    EXPECT_GT(CountOf(SurfacePixels(one), RECT{5, 3, 60, 21}, kWhite), 20);
+    expectPicture(one, "dialog_inactive");  // two was shown last and is active
+    expectPicture(two, "dialog_active");
+    SetActiveWindow(one);
+    expectPicture(one, "dialog_active");
+    expectPicture(two, "dialog_inactive");
     SetWindowText(one, "");
-    EXPECT_EQ(CountOf(SurfacePixels(one), RECT{5, 3, 60, 21}, kWhite), 0);
+    expectPicture(one, "dialog_untitled");
+
+    HWND top = Dialog(0, 0, 170, 50, WS_POPUP | WS_VISIBLE);
+    ASSERT_TRUE(Child(top, 1, 10, 10, 50, 30, WS_CHILD | WS_VISIBLE | WS_BORDER, "Faced"));
+    ASSERT_TRUE(CreateWindowEx(WS_EX_CLIENTEDGE, "Faced", "", WS_CHILD | WS_VISIBLE, 100, 10, 60, 30, top, nullptr,
+                               nullptr, nullptr));
+    PumpMessages();
+    expectPicture(top, "border_and_client_edge");
+
+    HWND bar = Dialog(0, 0, 40, 150, WS_POPUP | WS_BORDER | WS_VSCROLL | WS_VISIBLE);
+    SetScrollRange(bar, SB_VERT, 0, 100, FALSE);
+    PumpMessages();
+    expectPicture(bar, "scroll_bar_top");
+    SetScrollPos(bar, SB_VERT, 100, TRUE);  // redrawn without a paint
+    expectPicture(bar, "scroll_bar_end");
 }
 
 TEST_F(NonClient, TheFrameIsPaintedBeforeTheClientArea) {
@@ -193,31 +168,6 @@ TEST_F(NonClient, AChildsFrameComesBackAfterItsParentPaintsOverIt) {
     EXPECT_EQ(img.At(40, 20), kBlack);
     EXPECT_TRUE(Received(child, WM_PAINT).empty());
     EXPECT_FALSE(Received(child, WM_NCPAINT).empty());
-}
-
-TEST_F(NonClient, ScrollBarsAreDrawnAndFollowThePosition) {
-    HWND h = Dialog(0, 0, 200, 150, WS_POPUP | WS_BORDER | WS_VSCROLL | WS_VISIBLE);
-    SetScrollRange(h, SB_VERT, 0, 100, FALSE);
-    PumpMessages();
-    ASSERT_TRUE(WriteWindowPng(h, Temp("nonclient_scroll_bar.png").c_str()));
-    const int sb = GetSystemMetrics(SM_CXVSCROLL);
-    const int x = 199 - sb;  // the bar's left column, inside the border
-    PngImage img = SurfacePixels(h);
-    EXPECT_EQ(img.At(x, 1), kFace);             // the up arrow's raised edge
-    EXPECT_EQ(img.At(x + sb / 2, 1 + sb / 2), kBlack);  // its glyph
-    // The shaft below the thumb is a checkerboard of highlight and face.
-    const int y = 100;
-    EXPECT_NE(img.At(x + 4, y), img.At(x + 5, y));
-    EXPECT_TRUE(img.At(x + 4, y) == kWhite || img.At(x + 4, y) == kFace);
-    // The thumb at the top; moved to the end with a redraw, without a paint.
-    const int thumbY = 1 + sb + 2;
-    EXPECT_EQ(img.At(x + 4, thumbY), kFace);
-    EXPECT_EQ(img.At(x + 5, thumbY), kFace);
-    SetScrollPos(h, SB_VERT, 100, TRUE);
-    img = SurfacePixels(h);
-    EXPECT_NE(img.At(x + 4, thumbY), img.At(x + 5, thumbY));
-    EXPECT_EQ(img.At(x + 4, 148 - sb - 4), kFace);
-    EXPECT_EQ(img.At(x + 5, 148 - sb - 4), kFace);
 }
 
 TEST_F(NonClient, TheCloseBoxClosesWhenReleasedOverIt) {

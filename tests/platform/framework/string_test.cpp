@@ -1,7 +1,9 @@
 // Framework strings: formatting as the generators use it, copies, growth, clamped edits, aliased
-// sources, and the string array's bad indices.
+// sources, the string array's bad indices, and a string showing a text that another object keeps
+// inline (read, never freed, copied to a heap block of its own before anything makes it longer).
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "platform/framework/cstring.h"
@@ -136,4 +138,40 @@ TEST(CStringArrayTest, BadIndicesTouchNothing) {
     EXPECT_EQ(a.GetSize(), 3);
     EXPECT_EQ(a[2], "z");
     EXPECT_THROW(a.ElementAt(3), std::out_of_range);
+}
+
+namespace {
+struct Owner {
+    CString str;
+    CString::InlineText<8> text;
+    explicit Owner(const char* psz) {
+        text.Set(psz, static_cast<int>(std::strlen(psz)));
+        str.ShowInline(text);
+    }
+};
+}  // namespace
+
+TEST(StringInlineText, ReadsTheOwnersTextWithoutOwningIt) {
+    Owner o("abc");
+    EXPECT_EQ(o.str, "abc");
+    EXPECT_EQ(o.str.GetLength(), 3);
+    EXPECT_EQ(o.str.GetAllocLength(), 0);
+    o.text.Set("xy", 2);
+    EXPECT_EQ(o.str, "xy");
+    const CString copy(o.str);
+    EXPECT_NE(copy.GetString(), o.str.GetString());
+    EXPECT_EQ(copy, "xy");
+}
+
+TEST(StringInlineText, GrowingOrEmptyingLetsGoOfTheOwnersText) {
+    Owner appended("abc"), buffered("abc"), emptied("abc");
+    appended.str += "defghijkl";
+    EXPECT_EQ(appended.str, "abcdefghijkl");
+    char* p = buffered.str.GetBuffer(10);
+    EXPECT_STREQ(p, "abc");
+    buffered.str.ReleaseBuffer(2);
+    EXPECT_EQ(buffered.str, "ab");
+    emptied.str.Empty();
+    EXPECT_TRUE(emptied.str.IsEmpty());
+    for (const Owner* o : {&appended, &buffered, &emptied}) EXPECT_STREQ(o->text.ach, "abc");
 }

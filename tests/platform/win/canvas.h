@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <source_location>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,15 +40,6 @@ public:
         RestoreDC(dc_, saved);
         return c;
     }
-    // Checks pixels at device positions; a failure names the position and the calling line.
-    struct Px {
-        int x, y;
-        COLORREF c;
-    };
-    void Expect(const std::vector<Px>& pixels, std::source_location at = std::source_location::current()) const {
-        const ::testing::ScopedTrace trace(at.file_name(), static_cast<int>(at.line()), "pixels");
-        for (const Px& p : pixels) EXPECT_EQ(At(p.x, p.y), p.c) << "at " << p.x << ", " << p.y;
-    }
     // Pixels of a colour inside [l, r) × [t, b).
     int Count(COLORREF c, int l, int t, int r, int b) const {
         int n = 0;
@@ -73,6 +64,18 @@ private:
     int w_, h_;
     HDC dc_;
 };
+
+// Draws each scene in a cell of its own, left to right in rows of `columns`: the viewport origin at
+// the cell's corner, the drawing clipped to the cell, and the drawing state restored after it.
+inline void DrawCells(HDC dc, int cellW, int cellH, int columns, const std::vector<std::function<void(HDC)>>& scenes) {
+    for (size_t i = 0; i < scenes.size(); ++i) {
+        const int saved = SaveDC(dc);
+        SetViewportOrgEx(dc, static_cast<int>(i) % columns * cellW, static_cast<int>(i) / columns * cellH, nullptr);
+        IntersectClipRect(dc, 0, 0, cellW, cellH);
+        scenes[i](dc);
+        RestoreDC(dc, saved);
+    }
+}
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "support/reference_picture.h"
 #include "window_test_support.h"
 
 using namespace window_test;
@@ -28,27 +29,9 @@ void FillClient(HWND h, RECT rc, unsigned px) {
     EXPECT_EQ(ReleaseDC(h, hdc), 1);
 }
 
-// The corners of a rectangle have one colour; the pixels just beyond its edges have another, or at
-// least not the same one.
-void ExpectBox(const PngImage& img, RECT r, unsigned inside, std::optional<unsigned> outside = std::nullopt) {
-    for (POINT p : {POINT{r.left, r.top}, POINT{r.right - 1, r.top}, POINT{r.left, r.bottom - 1},
-                    POINT{r.right - 1, r.bottom - 1}})
-        EXPECT_EQ(img.At(p.x, p.y), inside) << "inside at " << p.x << ", " << p.y;
-    for (POINT p : {POINT{r.left - 1, r.top}, POINT{r.left, r.top - 1}, POINT{r.right, r.bottom - 1},
-                    POINT{r.right - 1, r.bottom}}) {
-        if (p.x < 0 || p.y < 0 || p.x >= img.width || p.y >= img.height) continue;
-        if (outside) EXPECT_EQ(img.At(p.x, p.y), *outside) << "outside at " << p.x << ", " << p.y;
-        else EXPECT_NE(img.At(p.x, p.y), inside) << "outside at " << p.x << ", " << p.y;
-    }
-}
-
-// Where a window's client origin lies on its top-level window's surface.
-POINT ClientOnSurfacePixels(HWND h) {
-    POINT pt{0, 0};
-    ClientToScreen(h, &pt);
-    RECT top;
-    GetWindowRect(GetAncestor(h, GA_ROOT), &top);
-    return POINT{pt.x - top.left, pt.y - top.top};
+// Compares a top-level window's surface exactly with a checked-in picture.
+void ExpectPicture(HWND h, const char* name) {
+    ExpectExactlyReference(GetWindowSurfaceDC(h), std::string("platform/window/reference/") + name + ".png");
 }
 
 class PaintSurface : public WindowTest {
@@ -79,13 +62,9 @@ TEST_F(PaintSurface, AChildsDrawingLandsAtItsPlaceOnTheTopLevelSurface) {
     HWND child = Child(top, 1, 40, 30, 120, 100, WS_CHILD | WS_VISIBLE | WS_BORDER);
     HWND grand = Child(child, 2, 15, 25, 50, 40);
     ASSERT_TRUE(grand);
-    PaintRect(grand, RECT{10, 5, 30, 15}, kRed);
+    PaintRect(grand, RECT{10, 5, 30, 15}, kRed);  // further in by the caption and the child's border
     PumpMessages();
-    const POINT o = ClientOnSurfacePixels(grand);
-    // The caption and the child's border put the grandchild's client further in than 55, 55.
-    ASSERT_GT(o.y, 55);
-    ASSERT_GT(o.x, 55);
-    ExpectBox(SurfacePixels(top), RECT{o.x + 10, o.y + 5, o.x + 30, o.y + 15}, kRed);
+    ExpectPicture(top, "grandchild");
 }
 
 TEST_F(PaintSurface, ClippingOfChildrenSiblingsAndWhatLiesOutsideTheParent) {
@@ -106,13 +85,9 @@ TEST_F(PaintSurface, ClippingOfChildrenSiblingsAndWhatLiesOutsideTheParent) {
     EXPECT_EQ(GetClipBox(hdc, &box), SIMPLEREGION);
     EXPECT_TRUE(RectIs(box, {0, 0, 50, 30}));  // the parent's edge
     EXPECT_EQ(ReleaseDC(edge, hdc), 1);
-    const PngImage img = SurfacePixels(top);
-    EXPECT_EQ(img.At(10, 10), kGreen);   // the parent, outside its children
-    EXPECT_EQ(img.At(20, 20), kBlue);    // the parent left its children alone
-    EXPECT_EQ(img.At(60, 60), kBlue);    // the lower sibling did not draw over the upper one
-    EXPECT_EQ(img.At(100, 100), kRed);
-    EXPECT_EQ(img.At(130, 30), kGreen);  // a hidden window draws nothing
-    ExpectBox(img, RECT{150, 100, 200, 130}, kBlue, kGreen);  // nothing outside its client area
+    // The parent leaves its children alone, the lower sibling the upper one, a hidden window draws
+    // nothing, and the one half outside stops at the parent's edge.
+    ExpectPicture(top, "clipped_children");
 }
 
 TEST_F(PaintSurface, BeginPaintClipsToTheInvalidArea) {
@@ -132,7 +107,7 @@ TEST_F(PaintSurface, BeginPaintClipsToTheInvalidArea) {
     InvalidateRect(h, &dirty, FALSE);
     PumpMessages();
     EXPECT_TRUE(RectIs(clipSeen, dirty));
-    ExpectBox(SurfacePixels(h), dirty, kRed, kWhite);
+    ExpectPicture(h, "paint_clip");
 }
 
 TEST_F(PaintSurface, EraseFillsWithTheClassBrushAndSystemColourBrushes) {
@@ -170,8 +145,7 @@ TEST_F(PaintSurface, ScrollWindowMovesPixelsAndInvalidatesWhatCameIn) {
     PumpMessages();
     FillClient(h, RECT{100, 100, 110, 110}, kRed);
     ASSERT_TRUE(ScrollWindow(h, -20, -30, nullptr, nullptr));
-    ExpectBox(SurfacePixels(h), RECT{80, 70, 90, 80}, kRed, kWhite);
-    EXPECT_EQ(SurfacePixels(h).At(100, 100), kWhite);
+    ExpectPicture(h, "scrolled");
     EXPECT_EQ(UpdateArea(h), 300L * 30 + 20L * 170);  // the strip at the bottom and the one at the right
     RECT box;
     ASSERT_TRUE(GetUpdateRect(h, &box, FALSE));
@@ -188,11 +162,8 @@ TEST_F(PaintSurface, ScrollingAChildMovesOnlyItsOwnPixels) {
     FillClient(child, RECT{10, 10, 20, 20}, kBlue);
     const RECT part{0, 0, 100, 50};
     ASSERT_TRUE(ScrollWindow(child, 30, 0, &part, nullptr));
-    const PngImage img = SurfacePixels(top);
-    ExpectBox(img, RECT{50 + 40, 50 + 10, 50 + 50, 50 + 20}, kBlue, kWhite);
-    EXPECT_EQ(img.At(50 + 115, 50 + 15), kGreen);  // the parent beside the child is untouched
-    EXPECT_EQ(img.At(50 + 95, 50 + 15), kWhite);   // the red went out of the child
-    EXPECT_EQ(img.At(50 + 10, 50 + 60), kWhite);   // outside the scrolled part
+    // The blue moved, the red went out of the child, the parent and the part below stay.
+    ExpectPicture(top, "scrolled_child");
 }
 
 TEST_F(PaintSurface, TheSurfaceFollowsTheWindowSize) {
@@ -268,16 +239,16 @@ TEST_F(PaintSurface, ASnapshotShowsTheWindowWithItsChildrenAfterPendingPaints) {
     ASSERT_TRUE(WriteWindowPng(top, path.c_str()));  // nothing pumped: the snapshot paints first
     PngImage img;
     ASSERT_TRUE(ReadPng(path.c_str(), img));
-    EXPECT_EQ(std::make_pair(img.width, img.height), std::make_pair(160, 120));
-    EXPECT_EQ(Ref(img.At(5, 5)), GetSysColor(COLOR_BTNFACE));
-    ExpectBox(img, RECT{20, 30, 80, 70}, kWhite);  // the child on the face colour
-    ExpectBox(img, RECT{30, 40, 50, 50}, kBlue, kWhite);
+    const PngImage all = SurfacePixels(top);
+    EXPECT_EQ(img.pixels, all.pixels);
+    ExpectPicture(top, "snapshot");  // the child painted blue on the face colour
 
     // A child's snapshot is its own rectangle.
     ASSERT_TRUE(WriteWindowPng(child, path.c_str()));
     ASSERT_TRUE(ReadPng(path.c_str(), img));
-    EXPECT_EQ(std::make_pair(img.width, img.height), std::make_pair(60, 40));
-    ExpectBox(img, RECT{10, 10, 30, 20}, kBlue, kWhite);
+    ASSERT_EQ(std::make_pair(img.width, img.height), std::make_pair(60, 40));
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 60; ++x) EXPECT_EQ(img.At(x, y), all.At(20 + x, 30 + y)) << x << ", " << y;
     std::remove(path.c_str());
 }
 
