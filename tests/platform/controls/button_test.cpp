@@ -151,11 +151,13 @@ TEST_F(Buttons, AnAutomaticRadioButtonUnchecksTheOthersOfItsGroupOnly) {
     // Clicking the checked one again keeps it checked, and a disabled member is unchecked too.
     EnableWindow(a1, FALSE);
     SendMessage(a1, BM_SETCHECK, BST_CHECKED, 0);
+    SendMessage(b1, BM_SETCHECK, BST_CHECKED, 0);  // the next group's first member is not in this one
     AdvanceClock(GetDoubleClickTime());  // or the second click would be a double click
     synthetic::Click(a2, POINT{5, 6});
     Pump();
     EXPECT_EQ(SendMessage(a2, BM_GETCHECK, 0, 0), static_cast<LRESULT>(BST_CHECKED));
     EXPECT_EQ(SendMessage(a1, BM_GETCHECK, 0, 0), static_cast<LRESULT>(BST_UNCHECKED));
+    EXPECT_EQ(SendMessage(b1, BM_GETCHECK, 0, 0), static_cast<LRESULT>(BST_CHECKED));
 }
 
 TEST_F(Buttons, ARadioButtonInsideAGroupBoxTakesTheClickThroughTheBoxesFrame) {
