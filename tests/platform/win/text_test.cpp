@@ -276,7 +276,7 @@ TEST(DrawText, WordBreakKeepsLinesInsideAndClips) {
     // Each line is filled from the left: the first pixel column is red on every line.
     for (int line = 0; line < height / h; ++line) EXPECT_EQ(c.At(0, line * h + 1), kRed) << line;
     // A word longer than the line stays whole and is clipped at the rectangle.
-    Canvas d(30, 40);
+    Canvas d(60, 40);  // wider than the rectangle, so that only the clip can stop the word
     FontIn g(d, MakeFont("Arial", -12));
     SetBkColor(d, kRed);
     RECT s{0, 0, 30, 40};
