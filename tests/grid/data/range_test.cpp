@@ -94,14 +94,9 @@ TEST(RangeTest, IntersectionUnionAndExpansionWorkOnTheCoordinatesEvenGivenThemse
 TEST(RangeTest, TheRecordIsFourCoordinatesThenKindAndValidAndDamageRaisesTheArchiveException) {
     const Bytes b = Store([](CArchive& ar) { ar << Rows(0x01020304, 5); });
     EXPECT_EQ(b, (Bytes{0x05, 0, 0, 0, 0, 0, 0, 0, 0x04, 0x03, 0x02, 0x01, 0, 0, 0, 0, 0x01, 0x01}));
-    CGXRange table(0xFFFFFFFF, 0, 0x80000000, 0x7FFFFFFF);
-    table.SetTable();
-    for (const CGXRange& r : {Rows(0x01020304, 5), CGXRange(1, 2, 3, 4), Cols(6, 9), table, Invalid(CGXRange(1, 2, 3, 4))}) {
-        SCOPED_TRACE(::testing::Message() << "kind " << r.kind << " valid " << r.valid);
-        CGXRange read;
-        Load(Store([&](CArchive& ar) { ar << r; }), [&](CArchive& ar) { ar >> read; });
-        EXPECT_EQ(read, r);
-    }
+    CGXRange invalid;  // range lists write only valid ranges; a single range may be invalid
+    Load(Store([](CArchive& ar) { ar << Invalid(CGXRange(1, 2, 3, 4)); }), [&](CArchive& ar) { ar >> invalid; });
+    EXPECT_EQ(invalid, Invalid(CGXRange(1, 2, 3, 4)));
     auto read = [](CArchive& ar) {
         CGXRange r;
         ar >> r;
