@@ -157,7 +157,7 @@ TEST(DataArchiveTest, SmallStoresAreWrittenExactly) {
               Hex("0100 00000000 00000000  0100 00000000 FFFFFFFF  0100 00000000 FFFFFFFF  0100 00000000 FFFFFFFF"));
 }
 
-// A read that drops a part writes it no more: the fuzz target's second round would not see it.
+// Only the bytes first written show a part that reading loses; another round would repeat the loss.
 TEST(DataArchiveTest, AStoreReadsBackToTheSameBytes) {
     CGXData data;
     data.StoreStyle(3, 2, Valued("v"), ModifyMode::Override);

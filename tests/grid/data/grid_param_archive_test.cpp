@@ -102,7 +102,7 @@ TEST(GridParamArchive, BytesOfANewObject) {
                   + "0000 0000 0000 0000 0000 0000 0000 0000"));    // no float or merge pools, f35
 }
 
-// A read that drops a setting writes it no more: the fuzz target's second round would not see it.
+// Only the bytes first written show a setting that reading loses; another round would repeat the loss.
 TEST(GridParamArchive, FullRecordReadsBack) {
     CGXGridParam param;
     Fill(param);

@@ -206,7 +206,7 @@ TEST(PoolArchiveTest, AHorizontalSpanIsItsRowsInnerArray) {
                   "00000000 00000000 00000000 03000000 03000000 FFFFFFFF"));  // columns 3 and 4 start at 3
 }
 
-// A read that drops a part writes it no more: the fuzz target's second round would not see it.
+// Only the bytes first written show a part that reading loses; another round would repeat the loss.
 TEST(PoolArchiveTest, APoolReadsBackToTheSameBytesAndReplacesWhatWasThere) {
     CGXSpanCellPool pool;
     pool.SetSpanCellsRowCol(1, 1, 3, 2);

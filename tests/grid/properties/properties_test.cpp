@@ -90,7 +90,7 @@ void Fill(CGXProperties& props) {
 }
 }  // namespace
 
-// A read that drops a setting writes it no more: the fuzz target's second round would not see it.
+// Only the bytes first written show a setting that reading loses; another round would repeat the loss.
 TEST(PropertiesArchive, ARecordReadsBackToTheSameBytes) {
     CGXProperties props;
     Fill(props);
