@@ -1,7 +1,15 @@
 // Check box cells as a person uses them: what a value shows and what a click makes of it, button
 // sequences over the box (one toggle per click), the space bar on the current cell only, and the
-// cells that refuse (disabled, read-only, vetoed by the grid).
+// cells that refuse (disabled, read-only, vetoed by the grid); pictures of the five images and of
+// the strips (system colours, the print strip, strips a host does not have, a cell narrower than
+// the box), and where the box goes.
+#include <memory>
+
 #include "controls_fixture.h"
+#include "grid/controls/style_drawing.h"
+#include "grid/exact_picture.h"
+#include "platform/win/module_resources.h"
+#include "support/reference_picture.h"
 
 namespace {
 
@@ -168,5 +176,130 @@ TEST_P(CheckBoxRefusalTest, NeitherTogglesNorReports) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cells, CheckBoxRefusalTest, ::testing::ValuesIn(kRefusals), CaseName<RefusalCase>);
+
+// ---- pictures: the five images, the strips, missing strips, where the box goes ----------------------
+
+TEST_F(ControlsFixture, FiveCheckBoxStates) {
+    CDC image;
+    ASSERT_TRUE(image.CreateImage(180, 110));
+    image.FillSolidRect(CRect(0, 0, 180, 110), RGB(255, 255, 255));
+    const char* captions[] = {"Unchecked", "Checked", "Unchecked, pressed", "Checked, pressed", "Indeterminate"};
+    for (ROWCOL nRow = 1; nRow <= 5; ++nRow)
+        Store(nRow, 1, CGXStyle().SetValue(nRow == 5 ? "" : nRow % 2 == 0 ? "1" : "0").SetTriState(true)
+                           .SetChoicesList(captions[nRow - 1]));
+    for (ROWCOL nRow = 1; nRow <= 5; ++nRow) {
+        // The pressed ones are the current cell with the button held over the box.
+        if (nRow == 3 || nRow == 4) {
+            MakeCurrent(pBox, nRow, 1);
+            pBox->OnLButtonDown(MK_LBUTTON, InBox(nRow), kDown);
+        }
+        CGXStyle style;
+        grid.ComposeStyleRowCol(nRow, 1, &style);
+        const int y = 5 + 20 * static_cast<int>(nRow - 1);
+        pBox->Draw(&image, CRect(5, y, 175, y + 20), nRow, 1, style, grid.GetStandardStyle());
+    }
+    ExpectMatchesReference(image.GetSafeHdc(), "grid/controls/reference/check_box_states.png");
+}
+
+constexpr COLORREF kMagenta = 0xFF00FF;
+const CRect kCell{10, 10, 110, 40};
+const CPoint kBoxAt{13, 13};  // three pixels in
+
+// A strip of the host's under an identifier no host uses, for as long as the object lives.
+struct OwnStrip {
+    CModuleRegistration module{"CheckBoxTestStrips"};
+    explicit OwnStrip(UINT nID) {
+        const std::vector<BYTE> strip = host_resources::CheckBoxStrip(true);
+        AddModuleResource(module, RT_BITMAP, MAKEINTRESOURCEA(nID), strip.data(), static_cast<DWORD>(strip.size()));
+    }
+};
+
+// Checked boxes in cells 20 pixels square, left to right: printed from a check box whose print
+// strip is missing (the screen box), a cell 8 pixels wide (the left part of the box, unscaled),
+// then in a yellow window with blue text on the screen and printed (the flat strip, black on white).
+TEST_F(ControlsFixture, BoxesFollowTheSystemColoursAndPrintTheFlatStrip) {
+    CDC image;
+    ASSERT_TRUE(image.CreateImage(88, 20));
+    image.FillSolidRect(CRect(0, 0, 88, 20), kMagenta);
+    Store(2, 1, CGXStyle().SetValue("1"));
+    Store(3, 1, CGXStyle().SetValue("0"));
+    auto draw = [&](CGXCheckBox* pControl, ROWCOL nRow, const CRect& rect, bool bPrinting) {
+        grid.GetProperties()->SetPrinting(bPrinting);
+        CGXStyle style;
+        grid.ComposeStyleRowCol(nRow, 1, &style);
+        pControl->Draw(&image, rect, nRow, 1, style, grid.GetStandardStyle());
+        grid.GetProperties()->SetPrinting(false);
+    };
+    OwnStrip own(4243);
+    const auto pOwn = std::make_unique<CGXCheckBox>(&grid, true, 4243, 4244);  // 4244 exists nowhere
+    EXPECT_TRUE(pOwn->LoadBitmaps());
+    draw(pOwn.get(), 2, CRect(0, 0, 20, 20), true);
+    draw(pBox, 3, CRect(20, 0, 28, 20), false);
+    const int nIndices[] = {COLOR_WINDOW, COLOR_WINDOWTEXT};
+    const COLORREF colours[] = {RGB(255, 255, 0), RGB(0, 0, 255)};
+    ASSERT_TRUE(SetSysColors(2, nIndices, colours));
+    pBox->OnSysColorChange();
+    draw(pBox, 2, CRect(48, 0, 68, 20), false);
+    draw(pBox, 2, CRect(68, 0, 88, 20), true);
+    grid_picture::ExpectExact(image.GetSafeHdc(), "grid/controls/reference/check_box_strips.png");
+}
+
+TEST_F(ControlsFixture, MissingScreenStripDrawsNoBoxButTheCaptionAndIsLookedForAgain) {
+    const auto pOwn = std::make_unique<CGXCheckBox>(&grid, true, 4245);
+    Store(2, 1, CGXStyle().SetValue("1").SetChoicesList("Enable"));
+    DrawCell(pOwn.get(), 2, 1, kCell);
+    EXPECT_EQ(Pixel(kBoxAt.x, kBoxAt.y), kMagenta);
+    bool bCaption = false;
+    for (int x = kCell.left + 19; x < kCell.right; ++x)
+        for (int y = kCell.top; y < kCell.bottom; ++y) bCaption = bCaption || Pixel(x, y) != kMagenta;
+    EXPECT_TRUE(bCaption);
+
+    OwnStrip own(4245);
+    DrawCell(pOwn.get(), 2, 1, kCell);
+    EXPECT_EQ(ImageAt(dc, kBoxAt), kChecked);
+}
+
+// ---- where the box goes --------------------------------------------------------------------------
+
+struct PlacementCase {
+    const char* name;
+    CRect rect;
+    UINT nAlign;
+    CRect box;
+};
+void PrintTo(const PlacementCase& c, std::ostream* os) { *os << c.name; }
+
+const PlacementCase kPlacements[] = {
+    {"default_three_pixels_in", {0, 0, 100, 30}, 0, {3, 3, 16, 16}},
+    {"right", {0, 0, 100, 30}, DT_RIGHT, {87, 3, 100, 16}},
+    {"bottom", {0, 0, 100, 30}, DT_BOTTOM, {3, 17, 16, 30}},
+    {"centred_in_the_middle", {20, 40, 120, 58}, DT_CENTER | DT_VCENTER, {63, 42, 76, 55}},
+    {"narrow_clipped", {0, 0, 10, 10}, 0, {0, 0, 10, 10}},
+    {"barely_wider_centred_stays_left", {0, 0, 14, 14}, DT_CENTER, {0, 1, 13, 14}},
+    {"narrow_right_stays_left", {0, 0, 10, 30}, DT_RIGHT, {0, 3, 10, 16}},
+};
+
+struct CheckBoxPlacementTest : ControlsFixture, ::testing::WithParamInterface<PlacementCase> {};
+
+TEST_P(CheckBoxPlacementTest, BoxLiesWhereTheAlignmentPutsIt) {
+    EXPECT_EQ(pBox->ComputeBoxRect(&dc, GetParam().rect, "", GetParam().nAlign), GetParam().box);
+}
+
+INSTANTIATE_TEST_SUITE_P(Alignments, CheckBoxPlacementTest, ::testing::ValuesIn(kPlacements), CaseName<PlacementCase>);
+
+TEST_F(ControlsFixture, CaptionTakesRoomAfterTheBox) {
+    const int nText = dc.GetTextExtent(CString("Enable")).cx;
+    EXPECT_EQ(pBox->ComputeBoxRect(&dc, CRect(0, 0, 200, 40), "Enable", DT_RIGHT).left, 200 - (13 * 3 / 2 + nText));
+    // A cell sized for it holds the box, the widest line and every line of the caption.
+    CGXStyle style;
+    grid.ComposeStyleRowCol(2, 1, &style);
+    style.SetChoicesList("Enable\nDisable\nReset");
+    TEXTMETRIC tm{};
+    CGXStyleFont font(grid, &dc, style);
+    dc.GetTextMetrics(&tm);
+    const CSize size = pBox->CalcSize(&dc, 2, 1, style, grid.GetStandardStyle(), false);
+    EXPECT_GE(size.cx, 19 + dc.GetTextExtent(CString("Disable")).cx);
+    EXPECT_EQ(size.cy, std::max<int>(17, 3 * (tm.tmHeight + tm.tmExternalLeading + 1)));
+}
 
 }  // namespace

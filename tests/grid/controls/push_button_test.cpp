@@ -1,7 +1,8 @@
 // Push button cells as a person uses them: one click per press and release by the mouse or the
 // space bar, a press that leaves the button, and the button drawn raised, sunk and with its focus
-// mark only where its cell is current in a focused grid.
+// mark only where its cell is current in a focused grid; a picture of a raised and a pressed one.
 #include "controls_fixture.h"
+#include "support/reference_picture.h"
 
 namespace {
 
@@ -100,6 +101,22 @@ TEST_F(PushButtonTest, FocusMarkOnlyOnTheCurrentCellOfAFocusedGridNotPrinting) {
     parent.SetFocus();
     EXPECT_EQ(FocusMarkPixels(2), 0);
     EXPECT_TRUE(DrawnRaised(2));
+}
+
+TEST_F(ControlsFixture, PushButtonsRaisedAndPressed) {
+    CDC image;
+    ASSERT_TRUE(image.CreateImage(230, 34));
+    image.FillSolidRect(CRect(0, 0, 230, 34), RGB(255, 255, 255));
+    // Left the button of a cell that is not current; right the current cell's, pressed.
+    MakeCurrent(pPush, 2, 2);
+    pPush->OnLButtonDown(MK_LBUTTON, grid.CalcCellRect(2, 2).CenterPoint(), kDown);
+    for (ROWCOL nRow : {1u, 2u}) {
+        CGXStyle style;
+        grid.ComposeStyleRowCol(nRow, 2, &style);
+        const int x = nRow == 1 ? 5 : 120;
+        pPush->Draw(&image, CRect(x, 5, x + 105, 29), nRow, 2, style, grid.GetStandardStyle());
+    }
+    ExpectMatchesReference(image.GetSafeHdc(), "grid/controls/reference/push_button_pressed.png");
 }
 
 }  // namespace

@@ -2,17 +2,16 @@
 // margins), bitmap references, and the sizes it asks for.
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <string>
 
 #include "grid/controls/dib_pool.h"
 #include "grid/controls/grid_text.h"
 #include "grid/controls/static_control.h"
 #include "grid/core/core_fixture.h"
+#include "grid/exact_picture.h"
 #include "platform/win/module_resources.h"
 
 namespace {
-
-constexpr COLORREF kWhite = 0xFFFFFF;
 
 struct StaticControlTest : core_test::CoreFixture {
     CGXStatic* pStatic = nullptr;
@@ -24,106 +23,22 @@ struct StaticControlTest : core_test::CoreFixture {
         SetSize(5, 5);
         pStatic = new CGXStatic(&grid);
         grid.RegisterControl(GX_IDS_CTRL_STATIC, pStatic);
-        ASSERT_TRUE(dc.CreateImage(200, 100));
+        ASSERT_TRUE(dc.CreateImage(140, 80));
     }
 
-    // Draws cell (1, 1) with the stored attributes and its value into the rectangle of a blank image.
+    // Draws cell (1, 1) with only these attributes and its value into the rectangle of a blank image.
     void DrawCell(CGXStyle style, const char* pszValue, const CRect& rect) {
-        dc.FillSolidRect(CRect(0, 0, 200, 100), kWhite);
+        dc.FillSolidRect(CRect(0, 0, 140, 80), RGB(255, 255, 255));
         style.SetValue(pszValue);
-        grid.StoreStyleRowCol(1, 1, &style, ModifyMode::Override);
+        grid.StoreStyleRowCol(1, 1, &style, ModifyMode::Copy);
         CGXStyle composed;
         grid.ComposeStyleRowCol(1, 1, &composed);
         pStatic->Draw(&dc, rect, 1, 1, composed, grid.GetStandardStyle());
     }
-    bool Ink(int x, int y) const { return (dc.GetPixel(x, y) & 0xFFFFFF) != kWhite; }
-    // Rows of the image that hold ink.
-    std::vector<int> InkRows() const {
-        std::vector<int> rows;
-        for (int y = 0; y < 100; ++y)
-            for (int x = 0; x < 200; ++x)
-                if (Ink(x, y)) {
-                    rows.push_back(y);
-                    break;
-                }
-        return rows;
-    }
-    // The first inked column from the left or from the right, -1 when none is.
-    int InkEdge(bool bRight) const {
-        for (int i = 0; i < 200; ++i)
-            for (int y = 0; y < 100; ++y)
-                if (Ink(bRight ? 199 - i : i, y)) return bRight ? 199 - i : i;
-        return -1;
-    }
-    // Separate bands of inked rows: one per drawn line of text.
-    static int Bands(const std::vector<int>& rows) {
-        int n = 0;
-        for (size_t i = 0; i < rows.size(); ++i)
-            if (i == 0 || rows[i] != rows[i - 1] + 1) ++n;
-        return n;
-    }
 };
 
-TEST_F(StaticControlTest, WrappedTextBreaksAtWordsAndLineBreaksUnwrappedStaysOnOneLine) {
-    CGXStyle style;
-    style.SetWrapText(true);
-    DrawCell(style, "alpha beta gamma delta epsilon", cell);
-    const std::vector<int> rows = InkRows();
-    ASSERT_FALSE(rows.empty());
-    EXPECT_GE(Bands(rows), 2);
-    EXPECT_GE(rows.front(), cell.top);
-    EXPECT_LT(rows.back(), cell.bottom);
-    EXPECT_LT(InkEdge(true), cell.right);  // clipped to the cell
-
-    style.SetWrapText(false);
-    DrawCell(style, "alpha beta gamma delta epsilon", cell);
-    EXPECT_EQ(Bands(InkRows()), 1);
-    EXPECT_LT(InkEdge(true), cell.right);
-    // Line breaks in the text start new lines.
-    style.SetWrapText(true);
-    DrawCell(style, "a\r\nb\nc", cell);
-    EXPECT_EQ(Bands(InkRows()), 3);
-}
-
-TEST_F(StaticControlTest, RightAlignedTextKeepsMarginPlusOneAndLeftAlignedStartsAfterTheMargin) {
-    const int m = CGXStatic::TextMargin();
-    const CRect content = grid.SubtractBorders(cell, CGXStyle());
-    CGXStyle style;
-    style.SetHorizontalAlignment(DT_RIGHT);
-    DrawCell(style, "HHH", cell);
-    // The text rectangle ends m + 1 pixels before the cell; glyphs may keep a pixel of bearing.
-    EXPECT_LE(InkEdge(true), content.right - (m + 1) - 1);
-    EXPECT_GE(InkEdge(true), content.right - (m + 1) - 3);
-
-    style.SetHorizontalAlignment(DT_LEFT);
-    DrawCell(style, "HHH", cell);
-    EXPECT_GE(InkEdge(false), content.left + m);
-    EXPECT_LE(InkEdge(false), content.left + m + 2);
-    const CRect rectText = pStatic->GetCellRect(1, 1, &cell, &style);
-    EXPECT_EQ(rectText.right, content.right - m / 2);
-}
-
-TEST_F(StaticControlTest, VerticalAlignmentMovesTheLineDown) {
-    CGXStyle style;
-    style.SetVerticalAlignment(DT_TOP);
-    DrawCell(style, "H", cell);
-    const int nTop = InkRows().front();
-    style.SetVerticalAlignment(DT_BOTTOM);
-    DrawCell(style, "H", cell);
-    const std::vector<int> rows = InkRows();
-    EXPECT_GT(rows.front(), nTop + 20);
-    EXPECT_LT(rows.back(), cell.bottom);
-}
-
-TEST_F(StaticControlTest, CellOnePixelHighShowsNoText) {
-    DrawCell(CGXStyle(), "HHH", CRect(10, 10, 130, 11));
-    EXPECT_TRUE(InkRows().empty());
-    DrawCell(CGXStyle(), "HHH", CRect(10, 10, 11, 70));
-    EXPECT_TRUE(InkRows().empty());
-}
-
-TEST_F(StaticControlTest, BitmapReferencesDrawTheirBitmapAndMissingOnesDrawAsText) {
-    // A 2 by 2 bitmap of 24 bits, bottom-up: red pixels.
+// A 2 by 2 bitmap of 24 bits, bottom-up: red pixels.
+void AddRedBitmap(UINT nID) {
     struct {
         BITMAPINFOHEADER h;
         BYTE rows[2][8];
@@ -135,22 +50,53 @@ TEST_F(StaticControlTest, BitmapReferencesDrawTheirBitmapAndMissingOnesDrawAsTex
     dib.h.biBitCount = 24;
     for (auto& row : dib.rows)
         for (int x = 0; x < 2; ++x) row[x * 3 + 2] = 0xFF;  // blue, green, red
-    ASSERT_TRUE(AddModuleResource(GetModuleHandleA(nullptr), RT_BITMAP, MAKEINTRESOURCEA(4242), &dib, sizeof dib));
+    ASSERT_TRUE(AddModuleResource(GetModuleHandleA(nullptr), RT_BITMAP, MAKEINTRESOURCEA(nID), &dib, sizeof dib));
+}
 
-    const CRect rectText = pStatic->GetCellRect(1, 1, &cell, &grid.GetStandardStyle()[0]);
-    DrawCell(CGXStyle(), "#bmp(4242)", cell);  // the prefix in any case
-    EXPECT_EQ(dc.GetPixel(rectText.left, rectText.top) & 0xFFFFFF, 0x0000FFu);
-    EXPECT_EQ(dc.GetPixel(rectText.left + 1, rectText.top + 1) & 0xFFFFFF, 0x0000FFu);
-    EXPECT_EQ(dc.GetPixel(rectText.left + 2, rectText.top) & 0xFFFFFF, kWhite);
+// One cell drawn into a 140 by 80 image, compared with its picture; pictures without text pixel
+// for pixel.
+struct Scene {
+    const char* name;
+    CGXStyle style;
+    const char* value;
+    CRect rect;
+    bool bText;
+};
+
+TEST_F(StaticControlTest, TextsWrapAlignAndClipAndBitmapReferencesDrawTheirBitmap) {
+    AddRedBitmap(4242);
+    const Scene scenes[] = {
+        // Wrapped at words, the bottom line clipped; unwrapped on one line; line breaks start lines.
+        {"wrapped", CGXStyle().SetWrapText(true), "alpha beta gamma delta epsilon", cell, true},
+        {"unwrapped", CGXStyle().SetWrapText(false), "alpha beta gamma delta epsilon", cell, true},
+        {"line_breaks", CGXStyle().SetWrapText(true), "a\r\nb\nc", cell, true},
+        // Right: margin plus one pixel before the cell's end; left: after the margin.
+        {"right", CGXStyle().SetHorizontalAlignment(DT_RIGHT), "HHH", cell, true},
+        {"left", CGXStyle().SetHorizontalAlignment(DT_LEFT), "HHH", cell, true},
+        {"bottom", CGXStyle().SetVerticalAlignment(DT_BOTTOM), "H", cell, true},
+        // A cell one pixel high or wide shows no text.
+        {"one_pixel_high", CGXStyle(), "HHH", CRect(10, 10, 130, 11), false},
+        {"one_pixel_wide", CGXStyle(), "HHH", CRect(10, 10, 11, 70), false},
+        // The prefix in any case; number 0 and unknown resources load nothing: the text is drawn.
+        {"bitmap", CGXStyle(), "#bmp(4242)", cell, false},
+        {"bitmap_zero", CGXStyle(), "#BMP(0)", cell, true},
+        {"bitmap_unknown", CGXStyle(), "#BMP(4243)", cell, true},
+        {"bitmap_unknown_name", CGXStyle(), "#BMP(\"NOSUCH\")", cell, true},
+    };
+    for (const Scene& s : scenes) {
+        SCOPED_TRACE(s.name);
+        DrawCell(s.style, s.value, s.rect);
+        const std::string path = std::string("grid/controls/reference/static_") + s.name + ".png";
+        if (s.bText) grid_picture::ExpectText(dc.GetSafeHdc(), path);
+        else grid_picture::ExpectExact(dc.GetSafeHdc(), path);
+    }
     EXPECT_EQ(CGXDIBPool::Instance().LookupOrCreateDIB("#BMP(4242)"),
               CGXDIBPool::Instance().LookupOrCreateDIB(CGXDIBPool::MakeReference(4242)));
-
-    // Number 0 and an unknown resource load nothing: the text is drawn.
-    for (const char* psz : {"#BMP(0)", "#BMP(4243)", "#BMP(\"NOSUCH\")"}) {
-        DrawCell(CGXStyle(), psz, cell);
-        EXPECT_FALSE(InkRows().empty()) << psz;
-    }
     CGXDIBPool::Instance().Empty();
+    // The text rectangle ends half a margin before the content.
+    const CRect content = grid.SubtractBorders(cell, CGXStyle());
+    EXPECT_EQ(pStatic->GetCellRect(1, 1, &cell, &grid.GetStandardStyle()[0]).right,
+              content.right - CGXStatic::TextMargin() / 2);
 }
 
 TEST_F(StaticControlTest, CalcSizeCountsWrappedLinesAndAddsTheMargins) {

@@ -1,13 +1,17 @@
 // Drawing: what a paint draws and where, with a control that records every cell it is asked to
-// draw; the composed-style cache; pixels of backgrounds, grid lines, borders and the area beyond
-// the table.
+// draw; the composed-style cache; pictures of backgrounds, grid lines, borders, the selection and
+// the area beyond the table, and of small grids drawn by the static text control (a frozen title
+// row merged across columns, borders, wrapped and aligned texts, a covered block).
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "core_fixture.h"
+#include "grid/exact_picture.h"
 #include "grid/controls/control.h"
+#include "grid/controls/static_control.h"
 #include "platform/framework/dc.h"
+#include "support/reference_picture.h"
 
 using core_test::CoreFixture;
 
@@ -42,8 +46,6 @@ struct CountingGrid : core_test::TestGrid {
         CGXGridCore::ComposeStyleRowCol(nRow, nCol, pStyle, bApplyStandard);
     }
 };
-
-constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 struct DrawTest : ::testing::Test {
     CountingGrid grid;
@@ -95,22 +97,26 @@ TEST_F(DrawTest, OnlyWhatTheClipBoxHolds) {
     EXPECT_EQ(dc.GetPixel(450, 100), RGB(1, 2, 3)) << "outside the grid area";
 }
 
-TEST_F(DrawTest, TheAreaBeyondTheLastColumnAndRow) {
-    // Four columns of 100 pixels fill the 400-pixel area: nothing lies beyond. With two
-    // columns, the rest is the background colour, closed by a grid line.
-    grid.GetData()->SetColCount(1);
-    grid.GetData()->SetRowCount(3);
-    grid.Redraw(GX_REDRAWLATER);
+// Two rows of 20 and columns of 100 pixels in the 400 by 200 area, column 3 only 50: right and
+// below the table the background, closed by a grid line. (1, 1) and (1, 2) are filled green,
+// (1, 2) with a red right border at its last pixel where (1, 3) draws no grid line; (2, 1) and
+// (2, 2) are selected, (2, 1) inverted, (2, 2) the current cell and framed by its control only.
+TEST_F(DrawTest, BackgroundsBordersGridLinesSelectionAndTheAreaBeyondTheTable) {
+    grid.GetData()->SetRowCount(2);
+    ASSERT_TRUE(grid.SetColWidth(3, 3, 50, nullptr, GX_INVALIDATE, gxNoRecord));
+    Store(1, 1, CGXStyle().SetInterior(RGB(0, 200, 0)));
+    Store(1, 2, CGXStyle().SetInterior(RGB(0, 200, 0)).SetBorders(gxBorderRight, StylePen().SetColor(RGB(255, 0, 0))));
+    grid.GetParam()->GetRangeList()->AddTail(new CGXRange(2, 1, 2, 2));
+    grid.SetCurrentCell(2, 2);
     Paint();
-    const COLORREF background = grid.GetPropertyColor(gxColorBackground);
-    const COLORREF line = grid.GetPropertyColor(gxColorGridLines);
-    EXPECT_EQ(dc.GetPixel(300, 10), background);
-    EXPECT_EQ(dc.GetPixel(200, 10), line);
-    EXPECT_EQ(dc.GetPixel(150, 150), background);
-    EXPECT_EQ(dc.GetPixel(150, 80), line);
+    grid_picture::ExpectExact(dc.GetSafeHdc(), "grid/core/reference/backgrounds_borders_selection.png");
+    // The cells are never asked to paint their background: the grid filled them all.
+    for (const auto& call : pControl->calls) EXPECT_FALSE(call.bErase) << call.nRow << "," << call.nCol;
+    // The current cell's control is set up for it while it is drawn, and frames it once.
+    EXPECT_TRUE(pControl->IsInit(2, 2));
+    ASSERT_EQ(pControl->frames.size(), 1u);
+    EXPECT_EQ(pControl->frames[0], CRect(200, 40, 300, 60));
     // A block that ends before the last column leaves the area right of it alone.
-    grid.GetData()->SetColCount(3);
-    grid.Redraw(GX_REDRAWLATER);
     dc.FillSolidRect(0, 0, 500, 300, RGB(1, 2, 3));
     CRect firstCols(0, 0, 150, 200);
     Paint(&firstCols);
@@ -164,34 +170,6 @@ TEST_F(DrawTest, ASpanAcrossTheFrozenRowsIsDrawnInEachPaneThatShowsIt) {
     EXPECT_EQ(rects[1], CRect(100, -120, 200, 120));
 }
 
-TEST_F(DrawTest, BackgroundsInRunsAndBordersInsteadOfGridLines) {
-    Store(1, 1, CGXStyle().SetInterior(RGB(0, 200, 0)));
-    Store(1, 2, CGXStyle().SetInterior(RGB(0, 200, 0)).SetBorders(gxBorderRight, StylePen().SetColor(RGB(255, 0, 0))));
-    Paint();
-    // The filled cells are not asked to paint their background; the others were filled too.
-    for (const auto& call : pControl->calls) EXPECT_FALSE(call.bErase) << call.nRow << "," << call.nCol;
-    EXPECT_EQ(dc.GetPixel(150, 30), RGB(0, 200, 0));
-    EXPECT_EQ(dc.GetPixel(250, 30), RGB(0, 200, 0));
-    // The red right border of (1, 2) at its last pixel; the neighbour draws no grid line there.
-    EXPECT_EQ(dc.GetPixel(299, 30), RGB(255, 0, 0));
-    EXPECT_EQ(dc.GetPixel(300, 30), kWhite);
-    // Elsewhere the grey grid lines at the cells' left and top edges.
-    EXPECT_EQ(dc.GetPixel(200, 30), grid.GetPropertyColor(gxColorGridLines));
-    EXPECT_EQ(dc.GetPixel(250, 40), grid.GetPropertyColor(gxColorGridLines));
-}
-
-TEST_F(DrawTest, SelectionIsInvertedButNotTheCurrentCellWhichIsFramed) {
-    grid.GetParam()->GetRangeList()->AddTail(new CGXRange(1, 1, 1, 2));
-    grid.SetCurrentCell(1, 2);
-    Paint();
-    EXPECT_EQ(dc.GetPixel(150, 30), RGB(0, 0, 0));  // white inverted
-    EXPECT_EQ(dc.GetPixel(250, 30), kWhite);
-    // The current cell's control is set up for it while it is drawn, and frames it once.
-    EXPECT_TRUE(pControl->IsInit(1, 2));
-    ASSERT_EQ(pControl->frames.size(), 1u);
-    EXPECT_EQ(pControl->frames[0], CRect(200, 20, 300, 40));
-}
-
 TEST_F(DrawTest, AnUnchangedRepaintComposesNothing) {
     Paint();
     const int nFirst = grid.nComposed;
@@ -237,4 +215,70 @@ TEST_F(DrawTest, TheStyleCacheNeverAnswersForAnotherCell) {
     Store(83, 5, CGXStyle().SetMaxLength(83));
     Store(95, 5, CGXStyle().SetMaxLength(95));
     for (ROWCOL r : {95u, 2u, 83u, 2u, 95u}) EXPECT_EQ(grid.LookupStyleRowCol(r, 5).GetMaxLength(), r);
+}
+
+// ---- pictures drawn by the static text control ----------------------------------------------------
+
+namespace {
+
+struct DrawPictureTest : ::testing::Test {
+    CGXGridCore grid;
+    CDC dc;
+
+    void SetUp() override {
+        core_test::RegisterHost();
+        grid.Initialize();
+        grid.SetGridRect(CRect(0, 0, 460, 220));
+        grid.RegisterControl(GX_IDS_CTRL_STATIC, new CGXStatic(&grid), true);
+        grid.GetData()->SetRowCount(30);
+        grid.GetData()->SetColCount(6);
+        ASSERT_TRUE(dc.CreateImage(460, 220));
+    }
+    void Store(ROWCOL r, ROWCOL c, const CGXStyle& s) { ASSERT_TRUE(grid.StoreStyleRowCol(r, c, &s, ModifyMode::Override)); }
+};
+
+}  // namespace
+
+TEST_F(DrawPictureTest, MergedTitlesBordersAndTexts) {
+    // A frozen title row whose equal captions merge, in a bold font on a pale interior.
+    ASSERT_TRUE(grid.SetFrozenRows(1, 0));
+    grid.SetMergeCellsMode(gxnMergeEvalOnDisplay, false);
+    CGXFont bold;
+    bold.SetBold(true);
+    for (ROWCOL c = 1; c <= 3; ++c)
+        Store(1, c, CGXStyle().SetValue("Interrupts").SetMergeCell(1).SetHorizontalAlignment(1).SetFont(bold)
+                        .SetInterior(RGB(255, 255, 200)));
+    // Borders of one and two pixels, a wrapped text in a taller row, right and centred texts.
+    Store(3, 2, CGXStyle().SetValue("Bordered").SetBorders(gxBorderRight, StylePen().SetColor(RGB(255, 0, 0)).SetWidth(2))
+                    .SetBorders(gxBorderBottom, StylePen().SetColor(RGB(0, 0, 255))));
+    ASSERT_TRUE(grid.SetRowHeight(4, 4, 40));
+    Store(4, 1, CGXStyle().SetValue("A long text that wraps over lines").SetWrapText(true));
+    Store(5, 3, CGXStyle().SetValue("right").SetHorizontalAlignment(2).SetInterior(RGB(200, 220, 255)));
+    // A covered block with a centred caption, and a selection.
+    ASSERT_TRUE(grid.SetCoveredCellsRowCol(6, 1, 7, 2));
+    Store(6, 1, CGXStyle().SetValue("Covered").SetHorizontalAlignment(1).SetVerticalAlignment(4));
+    grid.GetParam()->GetRangeList()->AddTail(new CGXRange(9, 2, 10, 3));
+    grid.DrawGrid(&dc);
+    ExpectMatchesReference(dc.GetSafeHdc(), "grid/core/reference/merged_borders_texts.png");
+
+    // Through a memory bitmap the same pixels arrive, also for a clip box that is not at the
+    // origin.
+    CDC direct;
+    ASSERT_TRUE(direct.CreateImage(460, 220));
+    grid.m_bDrawThroughMemory = true;
+    for (const CRect& clip : {CRect(0, 0, 460, 220), CRect(37, 23, 301, 170)}) {
+        direct.FillSolidRect(0, 0, 460, 220, RGB(9, 9, 9));
+        const int nSaved = direct.SaveDC();
+        direct.IntersectClipRect(&clip);
+        grid.DrawGrid(&direct);
+        direct.RestoreDC(nSaved);
+        const PngImage viaMemory = CapturePixels(direct.GetSafeHdc());
+        const PngImage drawn = CapturePixels(dc.GetSafeHdc());
+        for (int y = clip.top; y < clip.bottom; y += 3)
+            for (int x = clip.left; x < clip.right; x += 3)
+                ASSERT_EQ(viaMemory.At(x, y), drawn.At(x, y)) << x << "," << y;
+        if (clip.right < 460) {
+            EXPECT_EQ(viaMemory.At(clip.right + 2, clip.bottom + 2) & 0xFFFFFF, 0x090909u) << "outside the clip";
+        }
+    }
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Check of a sparse array's form, which the tests run after every change: runs in index order,
 // each beginning and ending with a stored entry, holding no stretch of more than nMaxHole empty
-// entries, and separated by gaps longer than that.
+// entries, and separated by gaps longer than that; a single entry held inline, and only then.
 #include <gtest/gtest.h>
 
 #include "grid/data/sparse_array.h"
@@ -24,5 +24,9 @@ template <typename T>
         }
         nPrevEnd = r.End();
     }
+    size_t nStored = 0;
+    a.ForEach([&](int, const T&) { ++nStored; });
+    if (a.HoldsOneInline() != (nStored == 1))
+        return ::testing::AssertionFailure() << pszName << ": " << nStored << " entries, inline " << a.HoldsOneInline();
     return ::testing::AssertionSuccess();
 }

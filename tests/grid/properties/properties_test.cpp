@@ -1,5 +1,5 @@
 // CGXProperties: colours by position and by name, user properties, the getters while printing,
-// and copying.
+// copying, and the archive form with its damaged records.
 #include <gtest/gtest.h>
 
 #include "grid/data/data.h"
@@ -7,6 +7,9 @@
 #include "grid/style/color.h"
 #include "host_resources.h"
 #include "platform/framework/exceptions.h"
+#include "support/archive_bytes.h"
+
+using namespace test_archive;
 
 TEST(Properties, ColoursByPositionAndAColourUnderAnExistingNameKeepsItsPlace) {
     CGXProperties props;
@@ -68,4 +71,64 @@ TEST(Properties, LineAndHeaderGettersFollowThePrintState) {
     EXPECT_FALSE(props.GetDisplayVertLines());
     EXPECT_FALSE(props.GetPrintRowHeaders());
     EXPECT_TRUE(props.GetBlackWhite() && props.GetPrintColHeaders());
+}
+
+namespace {
+Bytes StoreProps(CGXProperties& props) {
+    return Store([&](CArchive& ar) { props.Serialize(ar); });
+}
+
+void Fill(CGXProperties& props) {
+    props.AddDefaultUserProperties();
+    props.AddUserProperty(51100, CGXStyle().SetValue("x").SetControlId(3));
+    props.AddColorProperty("Highlight", 0x00ABCDEF);
+    props.SetColor(gxColorThird, 0x00010203);
+    props.SetFurtherSwitch(7);
+    props.SetPrintFrame(false);
+    props.SetFirstPage(11);
+    props.GetDataHeader().StoreStyle(4, 1, CGXStyle().SetValue("$F"), ModifyMode::Override);
+}
+}  // namespace
+
+// Only the bytes first written show a setting that reading loses; another round would repeat the loss.
+TEST(PropertiesArchive, ARecordReadsBackToTheSameBytes) {
+    CGXProperties props;
+    Fill(props);
+    const Bytes bytes = StoreProps(props);
+    CGXProperties back;
+    Load(bytes, [&](CArchive& ar) { back.Serialize(ar); });
+    EXPECT_EQ(StoreProps(back), bytes);
+    EXPECT_EQ(back.GetUserPropertyName(51100), "Test Property");  // names are not in the record
+}
+
+TEST(PropertiesArchive, ColoursAreMatchedByName) {
+    CGXProperties writer;
+    writer.AddColorProperty("Extra", 1);
+    writer.SetColor(gxColorBackground, 2);
+    const Bytes bytes = StoreProps(writer);
+    CGXProperties reader;
+    reader.AddColorProperty("Mine", 3);
+    Load(bytes, [&](CArchive& ar) { reader.Serialize(ar); });
+    EXPECT_EQ(reader.GetColor(5), 3u);  // the reader's positions stay
+    EXPECT_EQ(reader.GetColor(6), 1u);
+    EXPECT_EQ(reader.GetColor(gxColorBackground), 2u);
+}
+
+TEST(PropertiesArchive, DamagedRecordsRaiseArchiveExceptionsAndChangeNothing) {
+    CGXProperties source;
+    Fill(source);
+    const Bytes bytes = StoreProps(source);
+    CGXProperties props;
+    const Bytes before = StoreProps(props);
+    for (size_t n = 0; n < bytes.size(); ++n) {
+        Bytes cut(bytes.begin(), bytes.begin() + static_cast<long>(n));
+        EXPECT_EQ(CauseOf(cut, [&](CArchive& ar) { props.Serialize(ar); }), CArchiveException::endOfFile) << n;
+    }
+    Bytes bad = bytes;
+    bad[0] = 2;
+    EXPECT_EQ(CauseOf(bad, [&](CArchive& ar) { props.Serialize(ar); }), CArchiveException::badSchema);
+    bad = bytes;
+    bad[2] = bad[3] = 0xFF;  // more colours than the record holds
+    EXPECT_EQ(CauseOf(bad, [&](CArchive& ar) { props.Serialize(ar); }), CArchiveException::endOfFile);
+    EXPECT_EQ(StoreProps(props), before);
 }

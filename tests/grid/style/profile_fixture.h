@@ -36,6 +36,14 @@ protected:
     CWinApp& App() { return *m_app; }
     // The section of a style of the styles map, as the map names it in this mode.
     CString MapSection(const char* name) const { return CString("Styles") + (Registry() ? "\\" : ".") + name; }
+    // The section's keys and values, a "key=value" line each, in the profile's order.
+    std::string Section(const char* pszSection) {
+        CStringArray keys;
+        m_app->GetProfileKeys(pszSection, keys);
+        std::string text;
+        for (const CString& key : keys) text += key.str() + "=" + m_app->GetProfileString(pszSection, key).str() + "\n";
+        return text;
+    }
 
     std::string m_dir;
     std::unique_ptr<CWinApp> m_app;

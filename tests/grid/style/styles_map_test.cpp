@@ -11,11 +11,7 @@ TEST(StylesMapTest, StandardStylesInRegistrationOrder) {
     EXPECT_EQ(map.m_wStyleStandard, 0);
     EXPECT_EQ(map.m_wStyleColHeader, 1);
     EXPECT_EQ(map.m_wStyleRowHeader, 2);
-    const CGXStyle* p = nullptr;
-    ASSERT_TRUE(map.LookupStyle(map.m_wStyleColHeader, p));  // what a header shows: the compose test
-    EXPECT_EQ(p->GetFont()->GetIncludeFlags(), CGXFont::incWeight);
-    EXPECT_EQ(p->GetInterior().GetColorNA(), GXSYSCOLOR(COLOR_BTNFACE));
-    EXPECT_TRUE(map.IsSystemStyle(0));
+    EXPECT_TRUE(map.IsSystemStyle(0));  // what the styles hold shows in the compose and drawing tests
     EXPECT_EQ(map.GetBaseStyleId("Row Header"), 2);
     EXPECT_EQ(map.GetBaseStyleIdFromResource(GX_IDS_STYLE_COLHEADER), 1);
     EXPECT_EQ(map.GetBaseStyleId("nothing"), 0);
