@@ -7,7 +7,6 @@
 
 #include "controls_fixture.h"
 #include "grid/controls/style_drawing.h"
-#include "grid/exact_picture.h"
 #include "platform/win/module_resources.h"
 #include "support/reference_picture.h"
 
@@ -241,7 +240,7 @@ TEST_F(ControlsFixture, BoxesFollowTheSystemColoursAndPrintTheFlatStrip) {
     pBox->OnSysColorChange();
     draw(pBox, 2, CRect(48, 0, 68, 20), false);
     draw(pBox, 2, CRect(68, 0, 88, 20), true);
-    grid_picture::ExpectExact(image.GetSafeHdc(), "grid/controls/reference/check_box_strips.png");
+    ExpectExactlyReference(image.GetSafeHdc(), "grid/controls/reference/check_box_strips.png");
 }
 
 TEST_F(ControlsFixture, MissingScreenStripDrawsNoBoxButTheCaptionAndIsLookedForAgain) {

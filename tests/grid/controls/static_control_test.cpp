@@ -8,7 +8,7 @@
 #include "grid/controls/grid_text.h"
 #include "grid/controls/static_control.h"
 #include "grid/core/core_fixture.h"
-#include "grid/exact_picture.h"
+#include "support/reference_picture.h"
 #include "platform/win/module_resources.h"
 
 namespace {
@@ -87,8 +87,8 @@ TEST_F(StaticControlTest, TextsWrapAlignAndClipAndBitmapReferencesDrawTheirBitma
         SCOPED_TRACE(s.name);
         DrawCell(s.style, s.value, s.rect);
         const std::string path = std::string("grid/controls/reference/static_") + s.name + ".png";
-        if (s.bText) grid_picture::ExpectText(dc.GetSafeHdc(), path);
-        else grid_picture::ExpectExact(dc.GetSafeHdc(), path);
+        if (s.bText) ExpectMatchesReference(dc.GetSafeHdc(), path, 8);
+        else ExpectExactlyReference(dc.GetSafeHdc(), path);
     }
     EXPECT_EQ(CGXDIBPool::Instance().LookupOrCreateDIB("#BMP(4242)"),
               CGXDIBPool::Instance().LookupOrCreateDIB(CGXDIBPool::MakeReference(4242)));

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "core_fixture.h"
-#include "grid/exact_picture.h"
 #include "grid/controls/control.h"
 #include "grid/controls/static_control.h"
 #include "platform/framework/dc.h"
@@ -109,7 +108,7 @@ TEST_F(DrawTest, BackgroundsBordersGridLinesSelectionAndTheAreaBeyondTheTable) {
     grid.GetParam()->GetRangeList()->AddTail(new CGXRange(2, 1, 2, 2));
     grid.SetCurrentCell(2, 2);
     Paint();
-    grid_picture::ExpectExact(dc.GetSafeHdc(), "grid/core/reference/backgrounds_borders_selection.png");
+    ExpectExactlyReference(dc.GetSafeHdc(), "grid/core/reference/backgrounds_borders_selection.png");
     // The cells are never asked to paint their background: the grid filled them all.
     for (const auto& call : pControl->calls) EXPECT_FALSE(call.bErase) << call.nRow << "," << call.nCol;
     // The current cell's control is set up for it while it is drawn, and frames it once.
