@@ -46,20 +46,6 @@ TEST_F(GeometryTest, SizeUnitsFollowTheBaseCharacter) {
     EXPECT_EQ(grid.GetDefaultColWidth(), 10000);
 }
 
-TEST(GridCoreInitialize, MeasuresTheStandardFontAndCompletesTheParameters) {
-    core_test::RegisterHost();
-    CGXGridCore grid;
-    grid.Initialize();
-    ASSERT_TRUE(grid.GetData() != nullptr && grid.GetStylesMap() != nullptr && grid.GetProperties() != nullptr);
-    ASSERT_NE(grid.GetStandardStyle(), nullptr);
-    // An 8-point sans serif on a 96-dpi screen: about 13 pixels high; a variable pitch widens the
-    // average character by half.
-    EXPECT_GE(grid.GetBaseCharHeight(), 11);
-    EXPECT_LE(grid.GetBaseCharHeight(), 16);
-    EXPECT_GE(grid.GetBaseCharWidth(), 6);
-    EXPECT_LE(grid.GetBaseCharWidth(), 10);
-}
-
 TEST_F(GeometryTest, TopRowStaysAmongTheScrollableRows) {
     struct Vetoing : TestGrid {
         int nChanged = 0;

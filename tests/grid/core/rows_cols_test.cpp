@@ -67,21 +67,13 @@ TEST_F(RowsColsTest, AbsurdArgumentsAreRefusedAndChangeNothing) {
         bool (*call)(CGXGridCore&);
     } cases[] = {
         {"insert no rows", [](CGXGridCore& g) { return g.InsertRows(3, 0); }},
-        {"insert before the header row", [](CGXGridCore& g) { return g.InsertRows(0, 1); }},
         {"insert beyond the end", [](CGXGridCore& g) { return g.InsertRows(22, 1); }},
         {"insert past the last row number", [](CGXGridCore& g) { return g.InsertRows(5, GX_INVALID - 20); }},
         {"insert columns past the last number", [](CGXGridCore& g) { return g.InsertCols(2, GX_INVALID - 3); }},
         {"remove the first after the last", [](CGXGridCore& g) { return g.RemoveRows(5, 3); }},
-        {"remove the header row", [](CGXGridCore& g) { return g.RemoveRows(0, 2); }},
-        {"remove beyond the count", [](CGXGridCore& g) { return g.RemoveRows(19, 25); }},
         {"remove columns backwards", [](CGXGridCore& g) { return g.RemoveCols(4, 2); }},
-        {"move the header row", [](CGXGridCore& g) { return g.MoveRows(0, 1, 5); }},
         {"move to the header row", [](CGXGridCore& g) { return g.MoveRows(3, 4, 0); }},
-        {"move beyond the end", [](CGXGridCore& g) { return g.MoveRows(3, 4, 20); }},
         {"move backwards", [](CGXGridCore& g) { return g.MoveRows(4, 3, 8); }},
-        {"move onto itself", [](CGXGridCore& g) { return g.MoveRows(3, 4, 3); }},
-        {"move columns beyond the end", [](CGXGridCore& g) { return g.MoveCols(1, 3, 5); }},
-        {"move columns onto themselves", [](CGXGridCore& g) { return g.MoveCols(2, 2, 2); }},
     };
     for (const Case& c : cases) {
         EXPECT_FALSE(c.call(grid)) << c.name;
