@@ -83,18 +83,6 @@ TEST_F(RowsColsTest, AbsurdArgumentsAreRefusedAndChangeNothing) {
     }
 }
 
-TEST_F(RowsColsTest, AReadOnlyGridRefusesEveryStructuralChangeYetUndoesThem) {
-    ASSERT_TRUE(grid.RemoveRows(2, 3));
-    grid.GetParam()->SetReadOnly(true);
-    EXPECT_FALSE(grid.InsertRows(2, 1));
-    EXPECT_FALSE(grid.RemoveRows(2, 2));
-    EXPECT_FALSE(grid.MoveRows(2, 2, 4));
-    EXPECT_FALSE(grid.SetColCount(2));
-    EXPECT_EQ(grid.GetRowCount(), 18u);
-    ASSERT_TRUE(grid.Undo());  // an undo lifts the lock while it runs
-    EXPECT_EQ(Value(3, 1), "3.1");
-}
-
 // ---- inserting ------------------------------------------------------------------------------------
 
 TEST_F(RowsColsTest, InsertingAboveTheTopRowKeepsTheSameRowsOnScreen) {

@@ -61,6 +61,11 @@ TEST_F(UndoLists, UndoWorksOnAReadOnlyGridAndKeepsItsLock) {
     grid.GetParam()->SetReadOnly(true);
     ASSERT_TRUE(grid.IsReadOnly());
     EXPECT_FALSE(grid.ChangeBaseStyle(grid.GetStylesMap()->m_wStyleStandard, style.SetValue("y")));
+    // Rows and columns are locked as well.
+    EXPECT_FALSE(grid.InsertRows(2, 1));
+    EXPECT_FALSE(grid.MoveRows(2, 2, 4));
+    EXPECT_FALSE(grid.SetColCount(2));
+    EXPECT_EQ(grid.GetRowCount(), 20u);
     EXPECT_TRUE(grid.Undo());
     EXPECT_EQ(grid.GetStandardStyle()->GetValue(), strBefore);
     EXPECT_TRUE(grid.GetParam()->IsLockReadOnly());
