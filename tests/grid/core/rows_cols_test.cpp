@@ -235,10 +235,7 @@ TEST_F(RowsColsTest, SelectedRangesFollowTheirRows) {
     ASSERT_TRUE(grid.InsertCols(1, 1));   // shifts the first and the columns
     std::vector<CGXRange> got;
     for (POSITION pos = sel.GetHeadPosition(); pos != nullptr;) got.push_back(*sel.GetNext(pos));
-    ASSERT_EQ(got.size(), 3u);
-    EXPECT_EQ(got[0], CGXRange(3, 2, 8, 3));
-    EXPECT_EQ(got[1], CGXRange().SetRows(12, 12));
-    EXPECT_EQ(got[2], CGXRange().SetCols(3, 4));
+    EXPECT_EQ(got, (std::vector<CGXRange>{CGXRange(3, 2, 8, 3), CGXRange().SetRows(12, 12), CGXRange().SetCols(3, 4)}));
     // A range a move tears apart is no longer what the user selected.
     ASSERT_TRUE(grid.MoveRows(4, 4, 15));
     EXPECT_EQ(sel.GetCount(), 2);

@@ -1,5 +1,7 @@
 // The undo and redo lists, their limit, blocks, the mended faults of blocks, commands refused for
 // values that do not fit, and the Undo and Redo menu items.
+#include <utility>
+
 #include "platform/framework/cmd_ui.h"
 #include "undo_fixture.h"
 
@@ -81,10 +83,8 @@ TEST_F(UndoLists, RedoMakesTheRecordedCurrentCellCurrentAgain) {
     ASSERT_TRUE(grid.Undo());
     grid.SetCurrentCell(1, 1);
     ASSERT_TRUE(grid.Redo());
-    ROWCOL nRow = 0, nCol = 0;
-    ASSERT_TRUE(grid.GetCurrentCell(nRow, nCol));
-    EXPECT_EQ(nRow, 9u);
-    EXPECT_EQ(nCol, 8u);
+    EXPECT_TRUE(grid.m_bCurrentCell);
+    EXPECT_EQ(std::make_pair(grid.m_nCurrentRow, grid.m_nCurrentCol), std::make_pair(ROWCOL{9}, ROWCOL{8}));
 }
 
 TEST_F(UndoLists, WithUndoDisabledNothingIsRecordedAndBlocksOnlyCount) {
