@@ -1,6 +1,6 @@
 // Covered cells, base styles, the styles map, the properties and data moves: what each stores and
 // what each refuses. Their undo and redo, the inverse order of a data move included, are the
-// random model's (undo_model_test.cpp).
+// random sequences of undo_test.cpp.
 #include "grid/data/pool_invariants.h"
 #include "undo_fixture.h"
 
