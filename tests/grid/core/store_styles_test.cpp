@@ -2,6 +2,8 @@
 // redo of a store, the question before a change too large to undo, and values.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "core_fixture.h"
 #include "platform/framework/wnd.h"
 
@@ -39,10 +41,8 @@ TEST_F(StoreStylesTest, WholeRowsColumnsAndTheTableStoreTheirOwnStyles) {
     ASSERT_TRUE(grid.SetStyleRange(CGXRange().SetRows(3, 4), &s, int(ModifyMode::Override)));
     ASSERT_TRUE(grid.SetStyleRange(CGXRange().SetCols(2, 2), &s, int(ModifyMode::Override)));
     ASSERT_TRUE(grid.SetStyleRange(CGXRange().SetTable(), &s, int(ModifyMode::Override)));
-    EXPECT_NE(Stored(3, 0, gxRangeStyle), nullptr);
-    EXPECT_NE(Stored(4, 0, gxRangeStyle), nullptr);
-    EXPECT_NE(Stored(0, 2, gxRangeStyle), nullptr);
-    EXPECT_NE(Stored(0, 0, gxRangeStyle), nullptr);
+    for (const auto& [r, c] : {std::pair<ROWCOL, ROWCOL>{3, 0}, {4, 0}, {0, 2}, {0, 0}})
+        EXPECT_NE(Stored(r, c, gxRangeStyle), nullptr) << r << "," << c;
     EXPECT_EQ(Stored(3, 1), nullptr) << "no cell style";
     EXPECT_EQ(grid.LookupStyleRowCol(3, 5).GetTextColor(), RGB(1, 2, 3));
 }
