@@ -69,6 +69,11 @@ std::string Value(const CIniFile& ini, const std::string& section, const std::st
     CString v;
     return ini.GetString(section, key, v) ? v.str() : "<missing>";
 }
+
+std::string Value(const CRegistryStore& reg, const std::string& path, const std::string& name) {
+    CString v;
+    return reg.GetValue(path, name, v) ? v.str() : "<missing>";
+}
 }  // namespace
 
 TEST(IniFile, ParsesThePlatformsWay) {
@@ -121,14 +126,11 @@ TEST(RegistryStore, KeysValuesSubkeysAndTheirFile) {
     EXPECT_EQ(Join(names), "#52768|alpha|Beta|");  // by name, ignoring case; first spelling kept
     reg.GetValueNames("Software\\Co\\App\\Styles\\alpha", names);
     EXPECT_EQ(Join(names), "X|");
-    CString v;
-    ASSERT_TRUE(reg.GetValue("Software\\Co\\App\\Styles\\Alpha", "x", v));
-    EXPECT_EQ(v, "2");
+    EXPECT_EQ(Value(reg, "Software\\Co\\App\\Styles\\Alpha", "x"), "2");
 
     CRegistryStore copy;
     copy.Parse(reg.Text());
-    ASSERT_TRUE(copy.GetValue("Software\\Co\\App\\Styles\\#52768", "Value", v));
-    EXPECT_EQ(v, "line1\nline2 % = [x]");
+    EXPECT_EQ(Value(copy, "Software\\Co\\App\\Styles\\#52768", "Value"), "line1\nline2 % = [x]");
     EXPECT_EQ(copy.Text(), reg.Text());
 
     EXPECT_TRUE(reg.DeleteKey("Software\\Co\\App\\Styles"));
@@ -136,10 +138,8 @@ TEST(RegistryStore, KeysValuesSubkeysAndTheirFile) {
     EXPECT_TRUE(reg.KeyExists("Software\\Co\\App"));
     EXPECT_FALSE(reg.DeleteKey(""));
     copy.Parse("garbage\n[]\nno key yet=1\n[A]\nv=%4\nw=%41\n");
-    ASSERT_TRUE(copy.GetValue("A", "v", v));
-    EXPECT_EQ(v, "%4");
-    ASSERT_TRUE(copy.GetValue("A", "w", v));
-    EXPECT_EQ(v, "A");
+    EXPECT_EQ(Value(copy, "A", "v"), "%4");
+    EXPECT_EQ(Value(copy, "A", "w"), "A");
 }
 
 TEST(AppProfile, IniModePersistsEveryChange) {
@@ -231,9 +231,7 @@ TEST(RegistryStore, NestingIsNotBoundByTheStack) {
     {
         CRegistryStore reg;
         reg.Parse(text);
-        CString v;
-        ASSERT_TRUE(reg.GetValue(path, "v", v));
-        EXPECT_EQ(v, "1");
+        EXPECT_EQ(Value(reg, path, "v"), "1");
         EXPECT_EQ(reg.Text(), text);
         EXPECT_TRUE(reg.DeleteKey(path.substr(0, 2 * 100000 - 1)));
         EXPECT_FALSE(reg.KeyExists(path));
@@ -243,8 +241,7 @@ TEST(RegistryStore, NestingIsNotBoundByTheStack) {
     root.SetValue("", "top", "1");
     CRegistryStore read;
     read.Parse(root.Text());
-    CString v;
-    EXPECT_TRUE(read.GetValue("", "top", v));
+    EXPECT_EQ(Value(read, "", "top"), "1");
 }
 
 TEST(AppProfile, NumbersBeyond32BitsGiveTheDefault) {
