@@ -56,40 +56,6 @@ TEST(DisplayBackend, WithoutADisplaySdlIsRefusedAndAutoIsHeadless) {
     EXPECT_STREQ(GetDisplayBackendName(), "headless");
 }
 
-// A backend that delivers events, for the wait handler's coming and going.
-class Eventful final : public DisplayBackend {
-public:
-    const char* Name() const override { return "eventful"; }
-    bool DeliversEvents() const override { return true; }
-    bool CreateNative(HWND, const RECT&, const char*) override { return true; }
-    void DestroyNative(HWND) override {}
-    void ShowNative(HWND, bool) override {}
-    void MoveNative(HWND, const RECT&) override {}
-    void SetNativeTitle(HWND, const char*) override {}
-    void Present(HWND, HDC, const RECT&) override {}
-    void WaitEvents(DWORD) override {}
-    DWORD Ticks() override { return 0; }
-    void SetCursorShape(UINT) override {}
-    bool GetClipboardText(std::string&) override { return false; }
-    void SetClipboardText(const std::string&) override {}
-    SIZE ScreenSize() override { return SIZE{1280, 800}; }
-    bool ReadPresentedPixels(HWND, std::vector<std::uint32_t>&, SIZE&) override { return false; }
-};
-
-TEST(DisplayBackend, ABackendWithEventsWaitsForTheMessageLoopAndSetsTheScreen) {
-    InstallDisplayBackend(std::make_unique<Eventful>());
-    EXPECT_STREQ(GetDisplayBackendName(), "eventful");
-    EXPECT_TRUE(HasMessageWaitHandler());
-    RECT desk;
-    GetWindowRect(GetDesktopWindow(), &desk);
-    EXPECT_EQ(desk.right, 1280);
-    EXPECT_EQ(desk.bottom, 800);
-    InstallDisplayBackend(nullptr);
-    EXPECT_STREQ(GetDisplayBackendName(), "headless");
-    EXPECT_FALSE(HasMessageWaitHandler());
-    ResetWindowSystem();
-}
-
 TEST(DisplayBackend, HeadlessLeavesAWaitHandlerOfSomeoneElseAlone) {
     SetMessageWaitHandler([] { return FALSE; });
     EXPECT_TRUE(SetDisplayBackend("headless"));

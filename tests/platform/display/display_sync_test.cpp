@@ -1,6 +1,6 @@
-// Keeping the natives in line with the window system and presenting what was drawn, the message
-// loop's wait under a backend with events (real time, input, close requests, moves), the cursor,
-// and the clipboard text shared with the desktop.
+// Keeping the natives in line with the window system and presenting what was drawn, a backend with
+// events (its screen, the message loop's wait for it, real time, input, close requests, moves),
+// the cursor, and the clipboard text shared with the desktop.
 #include <functional>
 #include <map>
 #include <string>
@@ -52,7 +52,7 @@ public:
         hasText = true;
         ++clipboardSets;
     }
-    SIZE ScreenSize() override { return SIZE{1024, 768}; }
+    SIZE ScreenSize() override { return screen; }
     bool ReadPresentedPixels(HWND, std::vector<std::uint32_t>&, SIZE&) override { return false; }
 
     // The log since the last call, emptied.
@@ -74,6 +74,7 @@ public:
     std::vector<CursorImage> images;
     std::string desktopText;
     bool hasText = false;
+    SIZE screen{1024, 768};
 };
 
 class DisplaySync : public WindowTest {
@@ -82,8 +83,9 @@ protected:
         InstallDisplayBackend(nullptr);
         WindowTest::TearDown();
     }
-    FakeDesktop& Install(bool events) {
+    FakeDesktop& Install(bool events, SIZE screen = SIZE{1024, 768}) {
         auto fake = std::make_unique<FakeDesktop>(events);
+        fake->screen = screen;
         FakeDesktop& f = *fake;
         InstallDisplayBackend(std::move(fake));
         return f;
@@ -203,6 +205,19 @@ TEST_F(DisplaySync, EventsFromTheDesktopBecomeMessages) {
     EnableWindow(h, FALSE);
     display_events::CloseRequested(h);
     EXPECT_FALSE(PeekMessage(&msg, nullptr, WM_CLOSE, WM_CLOSE, PM_REMOVE));
+}
+
+TEST_F(DisplaySync, ABackendWithEventsWaitsForTheMessageLoopAndSetsTheScreen) {
+    Install(true, SIZE{1280, 800});
+    EXPECT_STREQ(GetDisplayBackendName(), "fake");
+    EXPECT_TRUE(HasMessageWaitHandler());
+    RECT desk;
+    GetWindowRect(GetDesktopWindow(), &desk);
+    EXPECT_EQ(desk.right, 1280);
+    EXPECT_EQ(desk.bottom, 800);
+    InstallDisplayBackend(nullptr);
+    EXPECT_STREQ(GetDisplayBackendName(), "headless");
+    EXPECT_FALSE(HasMessageWaitHandler());
 }
 
 TEST_F(DisplaySync, NothingToWaitForFailsInsteadOfHanging) {

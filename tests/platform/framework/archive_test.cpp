@@ -91,31 +91,6 @@ TEST(ArchiveStrings, WideStringsAreConvertedToCodePage1252) {
     });
 }
 
-TEST(ArchiveObjects, ClassRecordsBackReferencesAndNull) {
-    CFoo first, second;
-    first.m_w = 0x1234;
-    second.m_w = 0x5678;
-    Bytes b = Store([&](CArchive& ar) { ar << &first << &second << &first << static_cast<CObject*>(nullptr); });
-    Bytes expected = {0xFF, 0xFF, 0x01, 0x00, 0x04, 0x00, 'C', 'F', 'o', 'o', 0x34, 0x12,  // class 1, object 2
-                      0x01, 0x80, 0x78, 0x56,                                              // object 3 of class 1
-                      0x02, 0x00,                                                          // object 2 again
-                      0x00, 0x00};
-    EXPECT_EQ(b, expected);
-    Load(b, [](CArchive& ar) {
-        bool bNew = false;
-        std::unique_ptr<CObject> a(ar.ReadObject(RUNTIME_CLASS(CFoo), &bNew));
-        EXPECT_TRUE(bNew);
-        std::unique_ptr<CObject> c(ar.ReadObject(RUNTIME_CLASS(CFoo)));
-        CObject* again = ar.ReadObject(RUNTIME_CLASS(CFoo), &bNew);
-        EXPECT_FALSE(bNew);
-        EXPECT_EQ(again, a.get());
-        EXPECT_EQ(ar.ReadObject(RUNTIME_CLASS(CFoo)), nullptr);
-        ASSERT_TRUE(a->IsKindOf(RUNTIME_CLASS(CFoo)));
-        EXPECT_EQ(static_cast<CFoo*>(a.get())->m_w, 0x1234);
-        EXPECT_EQ(static_cast<CFoo*>(c.get())->m_w, 0x5678);
-    });
-}
-
 TEST(ArchiveObjects, ASelfReferenceResolvesToTheObjectBeingRead) {
     CNode node;
     node.m_pNext = &node;
