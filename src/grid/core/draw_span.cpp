@@ -55,7 +55,7 @@ void DrawSpan(CGXGridCore& g, CDC* pDC, const CGXRange& span, const CGXStyle& st
             CRect shown(std::max(cols[j].nShowFrom, int(grid.left)), std::max(rows[i].nShowFrom, int(grid.top)),
                         std::min(cols[j].nShowTo, int(grid.right)), std::min(rows[i].nShowTo, int(grid.bottom)));
             if (shown.IsRectEmpty() || whole.IsRectEmpty()) continue;
-            const bool bClip = !shown.EqualRect(&whole);
+            const bool bClip = shown != whole;
             const int nSaved = bClip ? pDC->SaveDC() : 0;
             if (bClip) pDC->IntersectClipRect(&shown);
             const bool bOld = g.SetDrawCellBackground(true);

@@ -1,5 +1,6 @@
 #include "platform/win/dib.h"
 
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -176,30 +177,20 @@ uint32_t DibView::Pixel(int x, int row) const noexcept {
 
 std::vector<BYTE> PackedDib4(int width, int height, const BYTE (*palette)[4], int nColors,
                              const std::function<BYTE(int x, int y)>& pixel) {
+    // Laid out in memory as the readers above take it: the header, the palette, the rows.
     const size_t rowBytes = DibRowBytes(width, 4);
-    std::vector<BYTE> bytes;
-    auto put32 = [&](DWORD v) {
-        for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<BYTE>(v >> (8 * i)));
-    };
-    auto put16 = [&](WORD v) {
-        bytes.push_back(static_cast<BYTE>(v & 0xFF));
-        bytes.push_back(static_cast<BYTE>(v >> 8));
-    };
-    put32(40);  // header size
-    put32(static_cast<DWORD>(width));
-    put32(static_cast<DWORD>(height));  // positive: bottom row first
-    put16(1);                           // planes
-    put16(4);                           // bits per pixel
-    put32(0);                           // no compression
-    put32(static_cast<DWORD>(rowBytes * static_cast<size_t>(height)));
-    put32(0);
-    put32(0);
-    put32(static_cast<DWORD>(nColors));  // colours used
-    put32(0);
-    for (int i = 0; i < nColors; ++i) bytes.insert(bytes.end(), palette[i], palette[i] + 4);
-    // The rows, bottom row first, padding left zero.
-    const size_t pixels = bytes.size();
-    bytes.resize(pixels + rowBytes * static_cast<size_t>(height));
+    BITMAPINFOHEADER h{};
+    h.biSize = sizeof(BITMAPINFOHEADER);
+    h.biWidth = width;
+    h.biHeight = height;  // positive: bottom row first
+    h.biPlanes = 1;
+    h.biBitCount = 4;
+    h.biSizeImage = static_cast<DWORD>(rowBytes * static_cast<size_t>(height));
+    h.biClrUsed = static_cast<DWORD>(nColors);
+    const size_t pixels = sizeof h + 4 * static_cast<size_t>(nColors);
+    std::vector<BYTE> bytes(pixels + h.biSizeImage);  // padding left zero
+    std::memcpy(bytes.data(), &h, sizeof h);
+    std::memcpy(bytes.data() + sizeof h, palette, 4 * static_cast<size_t>(nColors));
     for (int y = 0; y < height; ++y) {
         BYTE* row = bytes.data() + pixels + rowBytes * static_cast<size_t>(height - 1 - y);
         for (int x = 0; x < width; ++x) row[x / 2] |= static_cast<BYTE>(x % 2 == 0 ? pixel(x, y) << 4 : pixel(x, y));
